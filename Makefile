@@ -1,0 +1,65 @@
+# make run  - install what is missing, build, start the program in landscapes/
+# make test - install what is missing, build, run every test (plain and sanitized)
+
+BUILD := build
+SANITIZE := build-sanitize
+PREFIX ?= /usr/local
+FUZZ_SECONDS ?= 60
+SOAK_GENERATIONS ?= 1000000
+
+PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev \
+            fonts-dejavu-core desktop-file-utils
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+export ASAN_OPTIONS := detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
+
+.PHONY: all deps fuzz-deps build sanitize-build run test bench fuzz soak install clean
+
+all: build
+
+# Installs only the Debian packages that are not there yet.
+define install-missing
+	@missing=""; for p in $(1); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	fi
+endef
+
+deps:
+	$(call install-missing,$(PACKAGES))
+
+fuzz-deps: deps
+	$(call install-missing,$(FUZZ_PACKAGES))
+
+build: deps
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)
+
+sanitize-build: deps
+	@[ -f $(SANITIZE)/build.ninja ] || cmake -S . -B $(SANITIZE) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DVEZO_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS="-O1 $(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE)
+
+run: build
+	cd landscapes && ../$(BUILD)/vezo-vizoziv
+
+test: build sanitize-build
+	ctest --test-dir $(BUILD) --output-on-failure
+	ctest --test-dir $(SANITIZE) --output-on-failure
+
+bench: build
+	$(BUILD)/bench/bench_vezo
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+clean:
+	rm -rf $(BUILD) $(SANITIZE)

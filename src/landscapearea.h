@@ -1,0 +1,34 @@
+#ifndef LANDSCAPEAREA_H
+#define LANDSCAPEAREA_H
+
+#include <QWidget>
+
+class LandscapeArea : public QWidget
+{
+    Q_OBJECT
+
+public:
+    LandscapeArea(QWidget *parent = nullptr);
+
+    void LandscapeArea_setup(int *environment, int (*community)[9]);
+
+public slots:
+    void slot_LandscapeUpdate();
+    void slot_EnvironmentUpdate();
+    void slot_MMRsUpdate();
+    void slot_ClearHistory();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void paintEnvironment(QPainter &painter);
+    void paintLandscape(QPainter &painter);
+    void paintMemberMarkers(QPainter &painter);
+    QRect EnvironmentRect() const;
+
+    int *ptr_to_environment;
+    int (*ptr_to_community)[9];
+};
+
+#endif

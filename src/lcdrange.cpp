@@ -1,0 +1,68 @@
+#include "lcdrange.h"
+
+#include <QLCDNumber>
+#include <QLabel>
+#include <QSlider>
+#include <QVBoxLayout>
+
+LCDRange::LCDRange(QWidget *parent)
+    : QWidget(parent)
+{
+    init();
+}
+
+LCDRange::LCDRange(const QString &text, QWidget *parent)
+    : QWidget(parent)
+{
+    init();
+    setText(text);
+}
+
+void LCDRange::init()
+{
+    QLCDNumber *lcd = new QLCDNumber(2);
+    lcd->setSegmentStyle(QLCDNumber::Flat);
+
+    slider = new QSlider(Qt::Horizontal);
+    slider->setRange(-49, 49);
+    slider->setValue(0);
+
+    label = new QLabel;
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    connect(slider, &QSlider::valueChanged, lcd, qOverload<int>(&QLCDNumber::display));
+    connect(slider, &QSlider::valueChanged, this, &LCDRange::valueChanged);
+
+    QVBoxLayout *layout = new QVBoxLayout;
+    layout->addWidget(lcd);
+    layout->addWidget(slider);
+    layout->addWidget(label);
+    setLayout(layout);
+
+    setFocusProxy(slider);
+}
+
+int LCDRange::value() const
+{
+    return slider->value();
+}
+
+QString LCDRange::text() const
+{
+    return label->text();
+}
+
+void LCDRange::setValue(int value)
+{
+    slider->setValue(value);
+}
+
+void LCDRange::setRange(int minValue, int maxValue)
+{
+    slider->setRange(minValue, maxValue);
+}
+
+void LCDRange::setText(const QString &text)
+{
+    label->setText(text);
+}

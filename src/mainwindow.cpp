@@ -1,0 +1,401 @@
+#include "mainwindow.h"
+#include "common.h"
+#include "landscapearea.h"
+#include "lcdrange.h"
+#include "vezo.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <climits>
+#include <cstdlib>
+
+namespace {
+QPushButton *boldButton(const QString &text, int pointSize)
+{
+    QPushButton *button = new QPushButton(text);
+    button->setFont(QFont("Serif", pointSize, QFont::Bold));
+    return button;
+}
+
+QPushButton *shiftButton(const QString &text)
+{
+    QPushButton *button = boldButton(text, 14);
+    button->setAutoRepeat(true);
+    button->setAutoRepeatInterval(10);
+    return button;
+}
+
+QSpinBox *parameterSpinBox()
+{
+    QSpinBox *spinBox = new QSpinBox;
+    spinBox->setRange(-100, 100);
+    spinBox->setSingleStep(1);
+    spinBox->setValue(0);
+    return spinBox;
+}
+}
+
+MainWindow::MainWindow(QWidget *parent)
+    : QWidget(parent)
+{
+    iterations = 10;
+    generations = 0;
+    srand(3521);
+
+    vezo_timer_ptr = new QTimer(this);
+    connect(vezo_timer_ptr, &QTimer::timeout, this, &MainWindow::slot_vezo);
+
+    // The start-up landscape is a tent peaking at 128 on indexes 256 and 257.
+    for (bit = 0; bit < 512; ++bit) {
+        theRefEnvironment[bit] = bit < 256 ? bit / 2 : 256 - bit / 2;
+        theEnvironment[bit] = theRefEnvironment[bit];
+    }
+    for (membr = 0; membr < 10; ++membr) {
+        for (bit = 0; bit < 9; ++bit)
+            theCommunity[membr][bit] = rand() % 2;
+    }
+
+    ttip_clearhistBTN = "Currently DISABLED";
+    ttip_fitnessBOX = "The fitness value 0-99 is simply passed\nuntouched to the GA.";
+    ttip_mutebiasBOX = "Logarithmically prefer mutations on the LSBs.\n0 means no bias,\n"
+                       "1 means a weak bias towards small changes,\n"
+                       "10 means mutations to the MSB are very rare.";
+    ttip_muteprobBOX = "Change the probability of a\nmutation (bit flip) in a random\n"
+                       "member's genome at a random place.";
+
+    setWindowTitle(tr("vezo-vizoziv"));
+
+    Lbox_ptr = new LandscapeArea;
+    Lbox_ptr->LandscapeArea_setup(theEnvironment, theCommunity);
+
+    QPushButton *quitBTN = boldButton(tr("&Quit"), 16);
+    connect(quitBTN, &QPushButton::clicked, QCoreApplication::instance(), &QCoreApplication::quit);
+
+    loadBTN_ptr = boldButton(tr("Load File:"), 14);
+    connect(loadBTN_ptr, &QPushButton::clicked, this, &MainWindow::slot_LoadFile);
+
+    InputFileComboBox_ptr = new QComboBox;
+    InputFileComboBox_ptr->setEditable(true);
+    InputFileComboBox_ptr->addItem(tr("anicedampedsinusoid"));
+    InputFileComboBox_ptr->addItem(tr("randomwalk"));
+    InputFileComboBox_ptr->addItem(tr("twosimilarpeaks"));
+    InputFileComboBox_ptr->addItem(tr("twodissimilarpeaks"));
+    InputFileComboBox_ptr->addItem(tr("user"));
+    InputFileComboBox_ptr->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+
+    stopBTN_ptr = boldButton(tr("Stop"), 14);
+    connect(stopBTN_ptr, &QPushButton::clicked, this, &MainWindow::slot_StopState);
+
+    runBTN_ptr = boldButton(tr("Run"), 14);
+    connect(runBTN_ptr, &QPushButton::clicked, this, &MainWindow::slot_RunPreState);
+
+    stepBTN_ptr = boldButton(tr("Step"), 14);
+    connect(stepBTN_ptr, &QPushButton::clicked, this, &MainWindow::slot_StepPreState);
+    connect(this, &MainWindow::signal_RunPreState, this, &MainWindow::slot_RunState);
+
+    QLabel *generationLabel = new QLabel(tr("Generations:"));
+
+    generationLCD_ptr = new QLCDNumber(2);
+    generationLCD_ptr->setSegmentStyle(QLCDNumber::Flat);
+    generationLCD_ptr->setDigitCount(8);
+    generationLCD_ptr->display(generations);
+
+    QPushButton *reloadBTN = boldButton(tr("Reload"), 14);
+    connect(reloadBTN, &QPushButton::clicked, this, &MainWindow::slot_Reload);
+
+    QPushButton *clearhistBTN = boldButton(tr("Clear History"), 14);
+    clearhistBTN->setToolTip(ttip_clearhistBTN);
+    connect(clearhistBTN, &QPushButton::clicked, Lbox_ptr, &LandscapeArea::slot_ClearHistory);
+
+    QPushButton *LShiftBTN = shiftButton(tr("shift Left"));
+    connect(LShiftBTN, &QPushButton::clicked, this, &MainWindow::slot_LShift);
+    QPushButton *RShiftBTN = shiftButton(tr("shift Right"));
+    connect(RShiftBTN, &QPushButton::clicked, this, &MainWindow::slot_RShift);
+    QPushButton *UShiftBTN = shiftButton(tr("shift Up"));
+    connect(UShiftBTN, &QPushButton::clicked, this, &MainWindow::slot_UShift);
+    QPushButton *DShiftBTN = shiftButton(tr("shift Down"));
+    connect(DShiftBTN, &QPushButton::clicked, this, &MainWindow::slot_DShift);
+
+    newgenesBTN_ptr = boldButton(tr("New Genes"), 14);
+    connect(newgenesBTN_ptr, &QPushButton::clicked, this, &MainWindow::slot_NewGenes);
+
+    // Each control is wired both ways before its start value reaches the setter.
+    LCDRange *fitnessBOX = new LCDRange(tr("Fitness Multiplier"));
+    fitnessBOX->setToolTip(ttip_fitnessBOX);
+    fitnessBOX->setRange(1, 100);
+    connect(fitnessBOX, &LCDRange::valueChanged, this, &MainWindow::setFitness);
+    connect(this, &MainWindow::FitnessChanged, fitnessBOX, &LCDRange::setValue);
+    fitnessBOX->setValue(20);
+
+    LCDRange *muteprobBOX = new LCDRange(tr("% Prob(Mutation)"));
+    muteprobBOX->setToolTip(ttip_muteprobBOX);
+    muteprobBOX->setRange(0, 99);
+    connect(muteprobBOX, &LCDRange::valueChanged, this, &MainWindow::setMuteProb);
+    connect(this, &MainWindow::MuteProbChanged, muteprobBOX, &LCDRange::setValue);
+    muteprobBOX->setValue(25);
+
+    LCDRange *mutebiasBOX = new LCDRange(tr("Mutation Bias"));
+    mutebiasBOX->setToolTip(ttip_mutebiasBOX);
+    mutebiasBOX->setRange(0, 10);
+    connect(mutebiasBOX, &LCDRange::valueChanged, this, &MainWindow::setMuteBias);
+    connect(this, &MainWindow::MuteBiasChanged, mutebiasBOX, &LCDRange::setValue);
+    mutebiasBOX->setValue(1);
+
+    QLabel *ParamLabel = new QLabel(tr("Additional Parameters\nRange %1 to %2:").arg(-100).arg(100));
+    integerLabelParam0_ptr = new QLabel(tr("Parameter 0:"));
+    integerLabelParam1_ptr = new QLabel(tr("Parameter 1:"));
+    integerLabelParam2_ptr = new QLabel(tr("Parameter 2:"));
+    integerLabelParam3_ptr = new QLabel(tr("Parameter 3:"));
+    integerSpinBoxParam0_ptr = parameterSpinBox();
+    integerSpinBoxParam1_ptr = parameterSpinBox();
+    integerSpinBoxParam2_ptr = parameterSpinBox();
+    integerSpinBoxParam3_ptr = parameterSpinBox();
+
+    QHBoxLayout *topLayout = new QHBoxLayout;
+    topLayout->addWidget(loadBTN_ptr);
+    topLayout->addWidget(InputFileComboBox_ptr);
+    topLayout->addWidget(stopBTN_ptr);
+    topLayout->addWidget(runBTN_ptr);
+    topLayout->addWidget(stepBTN_ptr);
+    topLayout->addWidget(generationLabel);
+    topLayout->addWidget(generationLCD_ptr);
+    topLayout->addStretch(1);
+
+    QHBoxLayout *sousTopLayout = new QHBoxLayout;
+    sousTopLayout->addWidget(reloadBTN);
+    sousTopLayout->addWidget(clearhistBTN);
+    sousTopLayout->addWidget(LShiftBTN);
+    sousTopLayout->addWidget(RShiftBTN);
+    sousTopLayout->addWidget(UShiftBTN);
+    sousTopLayout->addWidget(DShiftBTN);
+    sousTopLayout->addStretch(1);
+
+    QVBoxLayout *leftLayout = new QVBoxLayout;
+    leftLayout->addWidget(newgenesBTN_ptr);
+    leftLayout->addWidget(fitnessBOX);
+    leftLayout->addWidget(muteprobBOX);
+    leftLayout->addWidget(mutebiasBOX);
+    leftLayout->addWidget(ParamLabel);
+    leftLayout->addWidget(integerLabelParam0_ptr);
+    leftLayout->addWidget(integerSpinBoxParam0_ptr);
+    leftLayout->addWidget(integerLabelParam1_ptr);
+    leftLayout->addWidget(integerSpinBoxParam1_ptr);
+    leftLayout->addWidget(integerLabelParam2_ptr);
+    leftLayout->addWidget(integerSpinBoxParam2_ptr);
+    leftLayout->addWidget(integerLabelParam3_ptr);
+    leftLayout->addWidget(integerSpinBoxParam3_ptr);
+    leftLayout->addStretch(1);
+
+    QGridLayout *gridLayout = new QGridLayout;
+    gridLayout->addWidget(quitBTN, 0, 0);
+    gridLayout->addLayout(topLayout, 0, 1);
+    gridLayout->addLayout(sousTopLayout, 1, 1);
+    gridLayout->addLayout(leftLayout, 2, 0);
+    gridLayout->addWidget(Lbox_ptr, 2, 1);
+    gridLayout->setColumnStretch(1, 10);
+    setLayout(gridLayout);
+
+    connect(this, &MainWindow::signal_StopState, this, &MainWindow::slot_StopState);
+    connect(this, &MainWindow::signal_LandscapeUpdate, Lbox_ptr, &LandscapeArea::slot_LandscapeUpdate);
+    connect(this, &MainWindow::signal_EnvironmentUpdate, Lbox_ptr, &LandscapeArea::slot_EnvironmentUpdate);
+    connect(this, &MainWindow::signal_MMRsUpdate, Lbox_ptr, &LandscapeArea::slot_MMRsUpdate);
+    connect(this, &MainWindow::signal_GenomeUpdate, Lbox_ptr, &LandscapeArea::slot_MMRsUpdate);
+
+    emit signal_StopState();
+}
+
+void MainWindow::slot_RunState(int steps)
+{
+    static int firsttimethrough = 1;
+    if (firsttimethrough == 1) {
+        firsttimethrough = 0;
+        emit signal_LandscapeUpdate();
+        emit signal_EnvironmentUpdate();
+        emit signal_MMRsUpdate();
+    }
+
+    if (steps == 1)
+        slot_vezo();
+    else
+        vezo_timer_ptr->start();
+}
+
+void MainWindow::setFitness(int fitness)
+{
+    if (fitness <= 1)
+        fitness = 1;
+    else if (fitness > 99)
+        fitness = 99;
+    if (fitness != currentFitness) {
+        currentFitness = fitness;
+        emit FitnessChanged(currentFitness);
+    }
+}
+
+void MainWindow::setAmplitude(int amplitude)
+{
+    if (amplitude <= 0)
+        amplitude = 1;
+    else if (amplitude > 99)
+        amplitude = 99;
+    if (amplitude != currentAmplitude) {
+        currentAmplitude = amplitude;
+        emit AmplitudeChanged(currentAmplitude);
+    }
+}
+
+void MainWindow::setMuteProb(int muteprob)
+{
+    if (muteprob < 0)
+        muteprob = 0;
+    else if (muteprob > 99)
+        muteprob = 99;
+    if (muteprob != currentMuteProb) {
+        currentMuteProb = muteprob;
+        emit MuteProbChanged(currentMuteProb);
+    }
+}
+
+void MainWindow::setMuteBias(int mutebias)
+{
+    if (mutebias < 0)
+        mutebias = 0;
+    else if (mutebias > 10)
+        mutebias = 10;
+    if (mutebias != currentMuteBias) {
+        currentMuteBias = mutebias;
+        emit MuteBiasChanged(currentMuteBias);
+    }
+}
+
+void MainWindow::slot_vezo()
+{
+    vezo(currentMuteProb, currentMuteBias, currentFitness, theEnvironment, theCommunity,
+         Param0, Param1, Param2, Param3);
+    ++generations;
+    generationLCD_ptr->display(generations);
+    emit signal_MMRsUpdate();
+}
+
+void MainWindow::slot_Reload()
+{
+    for (bit = 0; bit < 512; ++bit)
+        theEnvironment[bit] = theRefEnvironment[bit];
+    emit signal_EnvironmentUpdate();
+}
+
+void MainWindow::slot_RunPreState()
+{
+    setStoppedState(false);
+    emit signal_RunPreState(iterations);
+}
+
+void MainWindow::slot_StepPreState()
+{
+    emit signal_RunPreState(1);
+}
+
+void MainWindow::slot_StopState()
+{
+    vezo_timer_ptr->stop();
+    setStoppedState(true);
+}
+
+void MainWindow::slot_NewGenes()
+{
+    for (membr = 0; membr < 10; ++membr) {
+        for (bit = 0; bit < 9; ++bit)
+            theCommunity[membr][bit] = rand() % 2;
+    }
+    emit signal_GenomeUpdate();
+}
+
+void MainWindow::slot_LoadFile()
+{
+    const QString afilename = QDir::currentPath() + "/" + InputFileComboBox_ptr->currentText();
+
+    // Only regular files: a FIFO would block the window and a device may never end.
+    QFile environmentFile(afilename);
+    if (QFileInfo(afilename).isFile() && environmentFile.open(QIODevice::ReadOnly)) {
+        LandscapeReader reader(theEnvironment);
+        char chunk[4096];
+        qint64 count;
+        while ((count = environmentFile.read(chunk, sizeof chunk)) > 0
+               && reader.read(chunk, static_cast<std::size_t>(count))) {
+        }
+        reader.finish();
+    }
+    emit signal_EnvironmentUpdate();
+}
+
+// Rotate left: index 0 wraps to 511.
+void MainWindow::slot_LShift()
+{
+    const int temp = theEnvironment[0];
+    for (bit = 0; bit < 511; ++bit)
+        theEnvironment[bit] = theEnvironment[bit + 1];
+    theEnvironment[511] = temp;
+    emit signal_EnvironmentUpdate();
+}
+
+// Rotate right: index 511 wraps to 0.
+void MainWindow::slot_RShift()
+{
+    const int temp = theEnvironment[511];
+    for (bit = 511; bit > 0; --bit)
+        theEnvironment[bit] = theEnvironment[bit - 1];
+    theEnvironment[0] = temp;
+    emit signal_EnvironmentUpdate();
+}
+
+// Raise: no ceiling below the largest int, where values stay.
+void MainWindow::slot_UShift()
+{
+    for (bit = 0; bit < 512; ++bit) {
+        if (theEnvironment[bit] < INT_MAX)
+            ++theEnvironment[bit];
+    }
+    emit signal_EnvironmentUpdate();
+}
+
+// Lower: the floor is 1, so 0 and negative values become 1.
+void MainWindow::slot_DShift()
+{
+    for (bit = 0; bit < 512; ++bit) {
+        if (theEnvironment[bit] <= 1)
+            theEnvironment[bit] = 1;
+        else
+            --theEnvironment[bit];
+    }
+    emit signal_EnvironmentUpdate();
+}
+
+// "Stop", "Run", "Load File:", "New Genes" and the parameter boxes follow the run state;
+// "Step" and the landscape edits stay enabled in both.
+void MainWindow::setStoppedState(bool stopped)
+{
+    newgenesBTN_ptr->setEnabled(stopped);
+    loadBTN_ptr->setEnabled(stopped);
+    runBTN_ptr->setEnabled(stopped);
+    stopBTN_ptr->setEnabled(!stopped);
+    integerLabelParam0_ptr->setEnabled(stopped);
+    integerLabelParam1_ptr->setEnabled(stopped);
+    integerLabelParam2_ptr->setEnabled(stopped);
+    integerLabelParam3_ptr->setEnabled(stopped);
+    integerSpinBoxParam0_ptr->setEnabled(stopped);
+    integerSpinBoxParam1_ptr->setEnabled(stopped);
+    integerSpinBoxParam2_ptr->setEnabled(stopped);
+    integerSpinBoxParam3_ptr->setEnabled(stopped);
+}

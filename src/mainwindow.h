@@ -1,0 +1,107 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include <QWidget>
+
+QT_BEGIN_NAMESPACE
+class QComboBox;
+class QLCDNumber;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTimer;
+QT_END_NAMESPACE
+class LandscapeArea;
+
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    MainWindow(QWidget *parent = nullptr);
+
+    // Read-only views of the simulation state.
+    const int *environment() const { return theEnvironment; }
+    const int *referenceEnvironment() const { return theRefEnvironment; }
+    const int (*community() const)[9] { return theCommunity; }
+    int generationCount() const { return generations; }
+    int fitnessMultiplier() const { return currentFitness; }
+    int mutationProbability() const { return currentMuteProb; }
+    int mutationBias() const { return currentMuteBias; }
+
+public slots:
+    void slot_RunState(int steps);
+    void setFitness(int fitness);
+    void setAmplitude(int amplitude);
+    void setMuteProb(int muteprob);
+    void setMuteBias(int mutebias);
+    void slot_vezo();
+    void slot_Reload();
+    void slot_RunPreState();
+    void slot_StepPreState();
+    void slot_StopState();
+    void slot_NewGenes();
+    void slot_LoadFile();
+    void slot_LShift();
+    void slot_RShift();
+    void slot_UShift();
+    void slot_DShift();
+
+signals:
+    void FitnessChanged(int);
+    void AmplitudeChanged(int);
+    void MuteProbChanged(int);
+    void MuteBiasChanged(int);
+    void signal_LoadFile();
+    void signal_RunPreState(int);
+    void signal_StopState();
+    void signal_EnvironmentUpdate();
+    void signal_LandscapeUpdate();
+    void signal_MMRsUpdate();
+    void signal_GenomeUpdate();
+
+private:
+    void setStoppedState(bool stopped);
+
+    QTimer *vezo_timer_ptr;
+    LandscapeArea *Lbox_ptr;
+    QComboBox *InputFileComboBox_ptr;
+    QPushButton *runBTN_ptr;
+    QPushButton *stepBTN_ptr;
+    QPushButton *stopBTN_ptr;
+    QPushButton *loadBTN_ptr;
+    QPushButton *newgenesBTN_ptr;
+    QLabel *integerLabelParam0_ptr;
+    QLabel *integerLabelParam1_ptr;
+    QLabel *integerLabelParam2_ptr;
+    QLabel *integerLabelParam3_ptr;
+    QSpinBox *integerSpinBoxParam0_ptr;
+    QSpinBox *integerSpinBoxParam1_ptr;
+    QSpinBox *integerSpinBoxParam2_ptr;
+    QSpinBox *integerSpinBoxParam3_ptr;
+    QString ttip_clearhistBTN;
+    QString ttip_fitnessBOX;
+    QString ttip_mutebiasBOX;
+    QString ttip_muteprobBOX;
+    QLCDNumber *generationLCD_ptr;
+
+    int freeToRun = 0;
+    int MuteProb = 0;
+    int bit = 0;
+    int membr = 0;
+    int theRefEnvironment[512];
+    int theEnvironment[512];
+    int theCommunity[10][9];
+    int iterations;
+    int generations;
+    int currentFitness = 0;
+    int currentAmplitude = 0;
+    int currentMuteProb = 0;
+    int currentMuteBias = 0;
+    int Param0 = 0;
+    int Param1 = 0;
+    int Param2 = 0;
+    int Param3 = 0;
+};
+
+#endif
