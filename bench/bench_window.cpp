@@ -1,0 +1,62 @@
+// Generations and paints per second of the real window while it runs, offscreen,
+// with the view repainting after every generation. Usage: bench_window [seconds]
+#include "landscapearea.h"
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+class PaintCounter : public QObject
+{
+public:
+    long paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const double seconds = argc > 1 ? atof(argv[1]) : 5.0;
+
+    MainWindow window;
+    window.setGeometry(50, 0, 800, 600);
+    window.show();
+    QApplication::processEvents();
+    PaintCounter counter;
+    window.findChild<LandscapeArea *>()->installEventFilter(&counter);
+
+    QPushButton *run = nullptr;
+    QPushButton *stop = nullptr;
+    for (QPushButton *button : window.findChildren<QPushButton *>()) {
+        if (button->text() == "Run")
+            run = button;
+        if (button->text() == "Stop")
+            stop = button;
+    }
+
+    QElapsedTimer clock;
+    clock.start();
+    run->click();
+    QTimer::singleShot(int(seconds * 1000), stop, [&] {
+        stop->click();
+        const double elapsed = clock.nsecsElapsed() / 1e9;
+        printf("%.1f s: %d generations (%.0f per second), %ld paints (%.0f per second)\n", elapsed,
+               window.generationCount(), window.generationCount() / elapsed, counter.paints,
+               counter.paints / elapsed);
+        app.quit();
+    });
+    return app.exec();
+}
