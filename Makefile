@@ -17,6 +17,8 @@ export ASAN_OPTIONS := detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 
+FUZZ := build-fuzz
+
 .PHONY: all deps fuzz-deps build sanitize-build run test bench fuzz soak install clean
 
 all: build
@@ -57,9 +59,23 @@ test: build sanitize-build
 
 bench: build
 	$(BUILD)/bench/bench_vezo
+	$(BUILD)/bench/bench_paint
+	$(BUILD)/bench/bench_window 5
+
+# libFuzzer on the landscape reader; new inputs go to $(FUZZ)/corpus, the seeds stay as they are.
+fuzz: fuzz-deps
+	mkdir -p $(FUZZ)/corpus
+	clang++ -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+	  -Isrc tests/fuzz_landscape.cpp src/common.cpp -o $(FUZZ)/fuzz_landscape
+	$(FUZZ)/fuzz_landscape -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ)/corpus tests/fuzz-corpus
+
+# The sanitized window under random use for $(SOAK_GENERATIONS) generations.
+soak: sanitize-build
+	bash -o pipefail -c '$(SANITIZE)/bench/soak $(SOAK_GENERATIONS) landscapes \
+	  | awk "/^total_fitness = 0/ { zero++; next } { print } END { print zero + 0, \"zero-total diagnostic lines\" }"'
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE)
+	rm -rf $(BUILD) $(SANITIZE) $(FUZZ)
