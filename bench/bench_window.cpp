@@ -1,6 +1,7 @@
 // Generations and paints per second of the real window while it runs, offscreen,
 // with the view repainting after every generation. Usage: bench_window [seconds]
 #include "landscapearea.h"
+#include "paintcounter.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -9,21 +10,6 @@
 #include <QTimer>
 
 #include <cstdio>
-
-namespace {
-class PaintCounter : public QObject
-{
-public:
-    long paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-}
 
 int main(int argc, char **argv)
 {

@@ -1,5 +1,6 @@
 #include "genomes.h"
 #include "landscapearea.h"
+#include "paintcounter.h"
 
 #include <QtTest>
 
@@ -233,20 +234,6 @@ void tst_LandscapeArea::clearHistoryLeavesThePictureUnchanged()
     QCOMPARE(paint(view), before);
 }
 
-namespace {
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-}
 
 void tst_LandscapeArea::slotsRepaintOnlyWhenAttached()
 {
