@@ -90,7 +90,7 @@ int main(int argc, char **argv)
 
     QTimer actor;
     QObject::connect(&actor, &QTimer::timeout, [&] {
-        if (earlyPeak == 0 && window.generationCount() >= target / 20)
+        if (earlyPeak == 0 && window.generationCount() >= target / 5)
             earlyPeak = peakKilobytes();
         if (window.generationCount() >= target) {
             button(window, "Stop")->click();
@@ -120,7 +120,7 @@ int main(int argc, char **argv)
 
     const long endPeak = peakKilobytes();
     printf("generations %d, actions %ld, %.0f s\n", window.generationCount(), actions, clock.elapsed() / 1000.0);
-    printf("peak memory: %ld kB after %ld generations, %ld kB at the end\n", earlyPeak, target / 20, endPeak);
+    printf("peak memory: %ld kB after %ld generations, %ld kB at the end\n", earlyPeak, target / 5, endPeak);
     printf("sanitizer reports: none (any report ends the run before this line)\n");
     // Allow for allocator noise; growth with the run would be far beyond this.
     return endPeak - earlyPeak > 8 * 1024 ? 1 : 0;

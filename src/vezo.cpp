@@ -12,6 +12,25 @@ const int members = 10;
 const int genes = 9;
 // rand() yields 0 .. INT_MAX, so a wheel of up to INT_MAX positions is fully reachable.
 const long long widest_wheel = INT_MAX;
+
+// Writes a nine-bit value as nine elements of 0 or 1, element 0 the least significant bit.
+void write_genome(int *genome, int value)
+{
+#ifdef __SSE2__
+    const __m128i one = _mm_set1_epi32(1);
+    const __m128i value4 = _mm_set1_epi32(value);
+    const __m128i low_weights = _mm_setr_epi32(1, 2, 4, 8);
+    const __m128i high_weights = _mm_setr_epi32(16, 32, 64, 128);
+    const __m128i low = _mm_cmpeq_epi32(_mm_and_si128(value4, low_weights), low_weights);
+    const __m128i high = _mm_cmpeq_epi32(_mm_and_si128(value4, high_weights), high_weights);
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(genome), _mm_and_si128(low, one));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(genome + 4), _mm_and_si128(high, one));
+    genome[8] = (value >> 8) & 1;
+#else
+    for (int bit = 0; bit < genes; ++bit)
+        genome[bit] = (value >> bit) & 1;
+#endif
+}
 }
 
 void copy_mbr(int *to, int *from)
@@ -132,10 +151,7 @@ int vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
         }
     }
 
-    // Every element written back is 0 or 1.
-    for (int membr = 0; membr < members; ++membr) {
-        for (int bit = 0; bit < genes; ++bit)
-            my_community[membr][bit] = (my_mbrsNew[membr] & (1 << bit)) != 0;
-    }
+    for (int membr = 0; membr < members; ++membr)
+        write_genome(my_community[membr], my_mbrsNew[membr]);
     return 0;
 }
