@@ -22,4 +22,7 @@ status=0
 (cd "$prefix/share/vezo-vizoziv/landscapes" &&
     QT_QPA_PLATFORM=offscreen timeout 2 "$prefix/bin/vezo-vizoziv" >/dev/null 2>&1) || status=$?
 test "$status" -eq 124
+# Every name of the file selector loads there.
+VEZO_LANDSCAPES="$prefix/share/vezo-vizoziv/landscapes" QT_QPA_PLATFORM=offscreen \
+    "$build/tests/tst_environment" shippedLandscapesLoad >/dev/null
 echo "installed tree in $prefix is complete"
