@@ -241,7 +241,7 @@ void tst_LandscapeArea::slotsRepaintOnlyWhenAttached()
     view.resize(600, 500);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QCoreApplication::processEvents();
+    QTest::qWait(100); // the paints of showing the window are over
     PaintCounter counter;
     view.installEventFilter(&counter);
 

@@ -398,7 +398,10 @@ void tst_MainWindow::quitEndsTheEventLoop()
     QPushButton *quit = button(window, "&Quit");
     QCOMPARE(quit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Q));
     QTimer::singleShot(0, quit, [quit] { QTest::mouseClick(quit, Qt::LeftButton); });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    QTimer guard; // ends the loop with a failure if the click does not
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(5000);
     QCOMPARE(QCoreApplication::exec(), 0);
 }
 
