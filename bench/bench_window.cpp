@@ -1,12 +1,12 @@
 // Generations and paints per second of the real window while it runs, offscreen,
 // with the view repainting after every generation. Usage: bench_window [seconds]
 #include "landscapearea.h"
-#include "paintcounter.h"
 #include "mainwindow.h"
+#include "paintcounter.h"
+#include "widgets.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
@@ -24,18 +24,11 @@ int main(int argc, char **argv)
     PaintCounter counter;
     window.findChild<LandscapeArea *>()->installEventFilter(&counter);
 
-    QPushButton *run = nullptr;
-    QPushButton *stop = nullptr;
-    for (QPushButton *button : window.findChildren<QPushButton *>()) {
-        if (button->text() == "Run")
-            run = button;
-        if (button->text() == "Stop")
-            stop = button;
-    }
+    QPushButton *stop = button(window, "Stop");
 
     QElapsedTimer clock;
     clock.start();
-    run->click();
+    button(window, "Run")->click();
     QTimer::singleShot(int(seconds * 1000), stop, [&] {
         stop->click();
         const double elapsed = clock.nsecsElapsed() / 1e9;

@@ -6,13 +6,13 @@
 // Usage: soak [generations] [landscapes folder]
 #include "lcdrange.h"
 #include "mainwindow.h"
+#include "widgets.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -33,15 +33,6 @@ unsigned next(unsigned &state)
 {
     state = state * 1664525u + 1013904223u;
     return state >> 8;
-}
-
-QPushButton *button(const MainWindow &window, const QString &text)
-{
-    for (QPushButton *candidate : window.findChildren<QPushButton *>()) {
-        if (candidate->text() == text)
-            return candidate;
-    }
-    qFatal("no button %s", qPrintable(text));
 }
 }
 
