@@ -29,6 +29,7 @@ private slots:
 
 private:
     QImage paint(LandscapeArea &view);
+    QImage paintAttached();
     int environment[512];
     int community[10][9];
 };
@@ -52,6 +53,14 @@ QImage tst_LandscapeArea::paint(LandscapeArea &view)
 {
     view.resize(600, 500);
     return view.grab().toImage();
+}
+
+// A view attached to this test's landscape and community, painted once.
+QImage tst_LandscapeArea::paintAttached()
+{
+    LandscapeArea view;
+    view.LandscapeArea_setup(environment, community);
+    return paint(view);
 }
 
 void tst_LandscapeArea::unattachedViewDrawsFramesOnly()
@@ -93,16 +102,12 @@ void tst_LandscapeArea::framesHaveTheirColours()
 {
     QFETCH(QPoint, pixel);
     QFETCH(QColor, colour);
-    LandscapeArea view;
-    view.LandscapeArea_setup(environment, community);
-    QCOMPARE(paint(view).pixelColor(pixel), colour);
+    QCOMPARE(paintAttached().pixelColor(pixel), colour);
 }
 
 void tst_LandscapeArea::everyColumnHasItsLandscapePoint()
 {
-    LandscapeArea view;
-    view.LandscapeArea_setup(environment, community);
-    const QImage image = paint(view);
+    const QImage image = paintAttached();
     for (int i = 0; i < 512; ++i) {
         QCOMPARE(image.pixelColor(30 + i, 420 - environment[i]), gray);
         // Nothing else of the landscape in that column, above the member strip.
@@ -116,9 +121,7 @@ void tst_LandscapeArea::everyColumnHasItsLandscapePoint()
 void tst_LandscapeArea::zeroLandscapeCoversTheBaselineButColumn542()
 {
     std::fill(environment, environment + 512, 0);
-    LandscapeArea view;
-    view.LandscapeArea_setup(environment, community);
-    const QImage image = paint(view);
+    const QImage image = paintAttached();
     for (int x = 30; x <= 541; ++x)
         QCOMPARE(image.pixelColor(x, 420), gray);
     QCOMPARE(image.pixelColor(542, 420), cyan);
@@ -145,9 +148,7 @@ void tst_LandscapeArea::landscapeValuesOutsideTheFrame()
     const int index = 300;
     environment[index] = value;
     setCommunity(community, QList<int>(10, 0));
-    LandscapeArea view;
-    view.LandscapeArea_setup(environment, community);
-    const QImage image = paint(view);
+    const QImage image = paintAttached();
     int grayRows = 0;
     for (int y = 0; y < image.height(); ++y) {
         if (image.pixelColor(30 + index, y) == gray) {
@@ -164,9 +165,7 @@ void tst_LandscapeArea::extremeValuesDrawNothing()
     environment[1] = INT_MIN;
     environment[2] = INT_MIN + 1;
     environment[3] = -25 - INT_MIN - 1;
-    LandscapeArea view;
-    view.LandscapeArea_setup(environment, community);
-    const QImage image = paint(view);
+    const QImage image = paintAttached();
     for (int x = 30; x <= 33; ++x) {
         for (int y = 0; y < image.height(); ++y)
             QVERIFY(image.pixelColor(x, y) != gray);
@@ -176,9 +175,7 @@ void tst_LandscapeArea::extremeValuesDrawNothing()
 void tst_LandscapeArea::membersAtTheEdges()
 {
     setCommunity(community, {0, 511, 0, 0, 0, 0, 0, 0, 0, 0});
-    LandscapeArea view;
-    view.LandscapeArea_setup(environment, community);
-    const QImage image = paint(view);
+    const QImage image = paintAttached();
     for (int x = 29; x <= 31; ++x)
         QCOMPARE(image.pixelColor(x, 441), green);
     QCOMPARE(image.pixelColor(28, 441), background);
@@ -193,9 +190,7 @@ void tst_LandscapeArea::membersAtTheEdges()
 void tst_LandscapeArea::stackedMembersShareOneDot()
 {
     setCommunity(community, QList<int>(10, 5));
-    LandscapeArea view;
-    view.LandscapeArea_setup(environment, community);
-    const QImage image = paint(view);
+    const QImage image = paintAttached();
     for (int m = 0; m < 10; ++m) {
         const int row = 441 - 2 * m;
         for (int x = 34; x <= 36; ++x) {
@@ -216,9 +211,7 @@ void tst_LandscapeArea::markersCoverLandscapeInTheStrip()
     environment[100] = -21; // row 441: member 0's dash
     environment[101] = -23; // row 443: the black dot row, beside the dot
     environment[99] = -20;  // row 440: between two dashes
-    LandscapeArea view;
-    view.LandscapeArea_setup(environment, community);
-    const QImage image = paint(view);
+    const QImage image = paintAttached();
     QCOMPARE(image.pixelColor(130, 441), green);
     QCOMPARE(image.pixelColor(131, 443), gray);
     QCOMPARE(image.pixelColor(130, 443), black);
