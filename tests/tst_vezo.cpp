@@ -13,6 +13,7 @@ class tst_Vezo : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void referenceRunFromStartUp();
     void rouletteWheelSharesFollowAdjustedFitness_data();
     void rouletteWheelSharesFollowAdjustedFitness();
@@ -58,7 +59,16 @@ QList<int> flipsPerBit(int genome, int mutation_probability, int mutation_bias, 
 }
 }
 
-// The first call re-seeds with 3521; seeding here makes the test independent of its place.
+// The first generation of a process re-seeds the generator (tst_firstgeneration pins
+// that); spend it here so that every test runs from the seed it sets itself.
+void tst_Vezo::initTestCase()
+{
+    int flat[512] = {};
+    int community[10][9] = {};
+    StdoutCapture quiet; // a flat zero landscape prints its diagnostic line
+    vezo(0, 0, 1, flat, community, 0, 0, 0, 0);
+}
+
 void tst_Vezo::referenceRunFromStartUp()
 {
     int tent[512];
@@ -72,7 +82,7 @@ void tst_Vezo::referenceRunFromStartUp()
     vezo(25, 1, 20, tent, community, 0, 0, 0, 0);
     QCOMPARE(genomeValues(community), QList<int>({204, 220, 242, 242, 244, 202, 220, 242, 220, 220}));
 
-    // A first generation starts from the seed whatever was drawn before it.
+    // The four extra parameters change nothing.
     setCommunity(community, {42, 2, 22, 76, 220, 471, 54, 394, 240, 222});
     srand(3521);
     vezo(25, 1, 20, tent, community, 1, -2, 3, -4);
@@ -206,7 +216,6 @@ void tst_Vezo::extremeLandscapesRunCleanly()
 // forms give the same children from the same seed and draw the same count of numbers.
 void tst_Vezo::matchesTableSelection()
 {
-    StdoutCapture quiet; // all-zero landscapes print their diagnostic line
     int landscape[512];
     int walked[10][9];
     int tabled[10][9];
@@ -225,14 +234,19 @@ void tst_Vezo::matchesTableSelection()
         const int multiplier = 1 + rand() % 99;
 
         const unsigned seed = 100000 + trial;
-        srand(seed);
-        vezo(probability, bias, multiplier, landscape, walked, rand(), rand(), 0, 0);
-        const int nextAfterWalk = rand();
-        srand(seed);
-        rand();
-        rand();
-        table_vezo(probability, bias, multiplier, landscape, tabled);
-        const int nextAfterTable = rand();
+        int nextAfterWalk;
+        int nextAfterTable;
+        {
+            StdoutCapture quiet; // all-zero landscapes print their diagnostic line
+            srand(seed);
+            vezo(probability, bias, multiplier, landscape, walked, rand(), rand(), 0, 0);
+            nextAfterWalk = rand();
+            srand(seed);
+            rand();
+            rand();
+            table_vezo(probability, bias, multiplier, landscape, tabled);
+            nextAfterTable = rand();
+        }
 
         QVERIFY2(std::equal(&walked[0][0], &walked[0][0] + 90, &tabled[0][0]),
                  qPrintable(QString("trial %1").arg(trial)));
