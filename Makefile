@@ -42,12 +42,14 @@ fuzz-deps: deps
 	$(call install-missing,$(FUZZ_PACKAGES))
 
 build: deps
-	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 	cmake --build $(BUILD)
 
 sanitize-build: deps
 	@[ -f $(SANITIZE)/build.ninja ] || cmake -S . -B $(SANITIZE) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-	  -DVEZO_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS="-O1 $(SANITIZE_FLAGS)"
+	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+	  -DCMAKE_CXX_FLAGS="-O1 $(SANITIZE_FLAGS)"
 	cmake --build $(SANITIZE)
 
 run: build
@@ -64,10 +66,12 @@ bench: build
 
 # libFuzzer on the landscape reader; new inputs go to $(FUZZ)/corpus, the seeds stay as they are.
 fuzz: fuzz-deps
+	@[ -f $(FUZZ)/build.ninja ] || CXX=clang++ cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DVEZO_FUZZ=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+	  -DCMAKE_CXX_FLAGS="-O1 -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
+	cmake --build $(FUZZ) --target fuzz_landscape
 	mkdir -p $(FUZZ)/corpus
-	clang++ -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-	  -Isrc tests/fuzz_landscape.cpp src/common.cpp -o $(FUZZ)/fuzz_landscape
-	$(FUZZ)/fuzz_landscape -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ)/corpus tests/fuzz-corpus
+	$(FUZZ)/tests/fuzz_landscape -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ)/corpus tests/fuzz-corpus
 
 # The sanitized window under random use for $(SOAK_GENERATIONS) generations.
 # A small quarantine keeps the address sanitizer's own memory from masking growth.

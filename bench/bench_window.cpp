@@ -32,8 +32,8 @@ int main(int argc, char **argv)
     QTimer::singleShot(int(seconds * 1000), stop, [&] {
         stop->click();
         const double elapsed = clock.nsecsElapsed() / 1e9;
-        printf("%.1f s: %d generations (%.0f per second), %ld paints (%.0f per second)\n", elapsed,
-               window.generationCount(), window.generationCount() / elapsed, counter.paints,
+        printf("%.1f s: %lld generations (%.0f per second), %ld paints (%.0f per second)\n", elapsed,
+               static_cast<long long>(window.generationCount()), window.generationCount() / elapsed, counter.paints,
                counter.paints / elapsed);
         app.quit();
     });

@@ -46,9 +46,6 @@ int main(int argc, char **argv)
     // Hostile files beside links to the five landscapes, all in one working folder.
     QTemporaryDir folder;
     QDir::setCurrent(folder.path());
-    const QStringList shipped = {"anicedampedsinusoid", "randomwalk", "twosimilarpeaks", "twodissimilarpeaks", "user"};
-    for (const QString &name : shipped)
-        QFile::link(landscapes + "/" + name, name);
     mkfifo("fifo", 0600);
     QFile::link("/dev/zero", "zeros");
     QFile::link("/dev/urandom", "noise");
@@ -70,6 +67,11 @@ int main(int argc, char **argv)
     window.setGeometry(50, 0, 800, 600);
     window.show();
     QComboBox *selector = window.findChild<QComboBox *>();
+    QStringList shipped;
+    for (int item = 0; item < selector->count(); ++item) {
+        shipped << selector->itemText(item);
+        QFile::link(landscapes + "/" + shipped.last(), shipped.last());
+    }
     const QList<LCDRange *> sliders = window.findChildren<LCDRange *>();
     const QStringList edits = {"shift Left", "shift Right", "shift Up", "shift Down", "Reload", "Step", "Clear History"};
 
@@ -110,7 +112,7 @@ int main(int argc, char **argv)
     app.exec();
 
     const long endPeak = peakKilobytes();
-    printf("generations %d, actions %ld, %.0f s\n", window.generationCount(), actions, clock.elapsed() / 1000.0);
+    printf("generations %lld, actions %ld, %.0f s\n", static_cast<long long>(window.generationCount()), actions, clock.elapsed() / 1000.0);
     printf("peak memory: %ld kB after %ld generations, %ld kB at the end\n", earlyPeak, target / 5, endPeak);
     printf("sanitizer reports: none (any report ends the run before this line)\n");
     // Allow for allocator noise; growth with the run would be far beyond this.

@@ -1,15 +1,33 @@
 #include "landscapearea.h"
 #include "common.h"
+#include "sizes.h"
 
 #include <QPainter>
+
+namespace {
+// The picture's fixed geometry. Painter row 0 is the widget's baseline row and rows
+// grow upwards as negative numbers.
+const int BaselineRow = 445;
+const int OuterLeft = 10;
+const int OuterRight = 552;
+const int OuterHeight = 435;
+const int PlotLeft = 30;                     // column of genome 0
+const int PlotRight = PlotLeft + LandscapeSize;
+const int PlotBottom = 25;                   // height of landscape value 0 above the baseline
+const int PlotTop = PlotBottom + PlotHeight;
+const int MemberDotRow = 2;                  // every member's black dot
+const int FirstDashRow = 4;                  // member m's green dash is 2m rows above it
+const int DashSpacing = 2;
+const QColor Background(100, 100, 100, 255);
+}
 
 LandscapeArea::LandscapeArea(QWidget *parent)
     : QWidget(parent), ptr_to_environment(nullptr), ptr_to_community(nullptr)
 {
-    setPalette(QPalette(QColor(100, 100, 100, 255)));
+    setPalette(QPalette(Background));
     setAutoFillBackground(true);
     // The picture is drawn in fixed pixels: keep room for all of it.
-    setMinimumSize(553, 446);
+    setMinimumSize(OuterRight + 1, BaselineRow + 1);
 }
 
 void LandscapeArea::LandscapeArea_setup(int *environment, int (*community)[9])
@@ -20,26 +38,22 @@ void LandscapeArea::LandscapeArea_setup(int *environment, int (*community)[9])
 
 void LandscapeArea::slot_LandscapeUpdate()
 {
-    if (ptr_to_environment)
-        update();
+    updateIfAttached(ptr_to_environment);
 }
 
 void LandscapeArea::slot_EnvironmentUpdate()
 {
-    if (ptr_to_environment)
-        update();
+    updateIfAttached(ptr_to_environment);
 }
 
 void LandscapeArea::slot_MMRsUpdate()
 {
-    if (ptr_to_community)
-        update();
+    updateIfAttached(ptr_to_community);
 }
 
 void LandscapeArea::slot_ClearHistory()
 {
-    if (ptr_to_community)
-        update();
+    updateIfAttached(ptr_to_community);
 }
 
 void LandscapeArea::paintEvent(QPaintEvent * /* event */)
@@ -50,67 +64,73 @@ void LandscapeArea::paintEvent(QPaintEvent * /* event */)
     paintMemberMarkers(painter);
 }
 
-// The frames. From here on painter row 0 is widget row 445 and the picture grows upwards.
-void LandscapeArea::paintLandscape(QPainter &painter)
+void LandscapeArea::updateIfAttached(const void *data)
 {
-    painter.translate(0.0, 445.0);
-
-    painter.setPen(Qt::darkBlue);
-    painter.drawLine(10, 0, 552, 0);
-    painter.drawLine(10, -435, 552, -435);
-    painter.drawLine(10, 0, 10, -435);
-    painter.drawLine(552, 0, 552, -435);
-
-    painter.setPen(Qt::cyan);
-    painter.drawLine(30, -25, 542, -25);
-    painter.drawLine(30, -425, 542, -425);
-    painter.drawLine(30, -25, 30, -425);
-    painter.drawLine(542, -25, 542, -425);
+    if (data)
+        update();
 }
 
-// One grey point per landscape value: value v of index i at (30 + i, -25 - v).
+// The frames. From here on painter row 0 is the baseline and the picture grows upwards.
+void LandscapeArea::paintLandscape(QPainter &painter)
+{
+    painter.translate(0.0, BaselineRow);
+
+    painter.setPen(Qt::darkBlue);
+    painter.drawLine(OuterLeft, 0, OuterRight, 0);
+    painter.drawLine(OuterLeft, -OuterHeight, OuterRight, -OuterHeight);
+    painter.drawLine(OuterLeft, 0, OuterLeft, -OuterHeight);
+    painter.drawLine(OuterRight, 0, OuterRight, -OuterHeight);
+
+    painter.setPen(Qt::cyan);
+    painter.drawLine(PlotLeft, -PlotBottom, PlotRight, -PlotBottom);
+    painter.drawLine(PlotLeft, -PlotTop, PlotRight, -PlotTop);
+    painter.drawLine(PlotLeft, -PlotBottom, PlotLeft, -PlotTop);
+    painter.drawLine(PlotRight, -PlotBottom, PlotRight, -PlotTop);
+}
+
+// One grey point per landscape value: value v of index i at (PlotLeft + i, -PlotBottom - v).
 void LandscapeArea::paintEnvironment(QPainter &painter)
 {
     if (!ptr_to_environment)
         return;
 
     // Values reach the whole int range: place them in 64 bits, skip those outside the widget.
-    const long long topRow = -445;
-    const long long bottomRow = height() - 446;
-    QPoint points[512];
+    const long long topRow = -BaselineRow;
+    const long long bottomRow = height() - 1 - BaselineRow;
+    QPoint points[LandscapeSize];
     int count = 0;
-    for (int i = 0; i < 512; ++i) {
-        const long long y = -25LL - ptr_to_environment[i];
+    for (int i = 0; i < LandscapeSize; ++i) {
+        const long long y = -static_cast<long long>(PlotBottom) - ptr_to_environment[i];
         if (y >= topRow && y <= bottomRow)
-            points[count++] = QPoint(30 + i, static_cast<int>(y));
+            points[count++] = QPoint(PlotLeft + i, static_cast<int>(y));
     }
     painter.setPen(Qt::gray);
     painter.drawPoints(points, count);
 }
 
-// Each member: a black dot on the genome's column in row -2, a green dash in its own row.
+// Each member: a black dot on the genome's column, a green dash in its own row.
 void LandscapeArea::paintMemberMarkers(QPainter &painter)
 {
     if (!ptr_to_community)
         return;
 
-    QPoint dots[10];
-    QPoint dashes[30];
-    for (int m = 0; m < 10; ++m) {
-        const int x = 30 + genomeAsInteger(9, ptr_to_community[m]);
-        const int y = -4 - 2 * m;
-        dots[m] = QPoint(x, -2);
+    QPoint dots[CommunitySize];
+    QPoint dashes[3 * CommunitySize];
+    for (int m = 0; m < CommunitySize; ++m) {
+        const int x = PlotLeft + genomeAsInteger(GenomeLength, ptr_to_community[m]);
+        const int y = -FirstDashRow - DashSpacing * m;
+        dots[m] = QPoint(x, -MemberDotRow);
         dashes[3 * m] = QPoint(x - 1, y);
         dashes[3 * m + 1] = QPoint(x, y);
         dashes[3 * m + 2] = QPoint(x + 1, y);
     }
     painter.setPen(Qt::black);
-    painter.drawPoints(dots, 10);
+    painter.drawPoints(dots, CommunitySize);
     painter.setPen(Qt::green);
-    painter.drawPoints(dashes, 30);
+    painter.drawPoints(dashes, 3 * CommunitySize);
 }
 
 QRect LandscapeArea::EnvironmentRect() const
 {
-    return QRect(30, -25, 512, -400);
+    return QRect(PlotLeft, -PlotBottom, LandscapeSize, -PlotHeight);
 }

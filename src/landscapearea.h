@@ -8,7 +8,7 @@ class LandscapeArea : public QWidget
     Q_OBJECT
 
 public:
-    LandscapeArea(QWidget *parent = nullptr);
+    explicit LandscapeArea(QWidget *parent = nullptr);
 
     void LandscapeArea_setup(int *environment, int (*community)[9]);
 
@@ -22,6 +22,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void updateIfAttached(const void *data);
     void paintEnvironment(QPainter &painter);
     void paintLandscape(QPainter &painter);
     void paintMemberMarkers(QPainter &painter);

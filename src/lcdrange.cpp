@@ -5,6 +5,10 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+namespace {
+const int StartLimit = 49; // the slider's range until setRange() gives one
+}
+
 LCDRange::LCDRange(QWidget *parent)
     : QWidget(parent)
 {
@@ -24,7 +28,7 @@ void LCDRange::init()
     lcd->setSegmentStyle(QLCDNumber::Flat);
 
     slider = new QSlider(Qt::Horizontal);
-    slider->setRange(-49, 49);
+    slider->setRange(-StartLimit, StartLimit);
     slider->setValue(0);
 
     label = new QLabel;

@@ -13,8 +13,8 @@ class LCDRange : public QWidget
     Q_OBJECT
 
 public:
-    LCDRange(QWidget *parent = nullptr);
-    LCDRange(const QString &text, QWidget *parent = nullptr);
+    explicit LCDRange(QWidget *parent = nullptr);
+    explicit LCDRange(const QString &text, QWidget *parent = nullptr);
 
     int value() const;
     QString text() const;

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 #include "common.h"
+#include "landscapereader.h"
 #include "landscapearea.h"
 #include "lcdrange.h"
 #include "vezo.h"
@@ -18,10 +19,30 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 
 namespace {
+const int StartSeed = 3521;
+const int RunIterations = 10;
+const int LoadChunkBytes = 4096;
+// The generation display shows eight digits and turns over like an odometer.
+const qint64 GenerationDisplayModulus = 100000000;
+
+// The parameters' ranges and start values. The fitness control offers one more
+// than the setter keeps, so its 100 is stored as 99.
+const int MinFitness = 1;
+const int MaxFitness = 99;
+const int FitnessControlMax = 100;
+const int StartFitness = 20;
+const int MaxMuteProb = 99;
+const int StartMuteProb = 25;
+const int MaxMuteBias = 10;
+const int StartMuteBias = 1;
+const int MaxAmplitude = 99;
+const int ParameterLimit = 100; // the four extra parameters span -100 .. 100
+
 QPushButton *boldButton(const QString &text, int pointSize)
 {
     QPushButton *button = new QPushButton(text);
@@ -40,7 +61,7 @@ QPushButton *shiftButton(const QString &text)
 QSpinBox *parameterSpinBox()
 {
     QSpinBox *spinBox = new QSpinBox;
-    spinBox->setRange(-100, 100);
+    spinBox->setRange(-ParameterLimit, ParameterLimit);
     spinBox->setSingleStep(1);
     spinBox->setValue(0);
     return spinBox;
@@ -50,22 +71,19 @@ QSpinBox *parameterSpinBox()
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
-    iterations = 10;
+    iterations = RunIterations;
     generations = 0;
-    srand(3521);
+    srand(StartSeed);
 
     vezo_timer_ptr = new QTimer(this);
     connect(vezo_timer_ptr, &QTimer::timeout, this, &MainWindow::slot_vezo);
 
     // The start-up landscape is a tent peaking at 128 on indexes 256 and 257.
-    for (bit = 0; bit < 512; ++bit) {
-        theRefEnvironment[bit] = bit < 256 ? bit / 2 : 256 - bit / 2;
+    for (bit = 0; bit < LandscapeSize; ++bit) {
+        theRefEnvironment[bit] = bit < LandscapeSize / 2 ? bit / 2 : LandscapeSize / 2 - bit / 2;
         theEnvironment[bit] = theRefEnvironment[bit];
     }
-    for (membr = 0; membr < 10; ++membr) {
-        for (bit = 0; bit < 9; ++bit)
-            theCommunity[membr][bit] = rand() % 2;
-    }
+    drawGenomes();
 
     ttip_clearhistBTN = "Currently DISABLED";
     ttip_fitnessBOX = "The fitness value 0-99 is simply passed\nuntouched to the GA.";
@@ -110,7 +128,7 @@ MainWindow::MainWindow(QWidget *parent)
     generationLCD_ptr = new QLCDNumber(2);
     generationLCD_ptr->setSegmentStyle(QLCDNumber::Flat);
     generationLCD_ptr->setDigitCount(8);
-    generationLCD_ptr->display(generations);
+    generationLCD_ptr->display(generationDisplayValue(generations));
 
     QPushButton *reloadBTN = boldButton(tr("Reload"), 14);
     connect(reloadBTN, &QPushButton::clicked, this, &MainWindow::slot_Reload);
@@ -134,26 +152,26 @@ MainWindow::MainWindow(QWidget *parent)
     // Each control is wired both ways before its start value reaches the setter.
     LCDRange *fitnessBOX = new LCDRange(tr("Fitness Multiplier"));
     fitnessBOX->setToolTip(ttip_fitnessBOX);
-    fitnessBOX->setRange(1, 100);
+    fitnessBOX->setRange(MinFitness, FitnessControlMax);
     connect(fitnessBOX, &LCDRange::valueChanged, this, &MainWindow::setFitness);
     connect(this, &MainWindow::FitnessChanged, fitnessBOX, &LCDRange::setValue);
-    fitnessBOX->setValue(20);
+    fitnessBOX->setValue(StartFitness);
 
     LCDRange *muteprobBOX = new LCDRange(tr("% Prob(Mutation)"));
     muteprobBOX->setToolTip(ttip_muteprobBOX);
-    muteprobBOX->setRange(0, 99);
+    muteprobBOX->setRange(0, MaxMuteProb);
     connect(muteprobBOX, &LCDRange::valueChanged, this, &MainWindow::setMuteProb);
     connect(this, &MainWindow::MuteProbChanged, muteprobBOX, &LCDRange::setValue);
-    muteprobBOX->setValue(25);
+    muteprobBOX->setValue(StartMuteProb);
 
     LCDRange *mutebiasBOX = new LCDRange(tr("Mutation Bias"));
     mutebiasBOX->setToolTip(ttip_mutebiasBOX);
-    mutebiasBOX->setRange(0, 10);
+    mutebiasBOX->setRange(0, MaxMuteBias);
     connect(mutebiasBOX, &LCDRange::valueChanged, this, &MainWindow::setMuteBias);
     connect(this, &MainWindow::MuteBiasChanged, mutebiasBOX, &LCDRange::setValue);
-    mutebiasBOX->setValue(1);
+    mutebiasBOX->setValue(StartMuteBias);
 
-    QLabel *ParamLabel = new QLabel(tr("Additional Parameters\nRange %1 to %2:").arg(-100).arg(100));
+    QLabel *ParamLabel = new QLabel(tr("Additional Parameters\nRange %1 to %2:").arg(-ParameterLimit).arg(ParameterLimit));
     integerLabelParam0_ptr = new QLabel(tr("Parameter 0:"));
     integerLabelParam1_ptr = new QLabel(tr("Parameter 1:"));
     integerLabelParam2_ptr = new QLabel(tr("Parameter 2:"));
@@ -234,10 +252,7 @@ void MainWindow::slot_RunState(int steps)
 
 void MainWindow::setFitness(int fitness)
 {
-    if (fitness <= 1)
-        fitness = 1;
-    else if (fitness > 99)
-        fitness = 99;
+    fitness = std::clamp(fitness, MinFitness, MaxFitness);
     if (fitness != currentFitness) {
         currentFitness = fitness;
         emit FitnessChanged(currentFitness);
@@ -246,10 +261,7 @@ void MainWindow::setFitness(int fitness)
 
 void MainWindow::setAmplitude(int amplitude)
 {
-    if (amplitude <= 0)
-        amplitude = 1;
-    else if (amplitude > 99)
-        amplitude = 99;
+    amplitude = std::clamp(amplitude, 1, MaxAmplitude);
     if (amplitude != currentAmplitude) {
         currentAmplitude = amplitude;
         emit AmplitudeChanged(currentAmplitude);
@@ -258,10 +270,7 @@ void MainWindow::setAmplitude(int amplitude)
 
 void MainWindow::setMuteProb(int muteprob)
 {
-    if (muteprob < 0)
-        muteprob = 0;
-    else if (muteprob > 99)
-        muteprob = 99;
+    muteprob = std::clamp(muteprob, 0, MaxMuteProb);
     if (muteprob != currentMuteProb) {
         currentMuteProb = muteprob;
         emit MuteProbChanged(currentMuteProb);
@@ -270,10 +279,7 @@ void MainWindow::setMuteProb(int muteprob)
 
 void MainWindow::setMuteBias(int mutebias)
 {
-    if (mutebias < 0)
-        mutebias = 0;
-    else if (mutebias > 10)
-        mutebias = 10;
+    mutebias = std::clamp(mutebias, 0, MaxMuteBias);
     if (mutebias != currentMuteBias) {
         currentMuteBias = mutebias;
         emit MuteBiasChanged(currentMuteBias);
@@ -285,13 +291,13 @@ void MainWindow::slot_vezo()
     vezo(currentMuteProb, currentMuteBias, currentFitness, theEnvironment, theCommunity,
          Param0, Param1, Param2, Param3);
     ++generations;
-    generationLCD_ptr->display(generations);
+    generationLCD_ptr->display(generationDisplayValue(generations));
     emit signal_MMRsUpdate();
 }
 
 void MainWindow::slot_Reload()
 {
-    for (bit = 0; bit < 512; ++bit)
+    for (bit = 0; bit < LandscapeSize; ++bit)
         theEnvironment[bit] = theRefEnvironment[bit];
     emit signal_EnvironmentUpdate();
 }
@@ -315,10 +321,7 @@ void MainWindow::slot_StopState()
 
 void MainWindow::slot_NewGenes()
 {
-    for (membr = 0; membr < 10; ++membr) {
-        for (bit = 0; bit < 9; ++bit)
-            theCommunity[membr][bit] = rand() % 2;
-    }
+    drawGenomes();
     emit signal_GenomeUpdate();
 }
 
@@ -330,7 +333,7 @@ void MainWindow::slot_LoadFile()
     QFile environmentFile(afilename);
     if (QFileInfo(afilename).isFile() && environmentFile.open(QIODevice::ReadOnly)) {
         LandscapeReader reader(theEnvironment);
-        char chunk[4096];
+        char chunk[LoadChunkBytes];
         qint64 count;
         while ((count = environmentFile.read(chunk, sizeof chunk)) > 0
                && reader.read(chunk, static_cast<std::size_t>(count))) {
@@ -340,21 +343,21 @@ void MainWindow::slot_LoadFile()
     emit signal_EnvironmentUpdate();
 }
 
-// Rotate left: index 0 wraps to 511.
+// Rotate left: index 0 wraps to the last.
 void MainWindow::slot_LShift()
 {
     const int temp = theEnvironment[0];
-    for (bit = 0; bit < 511; ++bit)
+    for (bit = 0; bit < LastGenome; ++bit)
         theEnvironment[bit] = theEnvironment[bit + 1];
-    theEnvironment[511] = temp;
+    theEnvironment[LastGenome] = temp;
     emit signal_EnvironmentUpdate();
 }
 
-// Rotate right: index 511 wraps to 0.
+// Rotate right: the last index wraps to 0.
 void MainWindow::slot_RShift()
 {
-    const int temp = theEnvironment[511];
-    for (bit = 511; bit > 0; --bit)
+    const int temp = theEnvironment[LastGenome];
+    for (bit = LastGenome; bit > 0; --bit)
         theEnvironment[bit] = theEnvironment[bit - 1];
     theEnvironment[0] = temp;
     emit signal_EnvironmentUpdate();
@@ -363,7 +366,7 @@ void MainWindow::slot_RShift()
 // Raise: no ceiling below the largest int, where values stay.
 void MainWindow::slot_UShift()
 {
-    for (bit = 0; bit < 512; ++bit) {
+    for (bit = 0; bit < LandscapeSize; ++bit) {
         if (theEnvironment[bit] < INT_MAX)
             ++theEnvironment[bit];
     }
@@ -373,7 +376,7 @@ void MainWindow::slot_UShift()
 // Lower: the floor is 1, so 0 and negative values become 1.
 void MainWindow::slot_DShift()
 {
-    for (bit = 0; bit < 512; ++bit) {
+    for (bit = 0; bit < LandscapeSize; ++bit) {
         if (theEnvironment[bit] <= 1)
             theEnvironment[bit] = 1;
         else
@@ -398,4 +401,18 @@ void MainWindow::setStoppedState(bool stopped)
     integerSpinBoxParam1_ptr->setEnabled(stopped);
     integerSpinBoxParam2_ptr->setEnabled(stopped);
     integerSpinBoxParam3_ptr->setEnabled(stopped);
+}
+
+// Member by member, bit by bit, continuing the one random sequence.
+void MainWindow::drawGenomes()
+{
+    for (membr = 0; membr < CommunitySize; ++membr) {
+        for (bit = 0; bit < GenomeLength; ++bit)
+            theCommunity[membr][bit] = rand() % 2;
+    }
+}
+
+int generationDisplayValue(qint64 generations)
+{
+    return static_cast<int>(generations % GenerationDisplayModulus);
 }

@@ -1,6 +1,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "sizes.h"
+
 #include <QWidget>
 
 QT_BEGIN_NAMESPACE
@@ -18,13 +20,13 @@ class MainWindow : public QWidget
     Q_OBJECT
 
 public:
-    MainWindow(QWidget *parent = nullptr);
+    explicit MainWindow(QWidget *parent = nullptr);
 
     // Read-only views of the simulation state.
     const int *environment() const { return theEnvironment; }
     const int *referenceEnvironment() const { return theRefEnvironment; }
     const int (*community() const)[9] { return theCommunity; }
-    int generationCount() const { return generations; }
+    qint64 generationCount() const { return generations; }
     int fitnessMultiplier() const { return currentFitness; }
     int mutationProbability() const { return currentMuteProb; }
     int mutationBias() const { return currentMuteBias; }
@@ -62,6 +64,7 @@ signals:
 
 private:
     void setStoppedState(bool stopped);
+    void drawGenomes();
 
     QTimer *vezo_timer_ptr;
     LandscapeArea *Lbox_ptr;
@@ -89,11 +92,11 @@ private:
     int MuteProb = 0;
     int bit = 0;
     int membr = 0;
-    int theRefEnvironment[512];
-    int theEnvironment[512];
-    int theCommunity[10][9];
+    int theRefEnvironment[LandscapeSize];
+    int theEnvironment[LandscapeSize];
+    Genome theCommunity[CommunitySize];
     int iterations;
-    int generations;
+    qint64 generations;
     int currentFitness = 0;
     int currentAmplitude = 0;
     int currentMuteProb = 0;
@@ -103,5 +106,8 @@ private:
     int Param2 = 0;
     int Param3 = 0;
 };
+
+// What the eight-digit generation display shows for a count: its last eight digits.
+int generationDisplayValue(qint64 generations);
 
 #endif

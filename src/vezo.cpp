@@ -8,60 +8,47 @@
 #include <cstring>
 
 namespace {
-const int members = 10;
-const int genes = 9;
 // rand() yields 0 .. INT_MAX, so a wheel of up to INT_MAX positions is fully reachable.
 const long long widest_wheel = INT_MAX;
+const int first_seed = 3521;
 
 // Writes a nine-bit value as nine elements of 0 or 1, element 0 the least significant bit.
 void write_genome(int *genome, int value)
 {
-#ifdef __SSE2__
-    const __m128i one = _mm_set1_epi32(1);
-    const __m128i value4 = _mm_set1_epi32(value);
-    const __m128i low_weights = _mm_setr_epi32(1, 2, 4, 8);
-    const __m128i high_weights = _mm_setr_epi32(16, 32, 64, 128);
-    const __m128i low = _mm_cmpeq_epi32(_mm_and_si128(value4, low_weights), low_weights);
-    const __m128i high = _mm_cmpeq_epi32(_mm_and_si128(value4, high_weights), high_weights);
-    _mm_storeu_si128(reinterpret_cast<__m128i *>(genome), _mm_and_si128(low, one));
-    _mm_storeu_si128(reinterpret_cast<__m128i *>(genome + 4), _mm_and_si128(high, one));
-    genome[8] = (value >> 8) & 1;
-#else
-    for (int bit = 0; bit < genes; ++bit)
+    for (int bit = 0; bit < GenomeLength; ++bit)
         genome[bit] = (value >> bit) & 1;
-#endif
 }
 }
 
 void copy_mbr(int *to, int *from)
 {
-    std::memcpy(to, from, genes * sizeof(int));
+    std::memcpy(to, from, sizeof(Genome));
 }
 
 long long roulette_wheel(const int *raw_fitness, long long total_fitness,
                          int fitness_multiplier, long long *wheel)
 {
     long long lowest = total_fitness;
-    for (int membr = 0; membr < members; ++membr)
+    for (int membr = 0; membr < CommunitySize; ++membr)
         lowest = std::min<long long>(lowest, raw_fitness[membr]);
     --lowest;
 
-    long long shares[members];
+    long long shares[CommunitySize];
     long long total = 0;
-    for (int membr = 0; membr < members; ++membr) {
+    for (int membr = 0; membr < CommunitySize; ++membr) {
         shares[membr] = (raw_fitness[membr] - lowest) * fitness_multiplier;
         total += shares[membr];
     }
 
     if (total > widest_wheel) {
         // Scale down in proportion; the divisor leaves room for the shares raised to 1.
-        const long long divisor = total / (widest_wheel - members) + 1;
+        const long long divisor = total / (widest_wheel - CommunitySize) + 1;
         for (long long &share : shares)
             share = std::max(1LL, share / divisor);
     }
 
     long long end = 0;
-    for (int membr = 0; membr < members; ++membr) {
+    for (int membr = 0; membr < CommunitySize; ++membr) {
         end += shares[membr];
         wheel[membr] = end;
     }
@@ -74,33 +61,33 @@ int vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
 {
     static int beentheredonethat = 0;
     static int my_mutation_bias = 11;
-    static int mutation_biases[genes];
+    static int mutation_biases[GenomeLength];
     static int total_mutebias = 0;
-    static int my_mbrsInt[members];
-    static int fitness[members];
-    static long long wheel[members];
-    static int my_mbrsNew[members];
+    static int my_mbrsInt[CommunitySize];
+    static int fitness[CommunitySize];
+    static long long wheel[CommunitySize];
+    static int my_mbrsNew[CommunitySize];
 
     // Every process starts its first generation from the same point of the sequence.
     if (beentheredonethat == 0) {
-        srand(3521);
+        srand(first_seed);
         beentheredonethat = 1;
     }
 
     if (mutation_bias != my_mutation_bias) {
         total_mutebias = 0;
         my_mutation_bias = mutation_bias;
-        for (int g = 0; g < genes; ++g) {
-            mutation_biases[g] = power(my_mutation_bias * (9 - g), 2);
+        for (int g = 0; g < GenomeLength; ++g) {
+            mutation_biases[g] = power(my_mutation_bias * (GenomeLength - g), 2);
             total_mutebias += mutation_biases[g];
         }
     }
 
-    for (int membr = 0; membr < members; ++membr)
-        my_mbrsInt[membr] = genomeAsInteger(genes, my_community[membr]);
+    for (int membr = 0; membr < CommunitySize; ++membr)
+        my_mbrsInt[membr] = genomeAsInteger(GenomeLength, my_community[membr]);
 
     long long total_fitness = 0;
-    for (int membr = 0; membr < members; ++membr) {
+    for (int membr = 0; membr < CommunitySize; ++membr) {
         fitness[membr] = my_environment[my_mbrsInt[membr]];
         total_fitness += fitness[membr];
     }
@@ -111,8 +98,8 @@ int vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
     // The wheel never exceeds INT_MAX positions.
     const int wheel_size = static_cast<int>(roulette_wheel(fitness, total_fitness, fitness_multiplier, wheel));
 
-    int breeding_units[members];
-    for (int membr = 0; membr < members; ++membr) {
+    int breeding_units[CommunitySize];
+    for (int membr = 0; membr < CommunitySize; ++membr) {
         const int a_random_num = rand() % wheel_size;
         breeding_units[membr] = roulette_member(wheel, a_random_num);
     }
@@ -120,8 +107,8 @@ int vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
     // Crossover in fixed pairs, on the genomes as nine-bit numbers: child k takes
     // B's bits below the split point and A's from there on, child k + 1 the other
     // way round.
-    for (int k = 0; k < members; k += 2) {
-        const int split_point = rand() % genes;
+    for (int k = 0; k < CommunitySize; k += 2) {
+        const int split_point = rand() % GenomeLength;
         const int low_bits = (1 << split_point) - 1;
         const int parent_a = my_mbrsInt[breeding_units[k]];
         const int parent_b = my_mbrsInt[breeding_units[k + 1]];
@@ -130,7 +117,7 @@ int vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
     }
 
     if (mutation_probability != 0) {
-        for (int membr = 0; membr < members; ++membr) {
+        for (int membr = 0; membr < CommunitySize; ++membr) {
             if (rand() % (100 - mutation_probability) != 0)
                 continue;
             int b_random_num;
@@ -139,19 +126,19 @@ int vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
                 const int r = rand() % total_mutebias + 1;
                 int g = 0;
                 int acc = mutation_biases[0];
-                while (r > acc && g <= 8) {
+                while (r > acc && g < GenomeLength - 1) {
                     ++g;
                     acc += mutation_biases[g];
                 }
                 b_random_num = g;
             } else {
-                b_random_num = rand() % genes;
+                b_random_num = rand() % GenomeLength;
             }
             my_mbrsNew[membr] ^= 1 << b_random_num;
         }
     }
 
-    for (int membr = 0; membr < members; ++membr)
+    for (int membr = 0; membr < CommunitySize; ++membr)
         write_genome(my_community[membr], my_mbrsNew[membr]);
     return 0;
 }

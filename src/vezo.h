@@ -1,18 +1,20 @@
 #ifndef VEZO_H
 #define VEZO_H
 
-// One generation of the genetic algorithm on ten nine-bit members.
+#include "sizes.h"
+
+// One generation of the genetic algorithm on the community of nine-bit members.
 int vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
          int *my_environment, int (*my_community)[9],
          int param0, int param1, int param2, int param3);
 
 void copy_mbr(int *to, int *from);
 
-// The roulette wheel of ten members: wheel[m] is where member m's share ends,
+// The roulette wheel of the members: wheel[m] is where member m's share ends,
 // so member m owns the positions wheel[m - 1] .. wheel[m] - 1. Shares are the
 // raw fitness values raised above the lowest one, times the multiplier, and
 // scaled down when their total would not fit in one rand() draw. Returns the
-// wheel's size, wheel[9].
+// wheel's size, its last end.
 long long roulette_wheel(const int *raw_fitness, long long total_fitness,
                          int fitness_multiplier, long long *wheel);
 
@@ -21,7 +23,7 @@ long long roulette_wheel(const int *raw_fitness, long long total_fitness,
 inline int roulette_member(const long long *wheel, long long position)
 {
     int membr = 0;
-    for (int end = 0; end < 9; ++end)
+    for (int end = 0; end < CommunitySize - 1; ++end)
         membr += position >= wheel[end];
     return membr;
 }

@@ -1,7 +1,7 @@
 // libFuzzer target for the landscape reader: the bytes of a landscape file, read
 // once whole and once cut in two at a place the input chooses, must give the
 // same values, never more than 512.
-#include "common.h"
+#include "landscapereader.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "../src/vezo.h"
+#include "vezo.h"
 
 int main()
 {

@@ -1,4 +1,4 @@
-#include "common.h"
+#include "landscapereader.h"
 
 #include <QDir>
 #include <QtTest>
@@ -17,6 +17,8 @@ private slots:
     void piecesOfAnySizeGiveTheSameValues_data();
     void piecesOfAnySizeGiveTheSameValues();
     void stopsWantingBytesAfter512Values();
+    void leadingByteOrderMarkIsSkipped_data();
+    void leadingByteOrderMarkIsSkipped();
 };
 
 namespace {
@@ -97,6 +99,26 @@ void tst_LandscapeReader::stopsWantingBytesAfter512Values()
     QVERIFY(!reader.read(" 13", 3));
     QCOMPARE(reader.finish(), 512);
     QCOMPARE(landscape[511], 12);
+}
+
+void tst_LandscapeReader::leadingByteOrderMarkIsSkipped_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QList<int>>("values");
+    QTest::newRow("mark, then values") << QByteArray("\xEF\xBB\xBF" "300 301") << QList<int>{300, 301};
+    QTest::newRow("mark alone") << QByteArray("\xEF\xBB\xBF") << QList<int>{};
+    QTest::newRow("mark, line end") << QByteArray("\xEF\xBB\xBF\r\n-4") << QList<int>{-4};
+    QTest::newRow("part of a mark is a token") << QByteArray("\xEF\xBB 7") << QList<int>{0, 7};
+    QTest::newRow("only at the start") << QByteArray("1 \xEF\xBB\xBF" "2") << QList<int>{1, 0};
+    QTest::newRow("a second mark is a token") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "5") << QList<int>{0};
+}
+
+void tst_LandscapeReader::leadingByteOrderMarkIsSkipped()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QList<int>, values);
+    QCOMPARE(readInPieces(text, text.size() + 1), values);
+    QCOMPARE(readInPieces(text, 1), values);
 }
 
 QTEST_APPLESS_MAIN(tst_LandscapeReader)

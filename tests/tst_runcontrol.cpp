@@ -22,6 +22,8 @@ private slots:
     void runStateStartsTheTimerForAnyCountButOne();
     void generationsNeverReset();
     void slidersChangeTheNextGeneration();
+    void displayTurnsOverLikeAnOdometer_data();
+    void displayTurnsOverLikeAnOdometer();
 };
 
 namespace {
@@ -197,6 +199,25 @@ void tst_RunControl::slidersChangeTheNextGeneration()
         const int changed = crossed.at(m) ^ mutated.at(m);
         QVERIFY(changed != 0 && (changed & (changed - 1)) == 0);
     }
+}
+
+void tst_RunControl::displayTurnsOverLikeAnOdometer_data()
+{
+    QTest::addColumn<qint64>("generations");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("last eight-digit count") << qint64(99999999) << 99999999;
+    QTest::newRow("turns over") << qint64(100000000) << 0;
+    QTest::newRow("past int") << (qint64(1) << 31) << 47483648;
+    QTest::newRow("far past int") << (qint64(1) << 40) << 11627776;
+}
+
+void tst_RunControl::displayTurnsOverLikeAnOdometer()
+{
+    QFETCH(qint64, generations);
+    QFETCH(int, shown);
+    QCOMPARE(generationDisplayValue(generations), shown);
+    MainWindow window;
+    QVERIFY(!generationDisplay(window)->checkOverflow(shown));
 }
 
 QTEST_MAIN(tst_RunControl)
