@@ -1,5 +1,9 @@
-// Generations and paints per second of the real window while it runs, offscreen,
-// with the view repainting after every generation. Usage: bench_window [seconds]
+// Generations and paints per second of the real window while it runs, for a few
+// seconds. Offscreen unless QT_QPA_PLATFORM says otherwise (xcb under Xvfb, say).
+// Usage: bench_window [seconds] [described|paced]
+//   described: the view repaints after every generation, as without a pacer
+//   paced:     the window paints once per display frame (the program's default)
+#include "framepacer.h"
 #include "landscapearea.h"
 #include "mainwindow.h"
 #include "paintcounter.h"
@@ -10,15 +14,20 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const double seconds = argc > 1 ? atof(argv[1]) : 5.0;
+    const bool paced = argc > 2 && strcmp(argv[2], "paced") == 0;
 
     MainWindow window;
     window.setGeometry(50, 0, 800, 600);
+    if (paced)
+        new FramePacer(&window);
     window.show();
     QApplication::processEvents();
     PaintCounter counter;
@@ -32,9 +41,9 @@ int main(int argc, char **argv)
     QTimer::singleShot(int(seconds * 1000), stop, [&] {
         stop->click();
         const double elapsed = clock.nsecsElapsed() / 1e9;
-        printf("%.1f s: %lld generations (%.0f per second), %ld paints (%.0f per second)\n", elapsed,
-               static_cast<long long>(window.generationCount()), window.generationCount() / elapsed, counter.paints,
-               counter.paints / elapsed);
+        printf("%s, %.1f s: %lld generations (%.0f per second), %ld paints (%.0f per second)\n",
+               paced ? "paced" : "described", elapsed, static_cast<long long>(window.generationCount()),
+               window.generationCount() / elapsed, counter.paints, counter.paints / elapsed);
         app.quit();
     });
     return app.exec();

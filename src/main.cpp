@@ -1,12 +1,49 @@
+#include "commandline.h"
+#include "framepacer.h"
 #include "mainwindow.h"
+#include "observatory.h"
+#include "recorder.h"
 
 #include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName("vezo-vizoziv");
+    QCoreApplication::setApplicationVersion(VEZO_VERSION);
+    CommandLine commandLine;
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments << QString::fromLocal8Bit(argv[index]);
+    RecorderSettings settings;
+    QString error;
+
+    if (!commandLine.wantsWindow(arguments)) {
+        QCoreApplication application(argc, argv);
+        commandLine.process(application);
+        if (!commandLine.recorderSettings(settings, error)) {
+            std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(error));
+            return 1;
+        }
+        return record(settings, stderr);
+    }
+
+    QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName("vezo-vizoziv");
+    QApplication::setWindowIcon(QIcon(":/vezo-vizoziv.png"));
+    commandLine.process(application);
+    if (!commandLine.recorderSettings(settings, error)) {
+        std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(error));
+        return 1;
+    }
     MainWindow window;
     window.setGeometry(50, 0, 800, 600);
+    FramePacer pacer(&window);
+    Observatory observatory(&window);
     window.show();
-    return app.exec();
+    if (commandLine.observe())
+        observatory.showBeside();
+    return application.exec();
 }

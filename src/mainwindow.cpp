@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "common.h"
-#include "landscapereader.h"
+#include "recorder.h"
+#include "startstate.h"
 #include "landscapearea.h"
 #include "lcdrange.h"
 #include "vezo.h"
@@ -9,7 +10,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLCDNumber>
@@ -21,12 +21,11 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
-const int StartSeed = 3521;
 const int RunIterations = 10;
-const int LoadChunkBytes = 4096;
 // The generation display shows eight digits and turns over like an odometer.
 const qint64 GenerationDisplayModulus = 100000000;
 
@@ -78,12 +77,11 @@ MainWindow::MainWindow(QWidget *parent)
     vezo_timer_ptr = new QTimer(this);
     connect(vezo_timer_ptr, &QTimer::timeout, this, &MainWindow::slot_vezo);
 
-    // The start-up landscape is a tent peaking at 128 on indexes 256 and 257.
     for (bit = 0; bit < LandscapeSize; ++bit) {
-        theRefEnvironment[bit] = bit < LandscapeSize / 2 ? bit / 2 : LandscapeSize / 2 - bit / 2;
+        theRefEnvironment[bit] = startLandscapeValue(bit);
         theEnvironment[bit] = theRefEnvironment[bit];
     }
-    drawGenomes();
+    drawGenomes(theCommunity);
 
     ttip_clearhistBTN = "Currently DISABLED";
     ttip_fitnessBOX = "The fitness value 0-99 is simply passed\nuntouched to the GA.";
@@ -321,7 +319,7 @@ void MainWindow::slot_StopState()
 
 void MainWindow::slot_NewGenes()
 {
-    drawGenomes();
+    drawGenomes(theCommunity);
     emit signal_GenomeUpdate();
 }
 
@@ -330,15 +328,13 @@ void MainWindow::slot_LoadFile()
     const QString afilename = QDir::currentPath() + "/" + InputFileComboBox_ptr->currentText();
 
     // Only regular files: a FIFO would block the window and a device may never end.
-    QFile environmentFile(afilename);
-    if (QFileInfo(afilename).isFile() && environmentFile.open(QIODevice::ReadOnly)) {
-        LandscapeReader reader(theEnvironment);
-        char chunk[LoadChunkBytes];
-        qint64 count;
-        while ((count = environmentFile.read(chunk, sizeof chunk)) > 0
-               && reader.read(chunk, static_cast<std::size_t>(count))) {
-        }
-        reader.finish();
+    std::string reason;
+    ++loadAttempts;
+    if (loadLandscape(QFile::encodeName(afilename).toStdString(), theEnvironment, reason)) {
+        loadError.clear();
+    } else {
+        loadError = tr("cannot load '%1': %2").arg(afilename, QString::fromLocal8Bit(reason.c_str()));
+        std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(loadError));
     }
     emit signal_EnvironmentUpdate();
 }
@@ -403,16 +399,26 @@ void MainWindow::setStoppedState(bool stopped)
     integerSpinBoxParam3_ptr->setEnabled(stopped);
 }
 
-// Member by member, bit by bit, continuing the one random sequence.
-void MainWindow::drawGenomes()
-{
-    for (membr = 0; membr < CommunitySize; ++membr) {
-        for (bit = 0; bit < GenomeLength; ++bit)
-            theCommunity[membr][bit] = rand() % 2;
-    }
-}
-
 int generationDisplayValue(qint64 generations)
 {
     return static_cast<int>(generations % GenerationDisplayModulus);
+}
+
+// 0 runs generations as fast as the event loop allows, as the described window does.
+void MainWindow::setRunInterval(int milliseconds)
+{
+    vezo_timer_ptr->setTimerType(milliseconds > 0 ? Qt::PreciseTimer : Qt::CoarseTimer);
+    vezo_timer_ptr->setInterval(milliseconds);
+}
+
+// A new start: genomes drawn after srand(seed), the next generation seeded alike,
+// the count back at 0.
+void MainWindow::restartWithSeed(unsigned seed)
+{
+    srand(seed);
+    drawGenomes(theCommunity);
+    vezo_seed_next_generation(seed);
+    generations = 0;
+    generationLCD_ptr->display(generationDisplayValue(generations));
+    emit signal_GenomeUpdate();
 }

@@ -30,6 +30,14 @@ public:
     int fitnessMultiplier() const { return currentFitness; }
     int mutationProbability() const { return currentMuteProb; }
     int mutationBias() const { return currentMuteBias; }
+    // How many times "Load File:" was used, and why the latest one failed (empty when it loaded).
+    int loadCount() const { return loadAttempts; }
+    QString lastLoadError() const { return loadError; }
+
+    // Plain controls for other windows: they change no widget of this one but
+    // the generation display and the view.
+    void setRunInterval(int milliseconds);
+    void restartWithSeed(unsigned seed);
 
 public slots:
     void slot_RunState(int steps);
@@ -64,7 +72,6 @@ signals:
 
 private:
     void setStoppedState(bool stopped);
-    void drawGenomes();
 
     QTimer *vezo_timer_ptr;
     LandscapeArea *Lbox_ptr;
@@ -105,6 +112,8 @@ private:
     int Param1 = 0;
     int Param2 = 0;
     int Param3 = 0;
+    int loadAttempts = 0;
+    QString loadError;
 };
 
 // What the eight-digit generation display shows for a count: its last eight digits.

@@ -10,7 +10,11 @@
 namespace {
 // rand() yields 0 .. INT_MAX, so a wheel of up to INT_MAX positions is fully reachable.
 const long long widest_wheel = INT_MAX;
-const int first_seed = 3521;
+
+// The first generation of a process, and the first after vezo_seed_next_generation(),
+// seeds the generator before it draws.
+bool seed_pending = true;
+unsigned pending_seed = 3521;
 
 // Writes a nine-bit value as nine elements of 0 or 1, element 0 the least significant bit.
 void write_genome(int *genome, int value)
@@ -18,6 +22,12 @@ void write_genome(int *genome, int value)
     for (int bit = 0; bit < GenomeLength; ++bit)
         genome[bit] = (value >> bit) & 1;
 }
+}
+
+void vezo_seed_next_generation(unsigned seed)
+{
+    pending_seed = seed;
+    seed_pending = true;
 }
 
 void copy_mbr(int *to, int *from)
@@ -59,7 +69,6 @@ int vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
          int *my_environment, int (*my_community)[9],
          int /*param0*/, int /*param1*/, int /*param2*/, int /*param3*/)
 {
-    static int beentheredonethat = 0;
     static int my_mutation_bias = 11;
     static int mutation_biases[GenomeLength];
     static int total_mutebias = 0;
@@ -69,9 +78,9 @@ int vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
     static int my_mbrsNew[CommunitySize];
 
     // Every process starts its first generation from the same point of the sequence.
-    if (beentheredonethat == 0) {
-        srand(first_seed);
-        beentheredonethat = 1;
+    if (seed_pending) {
+        srand(pending_seed);
+        seed_pending = false;
     }
 
     if (mutation_bias != my_mutation_bias) {

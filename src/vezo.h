@@ -10,6 +10,10 @@ int vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
 
 void copy_mbr(int *to, int *from);
 
+// The next generation re-seeds the generator with seed before it draws, as the
+// first generation of a process does with 3521.
+void vezo_seed_next_generation(unsigned seed);
+
 // The roulette wheel of the members: wheel[m] is where member m's share ends,
 // so member m owns the positions wheel[m - 1] .. wheel[m] - 1. Shares are the
 // raw fitness values raised above the lowest one, times the multiplier, and

@@ -1,0 +1,121 @@
+#include "commandline.h"
+
+#include <QCoreApplication>
+
+#include <climits>
+
+namespace {
+const long long MaxFitnessOption = 100; // stored as 99, as the window's control does
+const long long MaxMutation = 99;
+const long long MaxBias = 10;
+}
+
+CommandLine::CommandLine()
+    : observeOption("observe", QCoreApplication::translate("main", "Open the observatory beside the window.")),
+      headlessOption("headless", QCoreApplication::translate("main", "Run without a window and write CSV rows.")),
+      generationsOption("generations", QCoreApplication::translate("main", "With --headless: run <n> generations."), "n"),
+      everyOption("every", QCoreApplication::translate("main", "A row for every <k>-th generation (default 1)."), "k"),
+      landscapeOption("landscape", QCoreApplication::translate("main", "Read the landscape from <file> (default: the tent)."), "file"),
+      fitnessOption("fitness", QCoreApplication::translate("main", "Fitness multiplier, 1 to 100 (default 20)."), "f"),
+      mutationOption("mutation", QCoreApplication::translate("main", "Mutation probability, 0 to 99 (default 25)."), "p"),
+      biasOption("bias", QCoreApplication::translate("main", "Mutation bias, 0 to 10 (default 1)."), "b"),
+      seedOption("seed", QCoreApplication::translate("main", "Seed of the run (default 3521)."), "s"),
+      csvOption("csv", QCoreApplication::translate("main", "Write the rows to <file> (default: standard output)."), "file")
+{
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Watch a genetic algorithm work: ten nine-bit genomes on a landscape of 512 values."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({observeOption, headlessOption, generationsOption, everyOption, landscapeOption, fitnessOption,
+                       mutationOption, biasOption, seedOption, csvOption});
+}
+
+bool CommandLine::wantsWindow(const QStringList &arguments)
+{
+    if (!parser.parse(arguments)) {
+        const bool displaySet = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+                                || qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+        // With a display, Qt's own options (-style, -platform, ...) may be what failed.
+        return displaySet;
+    }
+    return !parser.isSet("help") && !parser.isSet("help-all") && !parser.isSet("version") && !headless();
+}
+
+void CommandLine::process(const QCoreApplication &application)
+{
+    parser.process(application);
+}
+
+bool CommandLine::observe() const
+{
+    return parser.isSet(observeOption);
+}
+
+bool CommandLine::headless() const
+{
+    return parser.isSet(headlessOption);
+}
+
+bool CommandLine::recorderSettings(RecorderSettings &settings, QString &error) const
+{
+    const QList<const QCommandLineOption *> recorderOptions = {&generationsOption, &everyOption, &landscapeOption,
+                                                                &fitnessOption, &mutationOption, &biasOption,
+                                                                &seedOption, &csvOption};
+    if (!headless()) {
+        for (const QCommandLineOption *option : recorderOptions) {
+            if (parser.isSet(*option)) {
+                error = QString("--%1 goes with --headless").arg(option->names().constFirst());
+                return false;
+            }
+        }
+        return true;
+    }
+    if (!parser.isSet(generationsOption)) {
+        error = "--headless needs --generations <n>";
+        return false;
+    }
+    long long fitness = settings.fitness;
+    long long mutation = settings.mutation;
+    long long bias = settings.bias;
+    long long seed = settings.seed;
+    if (!number(generationsOption, 0, LLONG_MAX, settings.generations, error)
+        || !number(everyOption, 1, LLONG_MAX, settings.every, error)
+        || !number(fitnessOption, 1, MaxFitnessOption, fitness, error)
+        || !number(mutationOption, 0, MaxMutation, mutation, error)
+        || !number(biasOption, 0, MaxBias, bias, error)
+        || !number(seedOption, 0, UINT_MAX, seed, error))
+        return false;
+    settings.fitness = static_cast<int>(std::min<long long>(fitness, MaxFitnessOption - 1));
+    settings.mutation = static_cast<int>(mutation);
+    settings.bias = static_cast<int>(bias);
+    settings.seed = static_cast<unsigned>(seed);
+    settings.landscape = parser.value(landscapeOption).toStdString();
+    settings.csv = parser.value(csvOption).toStdString();
+    if (parser.isSet(landscapeOption) && settings.landscape.empty()) {
+        error = "--landscape needs a file name";
+        return false;
+    }
+    if (parser.isSet(csvOption) && settings.csv.empty()) {
+        error = "--csv needs a file name";
+        return false;
+    }
+    return true;
+}
+
+// Leaves value as it is when the option is not given.
+bool CommandLine::number(const QCommandLineOption &option, long long low, long long high, long long &value,
+                         QString &error) const
+{
+    if (!parser.isSet(option))
+        return true;
+    const QString text = parser.value(option);
+    bool ok = false;
+    const long long parsed = text.trimmed().toLongLong(&ok);
+    if (!ok || parsed < low || parsed > high) {
+        error = QString("--%1 takes a whole number from %2 to %3, not '%4'")
+                    .arg(option.names().constFirst()).arg(low).arg(high).arg(text);
+        return false;
+    }
+    value = parsed;
+    return true;
+}

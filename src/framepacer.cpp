@@ -1,0 +1,50 @@
+#include "framepacer.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Frames per second assumed where the screen does not say, and the bounds kept to.
+const double DefaultRefreshRate = 60.0;
+const double LowestRefreshRate = 30.0;
+const double HighestRefreshRate = 75.0;
+}
+
+FramePacer::FramePacer(QWidget *window)
+    : QObject(window), window(window)
+{
+    const QScreen *screen = window->screen();
+    const double rate = screen && screen->refreshRate() > 0 ? screen->refreshRate() : DefaultRefreshRate;
+    frameMilliseconds = static_cast<int>(std::ceil(1000.0 / std::clamp(rate, LowestRefreshRate, HighestRefreshRate)));
+
+    heldRequest.setSingleShot(true);
+    heldRequest.setTimerType(Qt::PreciseTimer);
+    connect(&heldRequest, &QTimer::timeout, this, &FramePacer::deliverHeldRequest);
+    window->installEventFilter(this);
+}
+
+bool FramePacer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != window || event->type() != QEvent::UpdateRequest)
+        return false;
+    const qint64 since = sinceLastPaint.isValid() ? sinceLastPaint.elapsed() : frameMilliseconds;
+    if (since < frameMilliseconds) {
+        if (!heldRequest.isActive())
+            heldRequest.start(static_cast<int>(frameMilliseconds - since));
+        return true;
+    }
+    sinceLastPaint.start();
+    return false;
+}
+
+void FramePacer::deliverHeldRequest()
+{
+    sinceLastPaint.invalidate();
+    QEvent request(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(window, &request);
+}

@@ -1,0 +1,164 @@
+#include "landscapechart.h"
+#include "chartaxis.h"
+#include "common.h"
+#include "history.h"
+#include "sizes.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+const int LeftMargin = 64;     // room for the value labels
+const int RightMargin = 16;
+const int TopMargin = 24;
+const int AxisGap = 22;        // genome labels between the plot and the trail
+const int BottomMargin = 8;
+const double TrailShare = 0.3; // of the height below the top margin
+const int MostValueTicks = 8;
+const int GenomeTickStep = 64;
+const double MarkerRadius = 7.0;
+const QColor Background(250, 250, 247);
+const QColor GridColour(225, 225, 220);
+const QColor LandscapeColour(90, 90, 90);
+const QColor MarkerColour(230, 110, 20);
+const QColor TrailColour(30, 110, 200);
+}
+
+LandscapeChart::LandscapeChart(const int *landscape, const int (*community)[9], const History *history,
+                               QWidget *parent)
+    : QWidget(parent), landscape(landscape), community(community), history(history)
+{
+    setAutoFillBackground(true);
+    setPalette(QPalette(Background));
+}
+
+QSize LandscapeChart::minimumSizeHint() const
+{
+    return QSize(LeftMargin + RightMargin + LandscapeSize / 2, 300);
+}
+
+QSize LandscapeChart::sizeHint() const
+{
+    return QSize(LeftMargin + RightMargin + 3 * LandscapeSize / 2, 440);
+}
+
+double LandscapeChart::Scale::x(int genome) const
+{
+    return plot.left() + plot.width() * (genome + 0.5) / LandscapeSize;
+}
+
+double LandscapeChart::Scale::y(double value) const
+{
+    return plot.bottom() - plot.height() * (value - low) / (high - low);
+}
+
+LandscapeChart::Scale LandscapeChart::scale() const
+{
+    Scale scale;
+    const double usable = height() - TopMargin - AxisGap - BottomMargin;
+    const double trailHeight = usable * TrailShare;
+    scale.plot = QRectF(LeftMargin, TopMargin, width() - LeftMargin - RightMargin, usable - trailHeight);
+    scale.trail = QRectF(scale.plot.left(), scale.plot.bottom() + AxisGap, scale.plot.width(), trailHeight);
+    // From 0, or the lowest value below it, to the highest value.
+    const auto [lowest, highest] = std::minmax_element(landscape, landscape + LandscapeSize);
+    scale.low = std::min(0.0, double(*lowest));
+    scale.high = std::max(scale.low + 1.0, double(*highest));
+    const double headroom = (scale.high - scale.low) * 0.05;
+    scale.high += headroom;
+    if (scale.low < 0)
+        scale.low -= headroom;
+    return scale;
+}
+
+void LandscapeChart::paintEvent(QPaintEvent * /* event */)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const Scale current = scale();
+    paintLandscape(painter, current);
+    paintMembers(painter, current);
+    paintTrail(painter, current);
+}
+
+void LandscapeChart::paintLandscape(QPainter &painter, const Scale &scale)
+{
+    const QFontMetrics metrics = painter.fontMetrics();
+    for (double tick : axisTicks(scale.low, scale.high, MostValueTicks)) {
+        const double y = scale.y(tick);
+        painter.setPen(GridColour);
+        painter.drawLine(QPointF(scale.plot.left(), y), QPointF(scale.plot.right(), y));
+        painter.setPen(Qt::black);
+        const QString label = QString::number(tick, 'g', 10);
+        painter.drawText(QRectF(0, y - metrics.height() / 2.0, LeftMargin - 6, metrics.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, label);
+    }
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(scale.plot.left(), 0, scale.plot.width(), TopMargin),
+                     Qt::AlignLeft | Qt::AlignVCenter, tr("Fitness landscape and members"));
+    for (int genome = 0; genome <= LandscapeSize; genome += GenomeTickStep) {
+        const int shown = std::min(genome, LastGenome);
+        const double x = scale.x(shown);
+        painter.drawLine(QPointF(x, scale.plot.bottom()), QPointF(x, scale.plot.bottom() + 4));
+        painter.drawText(QRectF(x - 30, scale.plot.bottom() + 4, 60, AxisGap - 4), Qt::AlignCenter,
+                         QString::number(shown));
+    }
+    painter.drawRect(scale.plot);
+
+    QPainterPath line;
+    line.moveTo(scale.x(0), scale.y(landscape[0]));
+    for (int genome = 1; genome < LandscapeSize; ++genome)
+        line.lineTo(scale.x(genome), scale.y(landscape[genome]));
+    painter.setPen(QPen(LandscapeColour, 1.5));
+    painter.setClipRect(scale.plot);
+    painter.drawPath(line);
+    painter.setClipping(false);
+}
+
+void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
+{
+    std::map<int, int> members; // genome -> how many members stand on it
+    for (int membr = 0; membr < CommunitySize; ++membr)
+        ++members[genomeAsInteger(GenomeLength, const_cast<int *>(community[membr]))];
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
+    for (const auto &[genome, count] : members) {
+        const QPointF centre(scale.x(genome), scale.y(landscape[genome]));
+        painter.setPen(QPen(Qt::black, 1.5));
+        painter.setBrush(MarkerColour);
+        painter.drawEllipse(centre, MarkerRadius, MarkerRadius);
+        if (count > 1) {
+            painter.drawText(QRectF(centre.x() - 20, centre.y() - MarkerRadius - 18, 40, 16),
+                             Qt::AlignCenter, QString("%1×").arg(count));
+        }
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.setFont(QFont());
+}
+
+// The newest generation on top, older ones below it.
+void LandscapeChart::paintTrail(QPainter &painter, const Scale &scale)
+{
+    painter.setPen(Qt::black);
+    painter.drawRect(scale.trail);
+    const int shown = std::min(history->fullCount(), TrailGenerations);
+    if (shown == 0)
+        return;
+    const double rowHeight = scale.trail.height() / TrailGenerations;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(TrailColour);
+    for (int age = 0; age < shown; ++age) {
+        const GenerationRecord &record = history->full(history->fullCount() - 1 - age);
+        const double y = scale.trail.top() + age * rowHeight;
+        for (unsigned short genome : record.genomes)
+            painter.drawRect(QRectF(scale.x(genome) - 1.5, y, 3.0, std::max(rowHeight, 1.0)));
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(Qt::black);
+    painter.drawText(scale.trail.adjusted(4, 2, -4, -2), Qt::AlignRight | Qt::AlignTop,
+                     tr("trail: the last %1 generations, newest on top").arg(TrailGenerations));
+}

@@ -1,0 +1,48 @@
+#ifndef LANDSCAPECHART_H
+#define LANDSCAPECHART_H
+
+#include <QWidget>
+
+class History;
+
+// The landscape as a line with a value axis, every member a marker on it (members
+// on one genome share a marker that shows their count), and beneath, on the same
+// genome scale, the trail of the members' positions over recent generations.
+class LandscapeChart : public QWidget
+{
+    Q_OBJECT
+
+public:
+    LandscapeChart(const int *landscape, const int (*community)[9], const History *history,
+                   QWidget *parent = nullptr);
+
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+    static constexpr int TrailGenerations = 150;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    struct Scale
+    {
+        QRectF plot;
+        QRectF trail;
+        double low;
+        double high;
+        double x(int genome) const;
+        double y(double value) const;
+    };
+
+    Scale scale() const;
+    void paintLandscape(QPainter &painter, const Scale &scale);
+    void paintMembers(QPainter &painter, const Scale &scale);
+    void paintTrail(QPainter &painter, const Scale &scale);
+
+    const int *landscape;
+    const int (*community)[9];
+    const History *history;
+};
+
+#endif
