@@ -1,11 +1,13 @@
 // Generations and paints per second of the real window while it runs, for a few
 // seconds. Offscreen unless QT_QPA_PLATFORM says otherwise (xcb under Xvfb, say).
-// Usage: bench_window [seconds] [described|paced]
+// Usage: bench_window [seconds] [described|paced|observed]
 //   described: the view repaints after every generation, as without a pacer
 //   paced:     the window paints once per display frame (the program's default)
+//   observed:  paced, with the observatory open beside it
 #include "framepacer.h"
 #include "landscapearea.h"
 #include "mainwindow.h"
+#include "observatory.h"
 #include "paintcounter.h"
 #include "widgets.h"
 
@@ -22,16 +24,24 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const double seconds = argc > 1 ? atof(argv[1]) : 5.0;
-    const bool paced = argc > 2 && strcmp(argv[2], "paced") == 0;
+    const char *mode = argc > 2 ? argv[2] : "described";
+    const bool observed = strcmp(mode, "observed") == 0;
+    const bool paced = observed || strcmp(mode, "paced") == 0;
 
     MainWindow window;
     window.setGeometry(50, 0, 800, 600);
     if (paced)
         new FramePacer(&window);
+    Observatory observatory(&window);
     window.show();
+    if (observed)
+        observatory.showBeside();
     QApplication::processEvents();
     PaintCounter counter;
     window.findChild<LandscapeArea *>()->installEventFilter(&counter);
+    PaintCounter observatoryCounter;
+    for (QWidget *chart : observatory.findChildren<QWidget *>())
+        chart->installEventFilter(&observatoryCounter);
 
     QPushButton *stop = button(window, "Stop");
 
@@ -41,9 +51,13 @@ int main(int argc, char **argv)
     QTimer::singleShot(int(seconds * 1000), stop, [&] {
         stop->click();
         const double elapsed = clock.nsecsElapsed() / 1e9;
-        printf("%s, %.1f s: %lld generations (%.0f per second), %ld paints (%.0f per second)\n",
-               paced ? "paced" : "described", elapsed, static_cast<long long>(window.generationCount()),
+        printf("%s, %.1f s: %lld generations (%.0f per second), %ld view paints (%.0f per second)",
+               mode, elapsed, static_cast<long long>(window.generationCount()),
                window.generationCount() / elapsed, counter.paints, counter.paints / elapsed);
+        if (observed)
+            printf(", %ld observatory widget paints (%.0f per second)", observatoryCounter.paints,
+                   observatoryCounter.paints / elapsed);
+        printf("\n");
         app.quit();
     });
     return app.exec();

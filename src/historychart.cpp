@@ -3,7 +3,7 @@
 #include "history.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <functional>
@@ -37,19 +37,22 @@ double bucketX(const QRectF &area, const std::vector<HistoryBucket> &buckets, co
     return last > first ? area.left() + area.width() * (middle - first) / (last - first) : area.center().x();
 }
 
-QPainterPath series(const QRectF &area, const std::vector<HistoryBucket> &buckets, double low, double high,
-                    const Value &value)
+QPolygonF series(const QRectF &area, const std::vector<HistoryBucket> &buckets, double low, double high,
+                 const Value &value)
 {
-    QPainterPath path;
-    for (const HistoryBucket &bucket : buckets) {
-        const QPointF point(bucketX(area, buckets, bucket),
-                            area.bottom() - area.height() * (value(bucket) - low) / (high - low));
-        if (&bucket == &buckets.front())
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
-    return path;
+    QPolygonF line;
+    line.reserve(static_cast<qsizetype>(buckets.size()));
+    for (const HistoryBucket &bucket : buckets)
+        line << QPointF(bucketX(area, buckets, bucket), area.bottom() - area.height() * (value(bucket) - low) / (high - low));
+    return line;
+}
+
+// The colour of a bit strip cell where the given share of members has the bit set.
+QColor shareColour(double share)
+{
+    const auto mix = [share](int empty, int full) { return static_cast<int>(empty + (full - empty) * share); };
+    return QColor(mix(Background.red(), BitSetColour.red()), mix(Background.green(), BitSetColour.green()),
+                  mix(Background.blue(), BitSetColour.blue()));
 }
 }
 
@@ -126,17 +129,16 @@ void HistoryChart::paintFitness(QPainter &painter, const QRectF &area, const std
                          Qt::AlignLeft | Qt::AlignVCenter, QString::number(tick));
     }
 
+    // One-pixel pens take the rasterizer's fast path.
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setClipRect(area);
-    painter.setPen(QPen(WorstColour, 1.5));
-    painter.drawPath(series(area, buckets, low, high, [](const HistoryBucket &b) { return double(b.worst); }));
-    painter.setPen(QPen(MeanColour, 1.5));
-    painter.drawPath(series(area, buckets, low, high, [](const HistoryBucket &b) { return b.mean(); }));
-    painter.setPen(QPen(BestColour, 1.5));
-    painter.drawPath(series(area, buckets, low, high, [](const HistoryBucket &b) { return double(b.best); }));
-    painter.setPen(QPen(DiversityColour, 1.5, Qt::DashLine));
-    painter.drawPath(series(area, buckets, 0, maxDiversity, [](const HistoryBucket &b) { return b.diversity(); }));
-    painter.setClipping(false);
+    painter.setPen(QPen(WorstColour, 1));
+    painter.drawPolyline(series(area, buckets, low, high, [](const HistoryBucket &b) { return double(b.worst); }));
+    painter.setPen(QPen(MeanColour, 1));
+    painter.drawPolyline(series(area, buckets, low, high, [](const HistoryBucket &b) { return b.mean(); }));
+    painter.setPen(QPen(BestColour, 1));
+    painter.drawPolyline(series(area, buckets, low, high, [](const HistoryBucket &b) { return double(b.best); }));
+    painter.setPen(QPen(DiversityColour, 1, Qt::DashLine));
+    painter.drawPolyline(series(area, buckets, 0, maxDiversity, [](const HistoryBucket &b) { return b.diversity(); }));
     painter.setRenderHint(QPainter::Antialiasing, false);
 
     int x = static_cast<int>(area.right()) - 4;
@@ -164,9 +166,8 @@ void HistoryChart::paintBits(QPainter &painter, const QRectF &area, const std::v
             const double right = index + 1 < buckets.size()
                                      ? (bucketX(area, buckets, buckets[index]) + bucketX(area, buckets, buckets[index + 1])) / 2
                                      : area.right();
-            QColor colour = BitSetColour;
-            colour.setAlphaF(static_cast<float>(buckets[index].bitShare(bit)));
-            painter.fillRect(QRectF(left, y, std::max(right - left, 1.0), rowHeight), colour);
+            painter.fillRect(QRectF(left, y, std::max(right - left, 1.0), rowHeight),
+                             shareColour(buckets[index].bitShare(bit)));
             left = right;
         }
     }

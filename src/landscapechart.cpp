@@ -5,7 +5,6 @@
 #include "sizes.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <map>
@@ -107,14 +106,12 @@ void LandscapeChart::paintLandscape(QPainter &painter, const Scale &scale)
     }
     painter.drawRect(scale.plot);
 
-    QPainterPath line;
-    line.moveTo(scale.x(0), scale.y(landscape[0]));
-    for (int genome = 1; genome < LandscapeSize; ++genome)
-        line.lineTo(scale.x(genome), scale.y(landscape[genome]));
-    painter.setPen(QPen(LandscapeColour, 1.5));
-    painter.setClipRect(scale.plot);
-    painter.drawPath(line);
-    painter.setClipping(false);
+    // One-pixel pens take the rasterizer's fast path.
+    QPointF line[LandscapeSize];
+    for (int genome = 0; genome < LandscapeSize; ++genome)
+        line[genome] = QPointF(scale.x(genome), scale.y(landscape[genome]));
+    painter.setPen(QPen(LandscapeColour, 1));
+    painter.drawPolyline(line, LandscapeSize);
 }
 
 void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
@@ -148,17 +145,23 @@ void LandscapeChart::paintTrail(QPainter &painter, const Scale &scale)
     if (shown == 0)
         return;
     const double rowHeight = scale.trail.height() / TrailGenerations;
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(TrailColour);
+    QList<QRectF> marks;
+    marks.reserve(shown * CommunitySize);
     for (int age = 0; age < shown; ++age) {
         const GenerationRecord &record = history->full(history->fullCount() - 1 - age);
         const double y = scale.trail.top() + age * rowHeight;
         for (unsigned short genome : record.genomes)
-            painter.drawRect(QRectF(scale.x(genome) - 1.5, y, 3.0, std::max(rowHeight, 1.0)));
+            marks << QRectF(scale.x(genome) - 1.5, y, 3.0, std::max(rowHeight, 1.0));
     }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(TrailColour);
+    painter.drawRects(marks.constData(), static_cast<int>(marks.size()));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(Qt::black);
-    painter.drawText(scale.trail.adjusted(4, 2, -4, -2), Qt::AlignRight | Qt::AlignTop,
-                     tr("trail: the last %1 generations, newest on top").arg(TrailGenerations));
+    const QString title = tr("trail: the last %1 generations, newest on top").arg(TrailGenerations);
+    QRectF label = painter.fontMetrics().boundingRect(title).toRectF();
+    label.moveTopRight(scale.trail.topRight() + QPointF(-4, 2));
+    painter.fillRect(label, Background);
+    painter.drawText(label, Qt::AlignCenter, title);
 }
