@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make run  - install what is missing, build, start the program in landscapes/
 # make test - install what is missing, build, run every test (plain and sanitized)
 
@@ -18,8 +19,10 @@ export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions
 export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 
 FUZZ := build-fuzz
+DEB := build-deb
+DEB_PACKAGES := dpkg-dev file fakeroot lintian appstream
 
-.PHONY: all deps fuzz-deps build sanitize-build run test bench fuzz soak install clean
+.PHONY: all deps fuzz-deps deb-deps build sanitize-build run test bench fuzz soak install deb clean
 
 all: build
 
@@ -40,6 +43,9 @@ deps:
 
 fuzz-deps: deps
 	$(call install-missing,$(FUZZ_PACKAGES))
+
+deb-deps: deps
+	$(call install-missing,$(DEB_PACKAGES))
 
 build: deps
 	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -82,5 +88,14 @@ soak: sanitize-build
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# A Debian package for /usr, its dependencies found from the binary; lintian checks it.
+deb: deb-deps
+	@[ -f $(DEB)/build.ninja ] || cmake -S . -B $(DEB) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+	cmake --build $(DEB)
+	cd $(DEB) && cpack -G DEB
+	lintian --fail-on error $(DEB)/vezo-vizoziv_*.deb
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE) $(FUZZ)
+	rm -rf $(BUILD) $(SANITIZE) $(FUZZ) $(DEB)

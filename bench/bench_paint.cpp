@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One paint of the landscape view at its size in the default window, against the
 // same picture drawn with one drawPoint call per point.
 #include "landscapearea.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless recorder against the bare generation loop it wraps: 3,000,000
 // generations with one row at the end, and 500,000 with a row each, written to
 // /dev/null.

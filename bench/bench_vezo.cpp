@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One generation on the start-up landscape, from the start-up community and from the
 // community that gives that landscape's widest wheel: one member at genome 0, nine on
 // the peak (115,038 positions at multiplier 99).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generations and paints per second of the real window while it runs, for a few
 // seconds. Offscreen unless QT_QPA_PLATFORM says otherwise (xcb under Xvfb, say).
 // Usage: bench_window [seconds] [described|paced|observed]

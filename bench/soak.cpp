@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the real window offscreen for a long, bounded run: "Run", and while it runs
 // random slider moves, shifts, reloads and steps; now and then "Stop", a load of one
 // of the five landscapes or of a hostile file, "New Genes" and "Run" again. Ends by

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the five landscape files: 512 integers from 1 to 400, one per line.
 
 Run it in this folder; it rewrites the files exactly as they are committed.

@@ -1,8 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 const long long MaxFitnessOption = 100; // stored as 99, as the window's control does
@@ -38,12 +42,18 @@ bool CommandLine::wantsWindow(const QStringList &arguments)
         // With a display, Qt's own options (-style, -platform, ...) may be what failed.
         return displaySet;
     }
-    return !parser.isSet("help") && !parser.isSet("help-all") && !parser.isSet("version") && !headless();
+    return !parser.isSet("help") && !parser.isSet("help-all") && !parser.isSet("version") && !headless()
+           && parser.positionalArguments().isEmpty();
 }
 
 void CommandLine::process(const QCoreApplication &application)
 {
     parser.process(application);
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "%s: Unexpected argument '%s'.\n", qPrintable(QCoreApplication::applicationName()),
+                     qPrintable(parser.positionalArguments().constFirst()));
+        std::exit(1);
+    }
 }
 
 bool CommandLine::observe() const
@@ -89,8 +99,8 @@ bool CommandLine::recorderSettings(RecorderSettings &settings, QString &error) c
     settings.mutation = static_cast<int>(mutation);
     settings.bias = static_cast<int>(bias);
     settings.seed = static_cast<unsigned>(seed);
-    settings.landscape = parser.value(landscapeOption).toStdString();
-    settings.csv = parser.value(csvOption).toStdString();
+    settings.landscape = QFile::encodeName(parser.value(landscapeOption)).toStdString();
+    settings.csv = QFile::encodeName(parser.value(csvOption)).toStdString();
     if (parser.isSet(landscapeOption) && settings.landscape.empty()) {
         error = "--landscape needs a file name";
         return false;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef COMMANDLINE_H
 #define COMMANDLINE_H
 
@@ -20,8 +21,8 @@ public:
     // Whether the arguments ask for a window; false for help, version, the
     // recorder, and for arguments that cannot be parsed where no display is set.
     bool wantsWindow(const QStringList &arguments);
-    // Qt's handling: help and version print and exit, an unknown option or a stray
-    // argument prints Qt's message and exits with 1.
+    // Qt's handling: help and version print and exit, an unknown option prints Qt's
+    // message and exits with 1, and so does a stray argument.
     void process(const QCoreApplication &application);
 
     bool observe() const;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "historychart.h"
 #include "chartaxis.h"
 #include "history.h"

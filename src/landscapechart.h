@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef LANDSCAPECHART_H
 #define LANDSCAPECHART_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "observatory.h"
 #include "framepacer.h"
 #include "historychart.h"

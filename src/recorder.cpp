@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "recorder.h"
 #include "generationrecord.h"
 #include "landscapereader.h"

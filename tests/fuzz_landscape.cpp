@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the landscape reader: the bytes of a landscape file, read
 // once whole and once cut in two at a place the input chooses, must give the
 // same values, never more than 512.

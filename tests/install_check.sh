@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a temporary prefix and checks the tree: the program, the five
 # landscapes, the icon, and a desktop entry that validates and starts in the
 # landscapes folder, where every name of the file selector loads.
