@@ -42,8 +42,10 @@ bool CommandLine::wantsWindow(const QStringList &arguments)
         // With a display, Qt's own options (-style, -platform, ...) may be what failed.
         return displaySet;
     }
+    RecorderSettings settings;
+    QString error;
     return !parser.isSet("help") && !parser.isSet("help-all") && !parser.isSet("version") && !headless()
-           && parser.positionalArguments().isEmpty();
+           && parser.positionalArguments().isEmpty() && recorderSettings(settings, error);
 }
 
 void CommandLine::process(const QCoreApplication &application)

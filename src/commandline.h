@@ -18,8 +18,8 @@ class CommandLine
 public:
     CommandLine();
 
-    // Whether the arguments ask for a window; false for help, version, the
-    // recorder, and for arguments that cannot be parsed where no display is set.
+    // Whether the arguments ask for a window; false for help, version, the recorder,
+    // arguments it will refuse, and arguments that cannot be parsed where no display is set.
     bool wantsWindow(const QStringList &arguments);
     // Qt's handling: help and version print and exit, an unknown option prints Qt's
     // message and exits with 1, and so does a stray argument.

@@ -8,18 +8,19 @@
 #include <cstdio>
 #include <unistd.h>
 
-// Collects what the process writes to standard output while it lives.
-class StdoutCapture
+// Collects what the process writes to standard output (or another descriptor) while it lives.
+class OutputCapture
 {
 public:
-    StdoutCapture()
+    explicit OutputCapture(int descriptor = STDOUT_FILENO)
+        : descriptor(descriptor)
     {
         file.open();
-        fflush(stdout);
-        saved = dup(STDOUT_FILENO);
-        dup2(file.handle(), STDOUT_FILENO);
+        fflush(nullptr);
+        saved = dup(descriptor);
+        dup2(file.handle(), descriptor);
     }
-    ~StdoutCapture() { release(); }
+    ~OutputCapture() { release(); }
 
     QByteArray text()
     {
@@ -33,13 +34,14 @@ private:
     {
         if (saved < 0)
             return;
-        fflush(stdout);
-        dup2(saved, STDOUT_FILENO);
+        fflush(nullptr);
+        dup2(saved, descriptor);
         close(saved);
         saved = -1;
     }
 
     QTemporaryFile file;
+    int descriptor;
     int saved = -1;
 };
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs into a temporary prefix and checks the tree: the program, the five
-# landscapes, the icon, and a desktop entry that validates and starts in the
-# landscapes folder, where every name of the file selector loads.
+# Installs into a temporary prefix and checks the tree: the program, the
+# landscapes, the icon, metainfo and a desktop entry that validate, a manual page
+# that renders, and that the program starts in the landscapes folder, where every
+# name of the file selector loads.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -22,7 +23,15 @@ source=$(dirname "$0")/../landscapes
 diff <(cd "$source" && ls | grep -v '\.py$') <(ls "$prefix/share/vezo-vizoziv/landscapes")
 test -s "$prefix/share/icons/hicolor/scalable/apps/vezo-vizoziv.svg"
 entry="$prefix/share/applications/vezo-vizoziv.desktop"
-desktop-file-validate "$entry"
+# Validators print hints too: any output at all counts as a finding.
+test -z "$(desktop-file-validate "$entry")"
+appstreamcli validate --no-net --pedantic "$prefix"/share/metainfo/*.metainfo.xml
+# The manual page is there and renders without a warning.
+page="$prefix/share/man/man1/vezo-vizoziv.1.gz"
+test -z "$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)"
+MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q -- '--headless'
+# The documentation the package carries.
+test -s "$prefix/share/doc/vezo-vizoziv/copyright"
 grep -qx "Path=$prefix/share/vezo-vizoziv/landscapes" "$entry"
 grep -qx "Exec=$prefix/bin/vezo-vizoziv" "$entry"
 # Started from the entry's folder, the program comes up and keeps running.

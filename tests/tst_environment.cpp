@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "capture.h"
 #include "genomes.h"
 #include "mainwindow.h"
+#include "observatory.h"
 #include "widgets.h"
 
 #include <QComboBox>
+#include <QStatusBar>
 #include <QtTest>
 
 #include <climits>
@@ -276,26 +279,36 @@ void tst_Environment::loadTakesNamesRelativeToTheWorkingDirectory()
 void tst_Environment::loadLeavesTheLandscapeForWhatIsNoFile_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("missing file") << "nothing-here";
-    QTest::newRow("empty text: the folder itself") << "";
-    QTest::newRow("a folder") << "..";
-    QTest::newRow("a FIFO") << "fifo";
-    QTest::newRow("a link to a device that never ends") << "zeros";
-    QTest::newRow("unreadable file") << "locked";
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing file") << "nothing-here" << "No such file or directory";
+    QTest::newRow("empty text: the folder itself") << "" << "is a folder";
+    QTest::newRow("a folder") << ".." << "is a folder";
+    QTest::newRow("a FIFO") << "fifo" << "is not a regular file";
+    QTest::newRow("a link to a device that never ends") << "zeros" << "is not a regular file";
+    QTest::newRow("unreadable file") << "locked" << "Permission denied";
 }
 
 void tst_Environment::loadLeavesTheLandscapeForWhatIsNoFile()
 {
     QFETCH(QString, name);
+    QFETCH(QString, reason);
     QVERIFY(mkfifo("fifo", 0600) == 0);
     QVERIFY(QFile::link("/dev/zero", "zeros"));
     writeFile("locked", "5 5 5");
     QFile::setPermissions("locked", QFileDevice::Permissions());
     MainWindow window;
+    Observatory observatory(&window);
+    OutputCapture errors(STDERR_FILENO);
     load(window, name);
+    const QString said = QString::fromLocal8Bit(errors.text());
     if (name == "locked" && QFileInfo("locked").isReadable())
         QSKIP("running as a user who reads every file");
     QCOMPARE(landscape(window), tent());
+
+    // One line on standard error names the file and why; the observatory shows it too.
+    const QString line = QString("cannot load '%1/%2': %3").arg(QDir::currentPath(), name, reason);
+    QCOMPARE(said, "vezo-vizoziv: " + line + "\n");
+    QCOMPARE(observatory.findChild<QStatusBar *>()->currentMessage(), line);
 }
 
 // A file of one 64 MB token: read in small pieces, it neither grows memory nor overflows.

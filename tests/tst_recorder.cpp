@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
+#include "program.h"
 #include "observatory.h"
 #include "recorder.h"
 #include "widgets.h"
 
 #include <QComboBox>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,17 +34,6 @@ QByteArray recorded(const RecorderSettings &settings)
     return file.readAll();
 }
 
-QProcess *program(const QStringList &arguments)
-{
-    QProcess *process = new QProcess;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(name);
-    process->setProcessEnvironment(environment);
-    process->start(VEZO_PROGRAM, arguments);
-    process->waitForFinished();
-    return process;
-}
 }
 
 void tst_Recorder::startsFromTheReferenceRun()

@@ -66,7 +66,7 @@ void tst_Vezo::initTestCase()
 {
     int flat[512] = {};
     int community[10][9] = {};
-    StdoutCapture quiet; // a flat zero landscape prints its diagnostic line
+    OutputCapture quiet; // a flat zero landscape prints its diagnostic line
     vezo(0, 0, 1, flat, community, 0, 0, 0, 0);
 }
 
@@ -238,7 +238,7 @@ void tst_Vezo::matchesTableSelection()
         int nextAfterWalk;
         int nextAfterTable;
         {
-            StdoutCapture quiet; // all-zero landscapes print their diagnostic line
+            OutputCapture quiet; // all-zero landscapes print their diagnostic line
             srand(seed);
             vezo(probability, bias, multiplier, landscape, walked, rand(), rand(), 0, 0);
             nextAfterWalk = rand();
@@ -297,7 +297,7 @@ void tst_Vezo::zeroTotalPrintsOneLinePerGeneration()
     fillTent(tent);
     int community[10][9];
     setCommunity(community, {0, 1, 0, 1, 0, 1, 0, 1, 0, 1});
-    StdoutCapture capture;
+    OutputCapture capture;
     vezo(0, 1, 20, tent, community, 0, 0, 0, 0);
     vezo(0, 1, 20, tent, community, 0, 0, 0, 0);
     QCOMPARE(capture.text(), QByteArray("total_fitness = 0. Not good. Seting to 1.\n"
