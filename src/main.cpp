@@ -10,6 +10,14 @@
 
 #include <cstdio>
 
+namespace {
+int refuse(const QString &error)
+{
+    std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(error));
+    return 1;
+}
+}
+
 int main(int argc, char **argv)
 {
     QCoreApplication::setApplicationName("vezo-vizoziv");
@@ -24,10 +32,8 @@ int main(int argc, char **argv)
     if (!commandLine.wantsWindow(arguments)) {
         QCoreApplication application(argc, argv);
         commandLine.process(application);
-        if (!commandLine.recorderSettings(settings, error)) {
-            std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(error));
-            return 1;
-        }
+        if (!commandLine.recorderSettings(settings, error))
+            return refuse(error);
         return record(settings, stderr);
     }
 
@@ -35,10 +41,8 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName("vezo-vizoziv");
     QApplication::setWindowIcon(QIcon(":/vezo-vizoziv.png"));
     commandLine.process(application);
-    if (!commandLine.recorderSettings(settings, error)) {
-        std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(error));
-        return 1;
-    }
+    if (!commandLine.recorderSettings(settings, error))
+        return refuse(error);
     MainWindow window;
     window.setGeometry(50, 0, 800, 600);
     FramePacer pacer(&window);
