@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # make run  - install what is missing, build, start the program in landscapes/
 # make test - install what is missing, build, run every test (plain and sanitized)
+# make deb  - a Debian package in build-deb/, checked by lintian
 
 BUILD := build
 SANITIZE := build-sanitize
@@ -68,7 +69,10 @@ test: build sanitize-build
 bench: build
 	$(BUILD)/bench/bench_vezo
 	$(BUILD)/bench/bench_paint
-	$(BUILD)/bench/bench_window 5
+	$(BUILD)/bench/bench_recorder
+	$(BUILD)/bench/bench_window 5 described
+	$(BUILD)/bench/bench_window 5 paced
+	$(BUILD)/bench/bench_window 5 observed
 
 # libFuzzer on the landscape reader; new inputs go to $(FUZZ)/corpus, the seeds stay as they are.
 fuzz: fuzz-deps

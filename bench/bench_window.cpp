@@ -18,6 +18,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <sys/resource.h>
 
 int main(int argc, char **argv)
 {
@@ -58,7 +59,9 @@ int main(int argc, char **argv)
         if (observed)
             printf(", %ld observatory widget paints (%.0f per second)", observatoryCounter.paints,
                    observatoryCounter.paints / elapsed);
-        printf("\n");
+        rusage usage;
+        getrusage(RUSAGE_SELF, &usage);
+        printf(", peak memory %ld kB\n", usage.ru_maxrss);
         app.quit();
     });
     return app.exec();
