@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chartaxis.h"
 
+
+#include <QPainter>
+
 #include <cmath>
+
+namespace {
+const int LabelGap = 6; // between a label and the plot
+}
 
 QList<double> axisTicks(double low, double high, int most)
 {
@@ -19,4 +26,18 @@ QList<double> axisTicks(double low, double high, int most)
     for (double tick = std::ceil(low / step) * step; tick <= high + step * 1e-9; tick += step)
         ticks << (std::abs(tick) < step * 1e-9 ? 0.0 : tick);
     return ticks;
+}
+
+void paintValueAxis(QPainter &painter, const QRectF &plot, double low, double high, int most)
+{
+    const double labelHeight = painter.fontMetrics().height();
+    for (double tick : axisTicks(low, high, most)) {
+        const double y = plot.bottom() - plot.height() * (tick - low) / (high - low);
+        painter.setPen(Chart::Grid);
+        painter.drawLine(QPointF(plot.left() + 1, y), QPointF(plot.right() - 1, y));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(plot.left() - Chart::LeftMargin, y - labelHeight / 2, Chart::LeftMargin - LabelGap,
+                                labelHeight),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(tick, 'g', 10));
+    }
 }

@@ -2,9 +2,26 @@
 #ifndef CHARTAXIS_H
 #define CHARTAXIS_H
 
+#include <QColor>
 #include <QList>
+
+QT_BEGIN_NAMESPACE
+class QPainter;
+class QRectF;
+QT_END_NAMESPACE
+
+// What the observatory's charts have in common.
+namespace Chart {
+const QColor Background(250, 250, 247);
+const QColor Grid(225, 225, 220);
+constexpr int LeftMargin = 64; // room for the value labels
+}
 
 // Round tick values for an axis from low to high: steps of 1, 2 or 5 times a power of ten.
 QList<double> axisTicks(double low, double high, int most);
+
+// Grid lines across the plot at round values from low (its bottom) to high (its
+// top), labelled in the margin on its left.
+void paintValueAxis(QPainter &painter, const QRectF &plot, double low, double high, int most);
 
 #endif

@@ -10,7 +10,7 @@
 #include <functional>
 
 namespace {
-const int LeftMargin = 64;
+using Chart::LeftMargin;
 const int RightMargin = 48;   // room for the diversity labels
 const int TopMargin = 24;
 const int StripGap = 26;      // generation labels between the chart and the bit strip
@@ -19,8 +19,6 @@ const int StripRowPadding = 2;
 const int PreferredPlotWidth = 768;
 const int MostTicks = 6;
 const double Headroom = 0.05; // of the fitness range, above the best
-const QColor Background(250, 250, 247);
-const QColor GridColour(225, 225, 220);
 const QColor BestColour(20, 150, 60);
 const QColor MeanColour(30, 90, 200);
 const QColor WorstColour(200, 40, 40);
@@ -52,8 +50,8 @@ QPolygonF series(const QRectF &area, const std::vector<HistoryBucket> &buckets, 
 QColor shareColour(double share)
 {
     const auto mix = [share](int empty, int full) { return static_cast<int>(empty + (full - empty) * share); };
-    return QColor(mix(Background.red(), BitSetColour.red()), mix(Background.green(), BitSetColour.green()),
-                  mix(Background.blue(), BitSetColour.blue()));
+    return QColor(mix(Chart::Background.red(), BitSetColour.red()), mix(Chart::Background.green(), BitSetColour.green()),
+                  mix(Chart::Background.blue(), BitSetColour.blue()));
 }
 }
 
@@ -61,7 +59,7 @@ HistoryChart::HistoryChart(const History *history, QWidget *parent)
     : QWidget(parent), history(history)
 {
     setAutoFillBackground(true);
-    setPalette(QPalette(Background));
+    setPalette(QPalette(Chart::Background));
 }
 
 QSize HistoryChart::minimumSizeHint() const
@@ -113,15 +111,8 @@ void HistoryChart::paintFitness(QPainter &painter, const QRectF &area, const std
     high = std::max(high, low + 1.0);
     high += (high - low) * Headroom;
 
+    paintValueAxis(painter, area, low, high, MostTicks);
     const QFontMetrics metrics = painter.fontMetrics();
-    for (double tick : axisTicks(low, high, MostTicks)) {
-        const double y = area.bottom() - area.height() * (tick - low) / (high - low);
-        painter.setPen(GridColour);
-        painter.drawLine(QPointF(area.left() + 1, y), QPointF(area.right() - 1, y));
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(0, y - metrics.height() / 2.0, LeftMargin - 6, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, QString::number(tick, 'g', 10));
-    }
     const double maxDiversity = GenomeLength * (1 + Headroom);
     for (int tick = 0; tick <= GenomeLength; tick += 3) {
         const double y = area.bottom() - area.height() * tick / maxDiversity;

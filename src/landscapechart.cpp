@@ -11,7 +11,7 @@
 #include <map>
 
 namespace {
-const int LeftMargin = 64;     // room for the value labels
+using Chart::LeftMargin;
 const int RightMargin = 16;
 const int TopMargin = 24;
 const int AxisGap = 22;        // genome labels between the plot and the trail
@@ -20,8 +20,6 @@ const double TrailShare = 0.3; // of the height below the top margin
 const int MostValueTicks = 8;
 const int GenomeTickStep = 64;
 const double MarkerRadius = 7.0;
-const QColor Background(250, 250, 247);
-const QColor GridColour(225, 225, 220);
 const QColor LandscapeColour(90, 90, 90);
 const QColor MarkerColour(230, 110, 20);
 const QColor TrailColour(30, 110, 200);
@@ -32,7 +30,7 @@ LandscapeChart::LandscapeChart(const int *landscape, const int (*community)[9], 
     : QWidget(parent), landscape(landscape), community(community), history(history)
 {
     setAutoFillBackground(true);
-    setPalette(QPalette(Background));
+    setPalette(QPalette(Chart::Background));
 }
 
 QSize LandscapeChart::minimumSizeHint() const
@@ -85,16 +83,7 @@ void LandscapeChart::paintEvent(QPaintEvent * /* event */)
 
 void LandscapeChart::paintLandscape(QPainter &painter, const Scale &scale)
 {
-    const QFontMetrics metrics = painter.fontMetrics();
-    for (double tick : axisTicks(scale.low, scale.high, MostValueTicks)) {
-        const double y = scale.y(tick);
-        painter.setPen(GridColour);
-        painter.drawLine(QPointF(scale.plot.left(), y), QPointF(scale.plot.right(), y));
-        painter.setPen(Qt::black);
-        const QString label = QString::number(tick, 'g', 10);
-        painter.drawText(QRectF(0, y - metrics.height() / 2.0, LeftMargin - 6, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, label);
-    }
+    paintValueAxis(painter, scale.plot, scale.low, scale.high, MostValueTicks);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(scale.plot.left(), 0, scale.plot.width(), TopMargin),
                      Qt::AlignLeft | Qt::AlignVCenter, tr("Fitness landscape and members"));
@@ -163,6 +152,6 @@ void LandscapeChart::paintTrail(QPainter &painter, const Scale &scale)
     const QString title = tr("trail: the last %1 generations, newest on top").arg(TrailGenerations);
     QRectF label = painter.fontMetrics().boundingRect(title).toRectF();
     label.moveTopRight(scale.trail.topRight() + QPointF(-4, 2));
-    painter.fillRect(label, Background);
+    painter.fillRect(label, Chart::Background);
     painter.drawText(label, Qt::AlignCenter, title);
 }
