@@ -41,7 +41,7 @@ int GenerationRecord::bitCount(int bit) const
     return count;
 }
 
-GenerationRecord recordGeneration(long long generation, const int *landscape, const int (*community)[9])
+GenerationRecord recordGeneration(long long generation, const int *landscape, const Genome *community)
 {
     GenerationRecord record;
     record.generation = generation;

@@ -26,7 +26,7 @@ struct GenerationRecord
     int bitCount(int bit) const;
 };
 
-GenerationRecord recordGeneration(long long generation, const int *landscape, const int (*community)[9]);
+GenerationRecord recordGeneration(long long generation, const int *landscape, const Genome *community);
 
 // The CSV columns: generation,best,mean,worst,diversity,m0..m9, with mean and
 // diversity to three decimals and the members as genome values 0..511.

@@ -2,6 +2,8 @@
 #ifndef LANDSCAPEAREA_H
 #define LANDSCAPEAREA_H
 
+#include "sizes.h"
+
 #include <QWidget>
 
 class LandscapeArea : public QWidget
@@ -30,7 +32,7 @@ private:
     QRect EnvironmentRect() const;
 
     int *ptr_to_environment;
-    int (*ptr_to_community)[9];
+    Genome *ptr_to_community;
 };
 
 #endif

@@ -25,7 +25,7 @@ const QColor MarkerColour(230, 110, 20);
 const QColor TrailColour(30, 110, 200);
 }
 
-LandscapeChart::LandscapeChart(const int *landscape, const int (*community)[9], const History *history,
+LandscapeChart::LandscapeChart(const int *landscape, const Genome *community, const History *history,
                                QWidget *parent)
     : QWidget(parent), landscape(landscape), community(community), history(history)
 {

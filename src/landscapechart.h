@@ -2,6 +2,8 @@
 #ifndef LANDSCAPECHART_H
 #define LANDSCAPECHART_H
 
+#include "sizes.h"
+
 #include <QWidget>
 
 class History;
@@ -14,7 +16,7 @@ class LandscapeChart : public QWidget
     Q_OBJECT
 
 public:
-    LandscapeChart(const int *landscape, const int (*community)[9], const History *history,
+    LandscapeChart(const int *landscape, const Genome *community, const History *history,
                    QWidget *parent = nullptr);
 
     QSize minimumSizeHint() const override;
@@ -42,7 +44,7 @@ private:
     void paintTrail(QPainter &painter, const Scale &scale);
 
     const int *landscape;
-    const int (*community)[9];
+    const Genome *community;
     const History *history;
 };
 

@@ -27,6 +27,8 @@
 
 namespace {
 const int RunIterations = 10;
+const int ShiftRepeatMilliseconds = 10;
+const int ViewColumnStretch = 10;
 // The generation display shows eight digits and turns over like an odometer.
 const qint64 GenerationDisplayModulus = 100000000;
 
@@ -54,7 +56,7 @@ QPushButton *shiftButton(const QString &text)
 {
     QPushButton *button = boldButton(text, 14);
     button->setAutoRepeat(true);
-    button->setAutoRepeatInterval(10);
+    button->setAutoRepeatInterval(ShiftRepeatMilliseconds);
     return button;
 }
 
@@ -221,7 +223,7 @@ MainWindow::MainWindow(QWidget *parent)
     gridLayout->addLayout(sousTopLayout, 1, 1);
     gridLayout->addLayout(leftLayout, 2, 0);
     gridLayout->addWidget(Lbox_ptr, 2, 1);
-    gridLayout->setColumnStretch(1, 10);
+    gridLayout->setColumnStretch(1, ViewColumnStretch);
     setLayout(gridLayout);
 
     connect(this, &MainWindow::signal_StopState, this, &MainWindow::slot_StopState);

@@ -26,7 +26,7 @@ public:
     // Read-only views of the simulation state.
     const int *environment() const { return theEnvironment; }
     const int *referenceEnvironment() const { return theRefEnvironment; }
-    const int (*community() const)[9] { return theCommunity; }
+    const Genome *community() const { return theCommunity; }
     qint64 generationCount() const { return generations; }
     int fitnessMultiplier() const { return currentFitness; }
     int mutationProbability() const { return currentMuteProb; }
