@@ -22,6 +22,7 @@ export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 FUZZ := build-fuzz
 DEB := build-deb
 DEB_PACKAGES := dpkg-dev file fakeroot lintian appstream
+BUILDFLAGS := DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 
 .PHONY: all deps fuzz-deps deb-deps build sanitize-build run test bench fuzz soak install deb clean
 
@@ -92,9 +93,13 @@ soak: sanitize-build
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# A Debian package for /usr, its dependencies found from the binary; lintian checks it.
+# A Debian package for /usr with Debian's hardening flags, its dependencies found
+# from the binary; lintian checks it.
 deb: deb-deps
-	@[ -f $(DEB)/build.ninja ] || cmake -S . -B $(DEB) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	@[ -f $(DEB)/build.ninja ] || \
+	  CXXFLAGS="$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)" \
+	  LDFLAGS="$$($(BUILDFLAGS) LDFLAGS)" \
+	  cmake -S . -B $(DEB) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
 	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 	cmake --build $(DEB)
