@@ -21,8 +21,6 @@ class FramePacer : public QObject
 public:
     explicit FramePacer(QWidget *window);
 
-    int frameInterval() const { return frameMilliseconds; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -19,6 +19,7 @@ struct HistoryBucket
     long long bitTotals[GenomeLength]; // members with the bit set, summed
 
     double mean() const { return meanTotal / count; }
+    // Mean Hamming distance over the pairs of members, 0 to GenomeLength.
     double diversity() const { return double(hammingTotal) / (double(count) * CommunityPairs); }
     double bitShare(int bit) const { return double(bitTotals[bit]) / (double(count) * CommunitySize); }
 
@@ -48,7 +49,6 @@ public:
     const GenerationRecord &latest() const { return full(count - 1); }
     // Every generation since the last clear, the latest as a bucket of its own.
     std::vector<HistoryBucket> overview() const;
-    long long bucketSpan() const { return span; }
 
 private:
     void addToOverview(const GenerationRecord &record);

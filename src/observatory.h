@@ -27,7 +27,6 @@ class Observatory : public QWidget
 public:
     explicit Observatory(MainWindow *window, QWidget *parent = nullptr);
 
-    const History &history() const { return recorded; }
     // Writes every generation kept in full as CSV; false with the reason in error.
     bool exportCsv(const QString &path, QString &error) const;
     bool saveImage(const QString &path, QString &error);
