@@ -14,6 +14,7 @@ namespace {
 const double DefaultRefreshRate = 60.0;
 const double LowestRefreshRate = 30.0;
 const double HighestRefreshRate = 75.0;
+const double MillisecondsPerSecond = 1000.0;
 }
 
 FramePacer::FramePacer(QWidget *window)
@@ -21,7 +22,7 @@ FramePacer::FramePacer(QWidget *window)
 {
     const QScreen *screen = window->screen();
     const double rate = screen && screen->refreshRate() > 0 ? screen->refreshRate() : DefaultRefreshRate;
-    frameMilliseconds = static_cast<int>(std::ceil(1000.0 / std::clamp(rate, LowestRefreshRate, HighestRefreshRate)));
+    frameMilliseconds = static_cast<int>(std::ceil(MillisecondsPerSecond / std::clamp(rate, LowestRefreshRate, HighestRefreshRate)));
 
     heldRequest.setSingleShot(true);
     heldRequest.setTimerType(Qt::PreciseTimer);

@@ -45,7 +45,7 @@ int main(int argc, char **argv)
         return refuse(error);
     MainWindow window;
     window.setGeometry(50, 0, 800, 600);
-    FramePacer pacer(&window);
+    new FramePacer(&window);
     Observatory observatory(&window);
     window.show();
     if (commandLine.observe())
