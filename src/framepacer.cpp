@@ -34,19 +34,35 @@ bool FramePacer::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != window || event->type() != QEvent::UpdateRequest)
         return false;
-    const qint64 since = sinceLastPaint.isValid() ? sinceLastPaint.elapsed() : frameMilliseconds;
-    if (since < frameMilliseconds) {
+    const qint64 wait = millisecondsToNextPaint();
+    if (wait > 0) {
         if (!heldRequest.isActive())
-            heldRequest.start(static_cast<int>(frameMilliseconds - since));
-        return true;
+            heldRequest.start(static_cast<int>(wait));
+    } else {
+        paint(event);
     }
-    sinceLastPaint.start();
-    return false;
+    return true;
+}
+
+qint64 FramePacer::millisecondsToNextPaint() const
+{
+    if (!paintStarted.isValid())
+        return 0;
+    return std::max(frameMilliseconds - paintStarted.elapsed(), frameMilliseconds / 2 - paintEnded.elapsed());
+}
+
+void FramePacer::paint(QEvent *request)
+{
+    heldRequest.stop();
+    paintStarted.start();
+    window->removeEventFilter(this);
+    QCoreApplication::sendEvent(window, request);
+    window->installEventFilter(this);
+    paintEnded.start();
 }
 
 void FramePacer::deliverHeldRequest()
 {
-    sinceLastPaint.invalidate();
     QEvent request(QEvent::UpdateRequest);
-    QCoreApplication::sendEvent(window, &request);
+    paint(&request);
 }

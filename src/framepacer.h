@@ -12,8 +12,10 @@ QT_END_NAMESPACE
 
 // Paints a top-level window at most once per display frame. Widgets still call
 // update() as often as they like; the window's update request that would paint
-// them is held back until a frame has passed since the last paint, so the
-// picture on screen is never more than a frame behind the state.
+// them is held back until a frame has passed since the last paint began, so the
+// picture on screen is never more than a frame behind the state. Half a frame
+// always passes between the end of one paint and the next, so that a slow paint
+// leaves time for the work that changes the picture.
 class FramePacer : public QObject
 {
     Q_OBJECT
@@ -25,10 +27,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    qint64 millisecondsToNextPaint() const;
+    void paint(QEvent *request);
     void deliverHeldRequest();
 
     QWidget *window;
-    QElapsedTimer sinceLastPaint;
+    QElapsedTimer paintStarted;
+    QElapsedTimer paintEnded;
     QTimer heldRequest;
     int frameMilliseconds;
 };
