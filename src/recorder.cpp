@@ -66,14 +66,13 @@ bool loadLandscape(const std::string &path, int *landscape, std::string &reason)
     ssize_t count;
     while ((count = read(fd, chunk, sizeof chunk)) > 0 && reader.read(chunk, static_cast<std::size_t>(count))) {
     }
+    // What was read before an error stays, as it did when the window read the file itself.
     const bool failed = count < 0;
     if (failed)
         reason = std::strerror(errno);
-    close(fd);
-    if (failed)
-        return false;
     reader.finish();
-    return true;
+    close(fd);
+    return !failed;
 }
 
 int record(const RecorderSettings &settings, std::FILE *errors)
