@@ -72,9 +72,9 @@ void tst_Recorder::equalsTheWindowSteppedAlike()
     RecorderSettings settings;
     settings.generations = generations;
     settings.seed = seed;
-    settings.fitness = std::min(fitness, 99);
-    settings.mutation = mutation;
-    settings.bias = bias;
+    settings.parameters.fitness = std::min(fitness, 99);
+    settings.parameters.mutation = mutation;
+    settings.parameters.bias = bias;
     const QString folder = QFINDTESTDATA("../landscapes");
     if (!landscape.isEmpty())
         settings.landscape = (folder + "/" + landscape).toStdString();

@@ -8,10 +8,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+
 namespace {
-const long long MaxFitnessOption = 100; // stored as 99, as the window's control does
-const long long MaxMutation = 99;
-const long long MaxBias = 10;
+QString parameterHelp(const char *what, const Parameter &parameter)
+{
+    return QCoreApplication::translate("main", "%1, %2 to %3 (default %4).")
+        .arg(QCoreApplication::translate("main", what)).arg(parameter.min).arg(parameter.offered).arg(parameter.start);
+}
 }
 
 CommandLine::CommandLine()
@@ -20,10 +23,10 @@ CommandLine::CommandLine()
       generationsOption("generations", QCoreApplication::translate("main", "With --headless: run <n> generations."), "n"),
       everyOption("every", QCoreApplication::translate("main", "A row for every <k>-th generation (default 1)."), "k"),
       landscapeOption("landscape", QCoreApplication::translate("main", "Read the landscape from <file> (default: the tent)."), "file"),
-      fitnessOption("fitness", QCoreApplication::translate("main", "Fitness multiplier, 1 to 100 (default 20)."), "f"),
-      mutationOption("mutation", QCoreApplication::translate("main", "Mutation probability, 0 to 99 (default 25)."), "p"),
-      biasOption("bias", QCoreApplication::translate("main", "Mutation bias, 0 to 10 (default 1)."), "b"),
-      seedOption("seed", QCoreApplication::translate("main", "Seed of the run (default 3521)."), "s"),
+      fitnessOption(Parameters::Fitness.name, parameterHelp(QT_TRANSLATE_NOOP("main", "Fitness multiplier"), Parameters::Fitness), "f"),
+      mutationOption(Parameters::Mutation.name, parameterHelp(QT_TRANSLATE_NOOP("main", "Mutation probability"), Parameters::Mutation), "p"),
+      biasOption(Parameters::Bias.name, parameterHelp(QT_TRANSLATE_NOOP("main", "Mutation bias"), Parameters::Bias), "b"),
+      seedOption("seed", QCoreApplication::translate("main", "Seed of the run (default %1).").arg(StartSeed), "s"),
       csvOption("csv", QCoreApplication::translate("main", "Write the rows to <file> (default: standard output)."), "file")
 {
     parser.setApplicationDescription(
@@ -86,20 +89,19 @@ bool CommandLine::recorderSettings(RecorderSettings &settings, QString &error) c
         error = "--headless needs --generations <n>";
         return false;
     }
-    long long fitness = settings.fitness;
-    long long mutation = settings.mutation;
-    long long bias = settings.bias;
     long long seed = settings.seed;
     if (!number(generationsOption, 0, LLONG_MAX, settings.generations, error)
         || !number(everyOption, 1, LLONG_MAX, settings.every, error)
-        || !number(fitnessOption, 1, MaxFitnessOption, fitness, error)
-        || !number(mutationOption, 0, MaxMutation, mutation, error)
-        || !number(biasOption, 0, MaxBias, bias, error)
         || !number(seedOption, 0, UINT_MAX, seed, error))
         return false;
-    settings.fitness = static_cast<int>(std::min<long long>(fitness, MaxFitnessOption - 1));
-    settings.mutation = static_cast<int>(mutation);
-    settings.bias = static_cast<int>(bias);
+    const QCommandLineOption *parameterOptions[] = {&fitnessOption, &mutationOption, &biasOption};
+    for (int index = 0; index < 3; ++index) {
+        const Parameter &parameter = *Parameters::All[index];
+        long long value = parameter.start;
+        if (!number(*parameterOptions[index], parameter.min, parameter.offered, value, error))
+            return false;
+        settings.parameters.set(parameter, parameter.store(static_cast<int>(value)));
+    }
     settings.seed = static_cast<unsigned>(seed);
     settings.landscape = QFile::encodeName(parser.value(landscapeOption)).toStdString();
     settings.csv = QFile::encodeName(parser.value(csvOption)).toStdString();

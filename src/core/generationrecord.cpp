@@ -43,11 +43,19 @@ int GenerationRecord::bitCount(int bit) const
 
 GenerationRecord recordGeneration(long long generation, const int *landscape, const Genome *community)
 {
+    int genomes[CommunitySize];
+    for (int membr = 0; membr < CommunitySize; ++membr)
+        genomes[membr] = genomeAsInteger(GenomeLength, const_cast<int *>(community[membr]));
+    return recordGeneration(generation, landscape, genomes);
+}
+
+GenerationRecord recordGeneration(long long generation, const int *landscape, const int *genomes)
+{
     GenerationRecord record;
     record.generation = generation;
     record.fitnessSum = 0;
     for (int membr = 0; membr < CommunitySize; ++membr) {
-        const int genome = genomeAsInteger(GenomeLength, const_cast<int *>(community[membr]));
+        const int genome = genomes[membr];
         record.genomes[membr] = static_cast<unsigned short>(genome);
         const int fitness = landscape[genome];
         record.fitnessSum += fitness;

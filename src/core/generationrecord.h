@@ -25,6 +25,8 @@ struct GenerationRecord
 };
 
 GenerationRecord recordGeneration(long long generation, const int *landscape, const Genome *community);
+// The same from the genomes as numbers 0 .. 511.
+GenerationRecord recordGeneration(long long generation, const int *landscape, const int *genomes);
 
 // The CSV columns: generation,best,mean,worst,diversity,m0..m9, with mean and
 // diversity to three decimals and the members as genome values 0..511.

@@ -2,7 +2,8 @@
 #include "recorder.h"
 #include "generationrecord.h"
 #include "landscapereader.h"
-#include "vezo.h"
+#include "run.h"
+#include "startstate.h"
 
 #include <cerrno>
 #include <cstring>
@@ -78,8 +79,7 @@ bool loadLandscape(const std::string &path, int *landscape, std::string &reason)
 int record(const RecorderSettings &settings, std::FILE *errors)
 {
     int landscape[LandscapeSize];
-    for (int index = 0; index < LandscapeSize; ++index)
-        landscape[index] = startLandscapeValue(index);
+    fillStartLandscape(landscape);
     std::string reason;
     if (!settings.landscape.empty() && !loadLandscape(settings.landscape, landscape, reason)) {
         std::fprintf(errors, "vezo-vizoziv: cannot read landscape '%s': %s\n", settings.landscape.c_str(), reason.c_str());
@@ -91,18 +91,16 @@ int record(const RecorderSettings &settings, std::FILE *errors)
         return 1;
     }
 
-    Genome community[CommunitySize];
-    srand(settings.seed);
-    drawGenomes(community);
-    vezo_seed_next_generation(settings.seed);
-
+    // The zero-total line goes to errors, apart from the rows.
+    Run run(landscape, settings.parameters, settings.seed);
+    run.setDiagnostics(errors);
     Output output(file);
     output.write(CsvHeader, std::strlen(CsvHeader));
-    output.write(recordGeneration(0, landscape, community));
-    for (long long generation = 1; generation <= settings.generations; ++generation) {
-        vezo(settings.mutation, settings.bias, settings.fitness, landscape, community, 0, 0, 0, 0);
-        if (generation % settings.every == 0)
-            output.write(recordGeneration(generation, landscape, community));
+    output.write(run.record());
+    while (run.generation() < settings.generations) {
+        run.step();
+        if (run.generation() % settings.every == 0)
+            output.write(run.record());
     }
     output.flush();
 

@@ -2,21 +2,19 @@
 #ifndef RECORDER_H
 #define RECORDER_H
 
-#include "startstate.h"
+#include "parameters.h"
 
 #include <cstdio>
 #include <string>
 
-// A run without a window: the window's start-up state and generation step, its
+// A run without a window: the run object from the window's start-up state, its
 // members written as CSV rows.
 struct RecorderSettings
 {
     long long generations = 0;
     long long every = 1;            // a row for generation 0 and every such generation
     std::string landscape;          // empty: the start-up tent
-    int fitness = 20;
-    int mutation = 25;
-    int bias = 1;
+    Settings parameters;
     unsigned seed = StartSeed;
     std::string csv;                // empty: standard output
 };

@@ -2,11 +2,8 @@
 #ifndef STARTSTATE_H
 #define STARTSTATE_H
 
+#include "parameters.h"
 #include "sizes.h"
-
-// The seed of every start: before the first genomes are drawn and again at the
-// first generation.
-constexpr unsigned StartSeed = 3521;
 
 // The start-up landscape is a tent peaking at 128 on indexes 256 and 257.
 inline int startLandscapeValue(int index)
@@ -14,8 +11,20 @@ inline int startLandscapeValue(int index)
     return index < LandscapeSize / 2 ? index / 2 : LandscapeSize / 2 - index / 2;
 }
 
-// Fills the community with rand() % 2, member by member and bit by bit within each,
-// continuing the one random sequence.
+void fillStartLandscape(int *landscape);
+
+// Ten genomes of draw() % 2 bits, member by member and bit by bit within each, as numbers.
+template <typename Draw>
+void drawGenomeValues(int *genomes, Draw &draw)
+{
+    for (int membr = 0; membr < CommunitySize; ++membr) {
+        genomes[membr] = 0;
+        for (int bit = 0; bit < GenomeLength; ++bit)
+            genomes[membr] |= (draw() % 2) << bit;
+    }
+}
+
+// Fills the community the same way, continuing the process-wide random sequence.
 void drawGenomes(Genome *community);
 
 #endif

@@ -14,6 +14,13 @@ void copy_mbr(int *to, int *from);
 // The next generation re-seeds the generator with seed before it draws, as the
 // first generation of a process does with 3521.
 void vezo_seed_next_generation(unsigned seed);
+// Whether the next generation re-seeds, and with which seed.
+bool vezo_reseed_pending(unsigned *seed);
+void vezo_cancel_reseed();
+
+struct GenerationTrace;
+// Every later generation fills trace with what it drew (none when null).
+void vezo_trace_into(GenerationTrace *trace);
 
 // The roulette wheel of the members: wheel[m] is where member m's share ends,
 // so member m owns the positions wheel[m - 1] .. wheel[m] - 1. Shares are the

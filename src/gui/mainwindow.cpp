@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 #include "common.h"
+#include "parameters.h"
+#include "random.h"
 #include "recorder.h"
 #include "startstate.h"
 #include "landscapearea.h"
@@ -32,16 +34,6 @@ const int ViewColumnStretch = 10;
 // The generation display shows eight digits and turns over like an odometer.
 const qint64 GenerationDisplayModulus = 100000000;
 
-// The parameters' ranges and start values. The fitness control offers one more
-// than the setter keeps, so its 100 is stored as 99.
-const int MinFitness = 1;
-const int MaxFitness = 99;
-const int FitnessControlMax = 100;
-const int StartFitness = 20;
-const int MaxMuteProb = 99;
-const int StartMuteProb = 25;
-const int MaxMuteBias = 10;
-const int StartMuteBias = 1;
 const int MaxAmplitude = 99;
 const int ParameterLimit = 100; // the four extra parameters span -100 .. 100
 
@@ -75,7 +67,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     iterations = RunIterations;
     generations = 0;
-    srand(StartSeed);
+    ProcessRandom::seed(StartSeed);
 
     vezo_timer_ptr = new QTimer(this);
     connect(vezo_timer_ptr, &QTimer::timeout, this, &MainWindow::slot_vezo);
@@ -151,26 +143,29 @@ MainWindow::MainWindow(QWidget *parent)
     connect(newgenesBTN_ptr, &QPushButton::clicked, this, &MainWindow::slot_NewGenes);
 
     // Each control is wired both ways before its start value reaches the setter.
+    using Parameters::Bias;
+    using Parameters::Fitness;
+    using Parameters::Mutation;
     LCDRange *fitnessBOX = new LCDRange(tr("Fitness Multiplier"));
     fitnessBOX->setToolTip(ttip_fitnessBOX);
-    fitnessBOX->setRange(MinFitness, FitnessControlMax);
+    fitnessBOX->setRange(Fitness.min, Fitness.offered);
     connect(fitnessBOX, &LCDRange::valueChanged, this, &MainWindow::setFitness);
     connect(this, &MainWindow::FitnessChanged, fitnessBOX, &LCDRange::setValue);
-    fitnessBOX->setValue(StartFitness);
+    fitnessBOX->setValue(Fitness.start);
 
     LCDRange *muteprobBOX = new LCDRange(tr("% Prob(Mutation)"));
     muteprobBOX->setToolTip(ttip_muteprobBOX);
-    muteprobBOX->setRange(0, MaxMuteProb);
+    muteprobBOX->setRange(Mutation.min, Mutation.offered);
     connect(muteprobBOX, &LCDRange::valueChanged, this, &MainWindow::setMuteProb);
     connect(this, &MainWindow::MuteProbChanged, muteprobBOX, &LCDRange::setValue);
-    muteprobBOX->setValue(StartMuteProb);
+    muteprobBOX->setValue(Mutation.start);
 
     LCDRange *mutebiasBOX = new LCDRange(tr("Mutation Bias"));
     mutebiasBOX->setToolTip(ttip_mutebiasBOX);
-    mutebiasBOX->setRange(0, MaxMuteBias);
+    mutebiasBOX->setRange(Bias.min, Bias.offered);
     connect(mutebiasBOX, &LCDRange::valueChanged, this, &MainWindow::setMuteBias);
     connect(this, &MainWindow::MuteBiasChanged, mutebiasBOX, &LCDRange::setValue);
-    mutebiasBOX->setValue(StartMuteBias);
+    mutebiasBOX->setValue(Bias.start);
 
     QLabel *ParamLabel = new QLabel(tr("Additional Parameters\nRange %1 to %2:").arg(-ParameterLimit).arg(ParameterLimit));
     integerLabelParam0_ptr = new QLabel(tr("Parameter 0:"));
@@ -253,7 +248,7 @@ void MainWindow::slot_RunState(int steps)
 
 void MainWindow::setFitness(int fitness)
 {
-    fitness = std::clamp(fitness, MinFitness, MaxFitness);
+    fitness = Parameters::Fitness.store(fitness);
     if (fitness != currentFitness) {
         currentFitness = fitness;
         emit FitnessChanged(currentFitness);
@@ -271,7 +266,7 @@ void MainWindow::setAmplitude(int amplitude)
 
 void MainWindow::setMuteProb(int muteprob)
 {
-    muteprob = std::clamp(muteprob, 0, MaxMuteProb);
+    muteprob = Parameters::Mutation.store(muteprob);
     if (muteprob != currentMuteProb) {
         currentMuteProb = muteprob;
         emit MuteProbChanged(currentMuteProb);
@@ -280,7 +275,7 @@ void MainWindow::setMuteProb(int muteprob)
 
 void MainWindow::setMuteBias(int mutebias)
 {
-    mutebias = std::clamp(mutebias, 0, MaxMuteBias);
+    mutebias = Parameters::Bias.store(mutebias);
     if (mutebias != currentMuteBias) {
         currentMuteBias = mutebias;
         emit MuteBiasChanged(currentMuteBias);
@@ -418,7 +413,7 @@ void MainWindow::setRunInterval(int milliseconds)
 // the count back at 0.
 void MainWindow::restartWithSeed(unsigned seed)
 {
-    srand(seed);
+    ProcessRandom::seed(seed);
     drawGenomes(theCommunity);
     vezo_seed_next_generation(seed);
     generations = 0;

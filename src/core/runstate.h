@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef RUNSTATE_H
+#define RUNSTATE_H
+
+#include "parameters.h"
+#include "sizes.h"
+
+#include <string>
+
+// Everything that decides how a run goes on from here, and what a snapshot keeps.
+struct RunState
+{
+    int landscape[LandscapeSize];
+    int reference[LandscapeSize];    // what "Reload" brings back
+    std::string name;                // of the landscape: a file, a preset, or "edited"
+    Settings settings;
+    int pace = 0;                    // generations per second for "Run", 0: as fast as possible
+    int genomes[CommunitySize];      // as numbers 0 .. 511
+    long long generation = 0;
+    unsigned seed = StartSeed;       // the generator was seeded with this
+    long long draws = 0;             // and has drawn this many numbers since
+    bool reseedPending = true;       // the next generation seeds the generator first
+    unsigned reseedSeed = StartSeed;
+};
+
+#endif
