@@ -2,7 +2,7 @@
 // The headless recorder against the bare generation loop it wraps: 3,000,000
 // generations with one row at the end, and 500,000 with a row each, written to
 // /dev/null.
-#include "recorder.h"
+#include "recording.h"
 #include "startstate.h"
 #include "vezo.h"
 
@@ -36,9 +36,9 @@ void BM_Recorder(benchmark::State &state)
     RecorderSettings settings;
     settings.generations = state.range(0);
     settings.every = state.range(1);
-    settings.csv = "/dev/null";
+    const RecordingFiles files{QByteArray(), "/dev/null"};
     for (auto _ : state)
-        benchmark::DoNotOptimize(record(settings, stderr));
+        benchmark::DoNotOptimize(recordToFile(settings, files, stderr));
 }
 }
 

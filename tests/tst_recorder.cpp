@@ -2,7 +2,7 @@
 #include "mainwindow.h"
 #include "program.h"
 #include "observatory.h"
-#include "recorder.h"
+#include "recording.h"
 #include "widgets.h"
 
 #include <QComboBox>
@@ -22,14 +22,13 @@ private slots:
 };
 
 namespace {
-QByteArray recorded(const RecorderSettings &settings)
+QByteArray recorded(const RecorderSettings &settings, const QByteArray &landscape = QByteArray())
 {
     QTemporaryDir folder;
-    RecorderSettings toFile = settings;
-    toFile.csv = folder.filePath("run.csv").toStdString();
-    if (record(toFile, stderr) != 0)
+    const RecordingFiles files{landscape, QFile::encodeName(folder.filePath("run.csv"))};
+    if (recordToFile(settings, files, stderr) != 0)
         return QByteArray();
-    QFile file(QString::fromStdString(toFile.csv));
+    QFile file(folder.filePath("run.csv"));
     file.open(QIODevice::ReadOnly);
     return file.readAll();
 }
@@ -76,8 +75,7 @@ void tst_Recorder::equalsTheWindowSteppedAlike()
     settings.parameters.mutation = mutation;
     settings.parameters.bias = bias;
     const QString folder = QFINDTESTDATA("../landscapes");
-    if (!landscape.isEmpty())
-        settings.landscape = (folder + "/" + landscape).toStdString();
+    const QByteArray landscapeFile = landscape.isEmpty() ? QByteArray() : QFile::encodeName(folder + "/" + landscape);
 
     MainWindow window;
     Observatory observatory(&window);
@@ -98,7 +96,7 @@ void tst_Recorder::equalsTheWindowSteppedAlike()
     QVERIFY(observatory.exportCsv(exports.filePath("window.csv"), error));
     QFile file(exports.filePath("window.csv"));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), recorded(settings));
+    QCOMPARE(file.readAll(), recorded(settings, landscapeFile));
 }
 
 void tst_Recorder::badInputStopsBeforeAnyGeneration_data()

@@ -46,9 +46,10 @@ bool CommandLine::wantsWindow(const QStringList &arguments)
         return displaySet;
     }
     RecorderSettings settings;
+    RecordingFiles files;
     QString error;
     return !parser.isSet("help") && !parser.isSet("help-all") && !parser.isSet("version") && !headless()
-           && parser.positionalArguments().isEmpty() && recorderSettings(settings, error);
+           && parser.positionalArguments().isEmpty() && recorderSettings(settings, files, error);
 }
 
 void CommandLine::process(const QCoreApplication &application)
@@ -71,7 +72,7 @@ bool CommandLine::headless() const
     return parser.isSet(headlessOption);
 }
 
-bool CommandLine::recorderSettings(RecorderSettings &settings, QString &error) const
+bool CommandLine::recorderSettings(RecorderSettings &settings, RecordingFiles &files, QString &error) const
 {
     const QList<const QCommandLineOption *> recorderOptions = {&generationsOption, &everyOption, &landscapeOption,
                                                                 &fitnessOption, &mutationOption, &biasOption,
@@ -103,13 +104,13 @@ bool CommandLine::recorderSettings(RecorderSettings &settings, QString &error) c
         settings.parameters.set(parameter, parameter.store(static_cast<int>(value)));
     }
     settings.seed = static_cast<unsigned>(seed);
-    settings.landscape = QFile::encodeName(parser.value(landscapeOption)).toStdString();
-    settings.csv = QFile::encodeName(parser.value(csvOption)).toStdString();
-    if (parser.isSet(landscapeOption) && settings.landscape.empty()) {
+    files.landscape = QFile::encodeName(parser.value(landscapeOption));
+    files.csv = QFile::encodeName(parser.value(csvOption));
+    if (parser.isSet(landscapeOption) && files.landscape.isEmpty()) {
         error = "--landscape needs a file name";
         return false;
     }
-    if (parser.isSet(csvOption) && settings.csv.empty()) {
+    if (parser.isSet(csvOption) && files.csv.isEmpty()) {
         error = "--csv needs a file name";
         return false;
     }

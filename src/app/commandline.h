@@ -2,7 +2,7 @@
 #ifndef COMMANDLINE_H
 #define COMMANDLINE_H
 
-#include "recorder.h"
+#include "recording.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -29,7 +29,7 @@ public:
     bool headless() const;
     // The recorder's settings; false with a one-line message when a value is bad
     // or a recorder option comes without --headless.
-    bool recorderSettings(RecorderSettings &settings, QString &error) const;
+    bool recorderSettings(RecorderSettings &settings, RecordingFiles &files, QString &error) const;
 
 private:
     bool number(const QCommandLineOption &option, long long low, long long high, long long &value,

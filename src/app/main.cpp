@@ -3,7 +3,7 @@
 #include "framepacer.h"
 #include "mainwindow.h"
 #include "observatory.h"
-#include "recorder.h"
+#include "recording.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -27,21 +27,22 @@ int main(int argc, char **argv)
     for (int index = 0; index < argc; ++index)
         arguments << QString::fromLocal8Bit(argv[index]);
     RecorderSettings settings;
+    RecordingFiles files;
     QString error;
 
     if (!commandLine.wantsWindow(arguments)) {
         QCoreApplication application(argc, argv);
         commandLine.process(application);
-        if (!commandLine.recorderSettings(settings, error))
+        if (!commandLine.recorderSettings(settings, files, error))
             return refuse(error);
-        return record(settings, stderr);
+        return recordToFile(settings, files, stderr);
     }
 
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName("vezo-vizoziv");
     QApplication::setWindowIcon(QIcon(":/vezo-vizoziv.png"));
     commandLine.process(application);
-    if (!commandLine.recorderSettings(settings, error))
+    if (!commandLine.recorderSettings(settings, files, error))
         return refuse(error);
     MainWindow window;
     window.setGeometry(50, 0, 800, 600);

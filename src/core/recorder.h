@@ -4,27 +4,33 @@
 
 #include "parameters.h"
 
+#include <cstddef>
 #include <cstdio>
-#include <string>
 
-// A run without a window: the run object from the window's start-up state, its
-// members written as CSV rows.
+// A run without a window: the run object from the window's start, its members
+// written as CSV rows.
 struct RecorderSettings
 {
     long long generations = 0;
     long long every = 1;            // a row for generation 0 and every such generation
-    std::string landscape;          // empty: the start-up tent
     Settings parameters;
     unsigned seed = StartSeed;
-    std::string csv;                // empty: standard output
 };
 
-// Checks the files, then runs; a problem gets one line on errors before any
-// generation. Returns the process's exit status.
-int record(const RecorderSettings &settings, std::FILE *errors);
+// Where the rows go.
+class RowSink
+{
+public:
+    virtual ~RowSink() = default;
+    // False when the text could not be written, which ends the run.
+    virtual bool write(const char *text, std::size_t length) = 0;
+    // Asked now and then during the run: true ends it early.
+    virtual bool stopped() const { return false; }
+};
 
-// Reads a landscape file over the first values of landscape. Only regular files
-// are read; on failure returns false and says why in reason.
-bool loadLandscape(const std::string &path, int *landscape, std::string &reason);
+// Runs on landscape and writes the header, a row for generation 0 and one for every
+// every-th generation. Stops at the first write that fails or when the sink says
+// stop; returns whether everything was written. The zero-total line goes to diagnostics.
+bool record(const int *landscape, const RecorderSettings &settings, RowSink &sink, std::FILE *diagnostics);
 
 #endif

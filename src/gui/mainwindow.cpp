@@ -3,7 +3,7 @@
 #include "common.h"
 #include "parameters.h"
 #include "random.h"
-#include "recorder.h"
+#include "landscapefile.h"
 #include "startstate.h"
 #include "landscapearea.h"
 #include "lcdrange.h"
@@ -326,12 +326,12 @@ void MainWindow::slot_LoadFile()
     const QString afilename = QDir::currentPath() + "/" + InputFileComboBox_ptr->currentText();
 
     // Only regular files: a FIFO would block the window and a device may never end.
-    std::string reason;
+    QString reason;
     ++loadAttempts;
-    if (loadLandscape(QFile::encodeName(afilename).toStdString(), theEnvironment, reason)) {
+    if (loadLandscape(QFile::encodeName(afilename), theEnvironment, reason)) {
         loadError.clear();
     } else {
-        loadError = tr("cannot load '%1': %2").arg(afilename, QString::fromLocal8Bit(reason.c_str()));
+        loadError = tr("cannot load '%1': %2").arg(afilename, reason);
         std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(loadError));
     }
     emit signal_EnvironmentUpdate();
