@@ -12,6 +12,7 @@
 #include <climits>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class tst_Environment : public QObject
 {
@@ -36,9 +37,11 @@ private slots:
     void loadConvertsLikeAtoiAndSaturates();
     void loadTakesNamesRelativeToTheWorkingDirectory_data();
     void loadTakesNamesRelativeToTheWorkingDirectory();
+    void loadKeepsTheBytesOfTheStartFolder();
     void loadLeavesTheLandscapeForWhatIsNoFile_data();
     void loadLeavesTheLandscapeForWhatIsNoFile();
     void loadKeepsOnlyTheDecidingDigitsOfAHugeToken();
+    void loadRefusesAFileWithoutAValueInItsFirst16MiB();
     void shippedLandscapesLoad_data();
     void shippedLandscapesLoad();
 
@@ -261,7 +264,7 @@ void tst_Environment::loadTakesNamesRelativeToTheWorkingDirectory_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("path");
     QTest::newRow("plain name") << "plain" << "plain";
-    QTest::newRow("leading slash") << "/slashed" << "slashed";
+    QTest::newRow("absolute path, as it is") << "%1/../absolute" << "../absolute";
     QTest::newRow("parent folder") << "../above" << "../above";
     QTest::newRow("name with a space kept") << " spaced" << " spaced";
 }
@@ -272,7 +275,7 @@ void tst_Environment::loadTakesNamesRelativeToTheWorkingDirectory()
     QFETCH(QString, path);
     MainWindow window;
     writeFile(path, "77 78");
-    load(window, name);
+    load(window, name.contains("%1") ? name.arg(QDir::currentPath()) : name);
     QCOMPARE(landscape(window).mid(0, 3), QList<int>({77, 78, 1}));
 }
 
@@ -311,15 +314,16 @@ void tst_Environment::loadLeavesTheLandscapeForWhatIsNoFile()
     QCOMPARE(observatory.findChild<QStatusBar *>()->currentMessage(), line);
 }
 
-// A file of one 64 MB token: read in small pieces, it neither grows memory nor overflows.
+// A file whose first token takes 8 MB: read in small pieces, it neither grows memory nor overflows.
 void tst_Environment::loadKeepsOnlyTheDecidingDigitsOfAHugeToken()
 {
     {
         QFile file("huge");
         QVERIFY(file.open(QIODevice::WriteOnly));
         const QByteArray digits(1 << 20, '7');
-        for (int megabyte = 0; megabyte < 64; ++megabyte)
+        for (int megabyte = 0; megabyte < 8; ++megabyte)
             file.write(digits);
+        file.write(" 5");
     }
     rusage before;
     getrusage(RUSAGE_SELF, &before);
@@ -327,10 +331,34 @@ void tst_Environment::loadKeepsOnlyTheDecidingDigitsOfAHugeToken()
     load(window, "huge");
     rusage after;
     getrusage(RUSAGE_SELF, &after);
-    QCOMPARE(window.environment()[0], INT_MAX);
-    QCOMPARE(window.environment()[1], 0);
+    QCOMPARE(landscape(window).mid(0, 3), QList<int>({INT_MAX, 5, 1}));
     QVERIFY2(after.ru_maxrss - before.ru_maxrss < 16 * 1024,
              qPrintable(QString("peak grew by %1 kB").arg(after.ru_maxrss - before.ru_maxrss)));
+}
+
+// A sparse gigabyte of zero bytes is one endless token: refused after 16 MiB, nothing changed.
+void tst_Environment::loadRefusesAFileWithoutAValueInItsFirst16MiB()
+{
+    QFile sparse("sparse");
+    QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(1LL << 30));
+    MainWindow window;
+    OutputCapture errors(STDERR_FILENO);
+    load(window, "sparse");
+    QCOMPARE(landscape(window), tent());
+    QVERIFY(errors.text().endsWith("sparse': holds no value in its first 16 MiB\n"));
+}
+
+// Names keep their bytes: a start folder whose name is not UTF-8 still loads.
+void tst_Environment::loadKeepsTheBytesOfTheStartFolder()
+{
+    const QByteArray name = QFile::encodeName(folder->path()) + "/bad\xff\xfe";
+    QVERIFY(mkdir(name.constData(), 0700) == 0);
+    QVERIFY(chdir(name.constData()) == 0);
+    writeFile("plain", "31 32");
+    MainWindow window;
+    load(window, "plain");
+    QCOMPARE(landscape(window).mid(0, 3), QList<int>({31, 32, 1}));
+    QVERIFY(unlink("plain") == 0 && chdir("..") == 0 && rmdir(name.constData()) == 0);
 }
 
 void tst_Environment::shippedLandscapesLoad_data()

@@ -18,6 +18,8 @@ public:
     bool read(const char *bytes, std::size_t count);
     // Ends the text, storing a token that reaches its end; returns how many values were stored.
     int finish();
+    // How many values are stored so far.
+    int count() const { return stored; }
 
 private:
     enum Phase { Between, Digits, Rest };

@@ -323,12 +323,16 @@ void MainWindow::slot_NewGenes()
 
 void MainWindow::slot_LoadFile()
 {
-    const QString afilename = QDir::currentPath() + "/" + InputFileComboBox_ptr->currentText();
+    const QString text = InputFileComboBox_ptr->currentText();
+    const QString afilename = QDir::isAbsolutePath(text) ? text : QDir::currentPath() + "/" + text;
 
-    // Only regular files: a FIFO would block the window and a device may never end.
+    // A relative name is opened from the working directory itself, so that a folder
+    // name that is not valid text keeps its bytes. Only regular files: a FIFO would
+    // block the window and a device may never end.
+    const QByteArray path = QDir::isAbsolutePath(text) ? QFile::encodeName(text) : "./" + QFile::encodeName(text);
     QString reason;
     ++loadAttempts;
-    if (loadLandscape(QFile::encodeName(afilename), theEnvironment, reason)) {
+    if (loadLandscape(path, theEnvironment, reason)) {
         loadError.clear();
     } else {
         loadError = tr("cannot load '%1': %2").arg(afilename, reason);

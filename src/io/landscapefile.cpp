@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "landscapefile.h"
 #include "landscapereader.h"
+#include "sizes.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -12,6 +14,8 @@
 
 namespace {
 const std::size_t ReadChunkBytes = 4096;
+// A file that has not given one whole value by then is not a landscape.
+const long long FirstValueWithinBytes = 16LL << 20;
 
 QString tr(const char *text)
 {
@@ -35,10 +39,20 @@ bool loadLandscape(const QByteArray &path, int *landscape, QString &reason)
         close(fd);
         return false;
     }
-    LandscapeReader reader(landscape);
+    // Values go to a copy first, so that a refused file changes nothing.
+    int values[LandscapeSize];
+    std::copy(landscape, landscape + LandscapeSize, values);
+    LandscapeReader reader(values);
     char chunk[ReadChunkBytes];
     ssize_t count;
+    long long total = 0;
     while ((count = read(fd, chunk, sizeof chunk)) > 0 && reader.read(chunk, static_cast<std::size_t>(count))) {
+        total += count;
+        if (total >= FirstValueWithinBytes && reader.count() == 0 && read(fd, chunk, 1) != 0) {
+            reason = tr("holds no value in its first 16 MiB");
+            close(fd);
+            return false;
+        }
     }
     // What was read before an error stays, as it did when the window read the file itself.
     const bool failed = count < 0;
@@ -46,5 +60,6 @@ bool loadLandscape(const QByteArray &path, int *landscape, QString &reason)
         reason = QString::fromLocal8Bit(std::strerror(errno));
     reader.finish();
     close(fd);
+    std::copy(values, values + reader.count(), landscape);
     return !failed;
 }
