@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
 
 // Without any display: help and version answer, mistakes get a message and a failure.
 class tst_CommandLine : public QObject
@@ -11,33 +14,138 @@ class tst_CommandLine : public QObject
 private slots:
     void answersWithoutADisplay_data();
     void answersWithoutADisplay();
+    void fileNamesKeepTheirBytes();
+    void closedOutputIsRefused();
+    void recorderStopsAtTheFirstFailedWrite();
+    void interruptedRunLeavesTheOldFile_data();
+    void interruptedRunLeavesTheOldFile();
+    void zeroTotalStaysOutOfTheRows();
 };
+
+namespace {
+// Whether the process has its own handler for the signal yet.
+bool catches(qint64 process, int signal)
+{
+    QFile status(QString("/proc/%1/status").arg(process));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+    }
+    return false;
+}
+}
 
 void tst_CommandLine::answersWithoutADisplay_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("environment");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("error");
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "--headless" << "";
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "vezo-vizoziv " VEZO_VERSION "\n" << "";
-    QTest::newRow("unknown option") << QStringList{"--colour"} << 1 << "" << "Unknown option 'colour'";
-    QTest::newRow("stray argument") << QStringList{"twodissimilarpeaks"} << 1 << "" << "Unexpected argument";
-    QTest::newRow("recorder option alone") << QStringList{"--seed", "4"} << 1 << "" << "--seed goes with --headless";
+    const QStringList none;
+    QTest::newRow("help") << QStringList{"--help"} << none << 0 << "--headless" << "";
+    QTest::newRow("version") << QStringList{"--version"} << none << 0 << "vezo-vizoziv " VEZO_VERSION "\n" << "";
+    QTest::newRow("unknown option") << QStringList{"--colour"} << none << 1 << "" << "Unknown option 'colour'";
+    QTest::newRow("stray argument") << QStringList{"twodissimilarpeaks"} << none << 1 << "" << "Unexpected argument";
+    QTest::newRow("recorder option alone") << QStringList{"--seed", "4"} << none << 1 << "" << "--seed goes with --headless";
+    QTest::newRow("unreachable display") << QStringList{"--colour"} << QStringList{"DISPLAY=:99"} << 1 << ""
+                                         << "Unknown option 'colour'";
+    QTest::newRow("empty platform") << QStringList{"--seed", "4"} << QStringList{"QT_QPA_PLATFORM="} << 1 << ""
+                                    << "--seed goes with --headless";
+    QTest::newRow("window style with --headless") << QStringList{"--headless", "--generations", "3", "-style", "Fusion"}
+                                                  << none << 1 << "" << "-style is an option for the window";
+    QTest::newRow("platform with --headless") << QStringList{"--headless", "--generations", "3", "-platform", "offscreen"}
+                                              << QStringList{"DISPLAY=:0"} << 1 << "" << "-platform is an option for the window";
+    QTest::newRow("--observe with --headless") << QStringList{"--headless", "--observe", "--generations", "3"} << none
+                                               << 1 << "" << "--observe does not go with --headless";
+    QTest::newRow("stream targets work") << QStringList{"--headless", "--generations", "3", "--csv", "/dev/null"} << none
+                                         << 0 << "" << "";
 }
 
 void tst_CommandLine::answersWithoutADisplay()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QStringList, environment);
     QFETCH(int, status);
     QFETCH(QString, output);
     QFETCH(QString, error);
-    QScopedPointer<QProcess> process(program(arguments));
+    QScopedPointer<QProcess> process(program(arguments, environment));
     QCOMPARE(process->exitStatus(), QProcess::NormalExit);
     QCOMPARE(process->exitCode(), status);
     QVERIFY(QString(process->readAllStandardOutput()).contains(output));
     const QString said = process->readAllStandardError();
-    QVERIFY2(error.isEmpty() ? said.isEmpty() : said.contains(error), qPrintable(said));
+    QVERIFY2(error.isEmpty() ? said.isEmpty() : said.contains(error) && said.count('\n') == 1, qPrintable(said));
+}
+
+// A landscape and an output whose names are not valid text are found and made as they are.
+void tst_CommandLine::fileNamesKeepTheirBytes()
+{
+    QTemporaryDir folder;
+    const QString in = "\"$(printf 'in\\377')\"";
+    const QString out = "\"$(printf 'out\\377.csv')\"";
+    QScopedPointer<QProcess> process(shell(QString("cd '%1' && printf '7 8 %.0s' $(seq 256) > %2 && "
+                                                   "\"$0\" --headless --generations 0 --landscape %2 --csv %3 && "
+                                                   "cat %3 && rm %2 %3")
+                                               .arg(folder.path(), in, out)));
+    QCOMPARE(process->readAllStandardError(), QByteArray());
+    QVERIFY(process->readAllStandardOutput().contains("\n0,8,7.100,7,"));
+}
+
+void tst_CommandLine::closedOutputIsRefused()
+{
+    QScopedPointer<QProcess> process(shell("\"$0\" --headless --generations 2 >&-"));
+    QCOMPARE(process->exitCode(), 1);
+    QCOMPARE(process->readAllStandardError(), QByteArray("vezo-vizoziv: standard output is closed\n"));
+}
+
+// A full device fails the first write: the run ends there with the reason.
+void tst_CommandLine::recorderStopsAtTheFirstFailedWrite()
+{
+    QScopedPointer<QProcess> process(program({"--headless", "--generations", "4000000000", "--csv", "/dev/full"}));
+    QCOMPARE(process->exitCode(), 1);
+    QCOMPARE(process->readAllStandardError(), QByteArray("vezo-vizoziv: cannot write '/dev/full': No space left on device\n"));
+}
+
+void tst_CommandLine::interruptedRunLeavesTheOldFile_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("TERM") << SIGTERM;
+    QTest::newRow("INT") << SIGINT;
+}
+
+void tst_CommandLine::interruptedRunLeavesTheOldFile()
+{
+    QFETCH(int, signal);
+    QTemporaryDir folder;
+    const QString csv = folder.filePath("old.csv");
+    QFile old(csv);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("kept\n") == 5);
+    old.close();
+    QScopedPointer<QProcess> process(startProgram({"--headless", "--generations", "4000000000", "--csv", csv}));
+    QVERIFY(process->waitForStarted());
+    QTRY_VERIFY(catches(process->processId(), signal));
+    ::kill(static_cast<pid_t>(process->processId()), signal);
+    QVERIFY(process->waitForFinished());
+    QCOMPARE(process->exitStatus(), QProcess::CrashExit);
+    QVERIFY(process->readAllStandardError().contains("interrupted; '" + csv.toLocal8Bit() + "' is as it was"));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("kept\n"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList("old.csv"));
+}
+
+// Members all at fitness 0 say so on standard error, never among the rows.
+void tst_CommandLine::zeroTotalStaysOutOfTheRows()
+{
+    QTemporaryDir folder;
+    QFile zeros(folder.filePath("zeros"));
+    QVERIFY(zeros.open(QIODevice::WriteOnly) && zeros.write(QByteArray(512 * 2, ' ').replace(' ', "0 ")) > 0);
+    zeros.close();
+    QScopedPointer<QProcess> process(program({"--headless", "--generations", "3", "--landscape", zeros.fileName()}));
+    QCOMPARE(process->exitCode(), 0);
+    QCOMPARE(process->readAllStandardOutput().count('\n'), 5);
+    QCOMPARE(process->readAllStandardError(), QByteArray("total_fitness = 0. Not good. Seting to 1.\n").repeated(3));
 }
 
 QTEST_APPLESS_MAIN(tst_CommandLine)

@@ -2,135 +2,241 @@
 #include "commandline.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QSet>
+#include <QStringList>
 
 #include <climits>
-#include <cstdio>
-#include <cstdlib>
-
+#include <cstring>
 
 namespace {
-QString parameterHelp(const char *what, const Parameter &parameter)
+// Where an option may be given.
+enum Use { Anywhere, WindowOnly, HeadlessOnly };
+
+struct Option
 {
-    return QCoreApplication::translate("main", "%1, %2 to %3 (default %4).")
-        .arg(QCoreApplication::translate("main", what)).arg(parameter.min).arg(parameter.offered).arg(parameter.start);
-}
+    const char *name;
+    const char *value; // the value's name; none for a switch
+    const char *help;
+    Use use;
+};
+
+const Option Options[] = {
+    {"help", nullptr, QT_TRANSLATE_NOOP("main", "Print the options and exit."), Anywhere},
+    {"version", nullptr, QT_TRANSLATE_NOOP("main", "Print the version and exit."), Anywhere},
+    {"observe", nullptr, QT_TRANSLATE_NOOP("main", "Open the observatory beside the window."), WindowOnly},
+    {"headless", nullptr, QT_TRANSLATE_NOOP("main", "Run without a window and write CSV rows."), Anywhere},
+    {"generations", "n", QT_TRANSLATE_NOOP("main", "With --headless: run <n> generations."), HeadlessOnly},
+    {"every", "k", QT_TRANSLATE_NOOP("main", "A row for every <k>-th generation (default 1)."), HeadlessOnly},
+    {"landscape", "file", QT_TRANSLATE_NOOP("main", "Read the landscape from <file> (default: the tent)."), HeadlessOnly},
+    {Parameters::Fitness.name, "f", QT_TRANSLATE_NOOP("main", "Fitness multiplier"), HeadlessOnly},
+    {Parameters::Mutation.name, "p", QT_TRANSLATE_NOOP("main", "Mutation probability"), HeadlessOnly},
+    {Parameters::Bias.name, "b", QT_TRANSLATE_NOOP("main", "Mutation bias"), HeadlessOnly},
+    {"seed", "s", QT_TRANSLATE_NOOP("main", "Seed of the run"), HeadlessOnly},
+    {"csv", "file", QT_TRANSLATE_NOOP("main", "Write the rows to <file> (default: standard output)."), HeadlessOnly},
+};
+
+// Qt's own options for windows, which QApplication takes out of the arguments:
+// those with a value, then the switches.
+const char *const QtOptionsWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                          "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+                                          "display", "geometry", "title", "name", "icon", "style",
+                                          "stylesheet", "qmljsdebugger"};
+const char *const QtSwitches[] = {"reverse", "widgetcount", "testability", "nograb", "dograb", "sync"};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("main", text);
 }
 
-CommandLine::CommandLine()
-    : observeOption("observe", QCoreApplication::translate("main", "Open the observatory beside the window.")),
-      headlessOption("headless", QCoreApplication::translate("main", "Run without a window and write CSV rows.")),
-      generationsOption("generations", QCoreApplication::translate("main", "With --headless: run <n> generations."), "n"),
-      everyOption("every", QCoreApplication::translate("main", "A row for every <k>-th generation (default 1)."), "k"),
-      landscapeOption("landscape", QCoreApplication::translate("main", "Read the landscape from <file> (default: the tent)."), "file"),
-      fitnessOption(Parameters::Fitness.name, parameterHelp(QT_TRANSLATE_NOOP("main", "Fitness multiplier"), Parameters::Fitness), "f"),
-      mutationOption(Parameters::Mutation.name, parameterHelp(QT_TRANSLATE_NOOP("main", "Mutation probability"), Parameters::Mutation), "p"),
-      biasOption(Parameters::Bias.name, parameterHelp(QT_TRANSLATE_NOOP("main", "Mutation bias"), Parameters::Bias), "b"),
-      seedOption("seed", QCoreApplication::translate("main", "Seed of the run (default %1).").arg(StartSeed), "s"),
-      csvOption("csv", QCoreApplication::translate("main", "Write the rows to <file> (default: standard output)."), "file")
+const Option *findOption(const QByteArray &name)
 {
-    parser.setApplicationDescription(
-        QCoreApplication::translate("main", "Watch a genetic algorithm work: ten nine-bit genomes on a landscape of 512 values."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOptions({observeOption, headlessOption, generationsOption, everyOption, landscapeOption, fitnessOption,
-                       mutationOption, biasOption, seedOption, csvOption});
-}
-
-bool CommandLine::wantsWindow(const QStringList &arguments)
-{
-    if (!parser.parse(arguments)) {
-        const bool displaySet = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
-                                || qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-        // With a display, Qt's own options (-style, -platform, ...) may be what failed.
-        return displaySet;
+    for (const Option &option : Options) {
+        if (name == option.name)
+            return &option;
     }
-    RecorderSettings settings;
-    RecordingFiles files;
-    QString error;
-    return !parser.isSet("help") && !parser.isSet("help-all") && !parser.isSet("version") && !headless()
-           && parser.positionalArguments().isEmpty() && recorderSettings(settings, files, error);
+    return nullptr;
 }
 
-void CommandLine::process(const QCoreApplication &application)
+// How many arguments a Qt option takes, counting itself; 0 when it is not one.
+int qtOptionLength(const QByteArray &argument)
 {
-    parser.process(application);
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "%s: Unexpected argument '%s'.\n", qPrintable(QCoreApplication::applicationName()),
-                     qPrintable(parser.positionalArguments().constFirst()));
-        std::exit(1);
+    QByteArray name = argument.mid(argument.startsWith("--") ? 2 : 1);
+    const bool joined = name.contains('=');
+    name = name.split('=').constFirst();
+    for (const char *option : QtOptionsWithValue) {
+        if (name == option)
+            return joined ? 1 : 2;
     }
+    for (const char *option : QtSwitches) {
+        if (name == option && !joined)
+            return 1;
+    }
+    return 0;
 }
 
-bool CommandLine::observe() const
+// A whole number from low to high, with spaces around it allowed.
+bool wholeNumber(const QByteArray &text, long long low, long long high, long long &value)
 {
-    return parser.isSet(observeOption);
+    bool ok = false;
+    value = text.trimmed().toLongLong(&ok);
+    return ok && value >= low && value <= high;
 }
 
-bool CommandLine::headless() const
+QString numberError(const char *name, long long low, long long high, const QByteArray &text)
 {
-    return parser.isSet(headlessOption);
+    return QString("--%1 takes a whole number from %2 to %3, not '%4'")
+        .arg(name).arg(low).arg(high).arg(QString::fromLocal8Bit(text));
+}
 }
 
-bool CommandLine::recorderSettings(RecorderSettings &settings, RecordingFiles &files, QString &error) const
+bool CommandLine::parse(int argc, char **argv, QString &error)
 {
-    const QList<const QCommandLineOption *> recorderOptions = {&generationsOption, &everyOption, &landscapeOption,
-                                                                &fitnessOption, &mutationOption, &biasOption,
-                                                                &seedOption, &csvOption};
-    if (!headless()) {
-        for (const QCommandLineOption *option : recorderOptions) {
-            if (parser.isSet(*option)) {
-                error = QString("--%1 goes with --headless").arg(option->names().constFirst());
+    QSet<QByteArray> given;
+    QStringList qtOptions;
+    bool help = false;
+    bool version = false;
+    bool optionsEnd = false;
+    for (int index = 1; index < argc; ++index) {
+        const QByteArray argument(argv[index]);
+        if (optionsEnd || !argument.startsWith('-') || argument == "-") {
+            error = QString("Unexpected argument '%1'.").arg(QString::fromLocal8Bit(argument));
+            return false;
+        }
+        if (argument == "--") {
+            optionsEnd = true;
+            continue;
+        }
+        if (argument == "-h" || argument == "-?") {
+            help = true;
+            continue;
+        }
+        if (argument == "-v") {
+            version = true;
+            continue;
+        }
+        const int qtLength = qtOptionLength(argument);
+        if (qtLength > 0) {
+            qtOptions << QString::fromLocal8Bit(argument.split('=').constFirst());
+            index += qtLength - 1;
+            continue;
+        }
+        const int equals = argument.indexOf('=');
+        const QByteArray name = argument.mid(2, equals < 0 ? -1 : equals - 2);
+        const Option *option = argument.startsWith("--") ? findOption(name) : nullptr;
+        if (!option) {
+            error = QString("Unknown option '%1'.").arg(QString::fromLocal8Bit(argument.mid(argument.startsWith("--") ? 2 : 1)));
+            return false;
+        }
+        given << name;
+        if (!option->value) {
+            if (equals >= 0) {
+                error = QString("Unexpected value after '--%1'.").arg(option->name);
                 return false;
             }
+            help |= name == "help";
+            version |= name == "version";
+            observe |= name == "observe";
+            continue;
         }
+        QByteArray value;
+        if (equals >= 0) {
+            value = argument.mid(equals + 1);
+        } else if (index + 1 < argc) {
+            value = argv[++index];
+        } else {
+            error = QString("Missing value after '--%1'.").arg(option->name);
+            return false;
+        }
+        if (!setValue(option->name, value, error))
+            return false;
+    }
+
+    if (help || version) {
+        mode = help ? Help : Version;
         return true;
     }
-    if (!parser.isSet(generationsOption)) {
+    const bool headless = given.contains("headless");
+    if (headless && observe) {
+        error = "--observe does not go with --headless: there is no window";
+        return false;
+    }
+    if (headless && !qtOptions.isEmpty()) {
+        error = QString("%1 is an option for the window; --headless has none").arg(qtOptions.constFirst());
+        return false;
+    }
+    for (const Option &option : Options) {
+        if (option.use == HeadlessOnly && !headless && given.contains(option.name)) {
+            error = QString("--%1 goes with --headless").arg(option.name);
+            return false;
+        }
+    }
+    if (headless && !given.contains("generations")) {
         error = "--headless needs --generations <n>";
         return false;
     }
-    long long seed = settings.seed;
-    if (!number(generationsOption, 0, LLONG_MAX, settings.generations, error)
-        || !number(everyOption, 1, LLONG_MAX, settings.every, error)
-        || !number(seedOption, 0, UINT_MAX, seed, error))
-        return false;
-    const QCommandLineOption *parameterOptions[] = {&fitnessOption, &mutationOption, &biasOption};
-    for (int index = 0; index < 3; ++index) {
-        const Parameter &parameter = *Parameters::All[index];
-        long long value = parameter.start;
-        if (!number(*parameterOptions[index], parameter.min, parameter.offered, value, error))
-            return false;
-        settings.parameters.set(parameter, parameter.store(static_cast<int>(value)));
-    }
-    settings.seed = static_cast<unsigned>(seed);
-    files.landscape = QFile::encodeName(parser.value(landscapeOption));
-    files.csv = QFile::encodeName(parser.value(csvOption));
-    if (parser.isSet(landscapeOption) && files.landscape.isEmpty()) {
-        error = "--landscape needs a file name";
-        return false;
-    }
-    if (parser.isSet(csvOption) && files.csv.isEmpty()) {
-        error = "--csv needs a file name";
-        return false;
-    }
+    mode = headless ? Headless : Window;
     return true;
 }
 
-// Leaves value as it is when the option is not given.
-bool CommandLine::number(const QCommandLineOption &option, long long low, long long high, long long &value,
-                         QString &error) const
+bool CommandLine::setValue(const char *name, const QByteArray &value, QString &error)
 {
-    if (!parser.isSet(option))
+    const QByteArray option(name);
+    long long number = 0;
+    if (option == "landscape" || option == "csv") {
+        if (value.isEmpty()) {
+            error = QString("--%1 needs a file name").arg(name);
+            return false;
+        }
+        (option == "landscape" ? files.landscape : files.csv) = value;
         return true;
-    const QString text = parser.value(option);
-    bool ok = false;
-    const long long parsed = text.trimmed().toLongLong(&ok);
-    if (!ok || parsed < low || parsed > high) {
-        error = QString("--%1 takes a whole number from %2 to %3, not '%4'")
-                    .arg(option.names().constFirst()).arg(low).arg(high).arg(text);
+    }
+    for (const Parameter *parameter : Parameters::All) {
+        if (option == parameter->name) {
+            if (!wholeNumber(value, parameter->min, parameter->offered, number)) {
+                error = numberError(name, parameter->min, parameter->offered, value);
+                return false;
+            }
+            recorder.parameters.set(*parameter, parameter->store(static_cast<int>(number)));
+            return true;
+        }
+    }
+    const long long low = option == "every" ? 1 : 0;
+    const long long high = option == "seed" ? UINT_MAX : LLONG_MAX;
+    if (!wholeNumber(value, low, high, number)) {
+        error = numberError(name, low, high, value);
         return false;
     }
-    value = parsed;
+    if (option == "generations")
+        recorder.generations = number;
+    else if (option == "every")
+        recorder.every = number;
+    else
+        recorder.seed = static_cast<unsigned>(number);
     return true;
+}
+
+QString CommandLine::helpText()
+{
+    QString text = tr("Usage: vezo-vizoziv [--observe]\n"
+                      "       vezo-vizoziv --headless --generations <n> [options]\n\n"
+                      "Watch a genetic algorithm work: ten nine-bit genomes on a landscape of 512 values.\n\n"
+                      "Options:\n");
+    for (const Option &option : Options) {
+        QString left = QString("--%1").arg(option.name);
+        if (option.value)
+            left += QString(" <%1>").arg(option.value);
+        if (option.name == QByteArray("help"))
+            left = "-h, " + left;
+        else if (option.name == QByteArray("version"))
+            left = "-v, " + left;
+        QString help = tr(option.help);
+        for (const Parameter *parameter : Parameters::All) {
+            if (option.name == QByteArray(parameter->name))
+                help = tr("%1, %2 to %3 (default %4).").arg(help).arg(parameter->min).arg(parameter->offered).arg(parameter->start);
+        }
+        if (option.name == QByteArray("seed"))
+            help = tr("%1 (default %2).").arg(help).arg(StartSeed);
+        text += QString("  %1%2\n").arg(left, -22).arg(help);
+    }
+    return text;
 }

@@ -4,48 +4,28 @@
 
 #include "recording.h"
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
+#include <QByteArray>
+#include <QString>
 
-QT_BEGIN_NAMESPACE
-class QCoreApplication;
-QT_END_NAMESPACE
-
-// The program's options: the window by default, the observatory with it, or a run
-// without any display that writes CSV.
+// What the command line asks for, decided from the raw arguments before any
+// application object exists, so that a run without a window never needs a display
+// and every mistake gets one line, display or not. File names keep their bytes.
 class CommandLine
 {
 public:
-    CommandLine();
+    enum Mode { Window, Headless, Help, Version };
 
-    // Whether the arguments ask for a window; false for help, version, the recorder,
-    // arguments it will refuse, and arguments that cannot be parsed where no display is set.
-    bool wantsWindow(const QStringList &arguments);
-    // Qt's handling: help and version print and exit, an unknown option prints Qt's
-    // message and exits with 1, and so does a stray argument.
-    void process(const QCoreApplication &application);
+    // False with a one-line message in error.
+    bool parse(int argc, char **argv, QString &error);
+    static QString helpText();
 
-    bool observe() const;
-    bool headless() const;
-    // The recorder's settings; false with a one-line message when a value is bad
-    // or a recorder option comes without --headless.
-    bool recorderSettings(RecorderSettings &settings, RecordingFiles &files, QString &error) const;
+    Mode mode = Window;
+    bool observe = false;
+    RecorderSettings recorder;
+    RecordingFiles files;
 
 private:
-    bool number(const QCommandLineOption &option, long long low, long long high, long long &value,
-                QString &error) const;
-
-    QCommandLineParser parser;
-    QCommandLineOption observeOption;
-    QCommandLineOption headlessOption;
-    QCommandLineOption generationsOption;
-    QCommandLineOption everyOption;
-    QCommandLineOption landscapeOption;
-    QCommandLineOption fitnessOption;
-    QCommandLineOption mutationOption;
-    QCommandLineOption biasOption;
-    QCommandLineOption seedOption;
-    QCommandLineOption csvOption;
+    bool setValue(const char *name, const QByteArray &value, QString &error);
 };
 
 #endif

@@ -8,48 +8,97 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <atomic>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
+std::atomic<int> interruption{0};
+
+void interrupt(int signal)
+{
+    interruption = signal;
+}
+
 int refuse(const QString &error)
 {
     std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(error));
     return 1;
 }
+
+// A closed standard descriptor would be taken by the next file opened, and output
+// meant for it would land there: each closed one is opened on /dev/null. Returns
+// whether standard output was closed.
+bool openClosedStandardDescriptors()
+{
+    bool outputClosed = false;
+    for (int descriptor = STDIN_FILENO; descriptor <= STDERR_FILENO; ++descriptor) {
+        if (fcntl(descriptor, F_GETFD) != -1)
+            continue;
+        outputClosed |= descriptor == STDOUT_FILENO;
+        const int opened = open("/dev/null", descriptor == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != descriptor) {
+            dup2(opened, descriptor);
+            close(opened);
+        }
+    }
+    return outputClosed;
+}
+
+// Interrupted, the run stops at a whole row; the signal then ends the process as it would have.
+int recordHeadless(const CommandLine &commandLine)
+{
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(signal, interrupt);
+    const int status = recordToFile(commandLine.recorder, commandLine.files, stderr, &interruption);
+    if (interruption != 0) {
+        std::signal(interruption, SIG_DFL);
+        std::raise(interruption);
+    }
+    return status;
+}
 }
 
 int main(int argc, char **argv)
 {
+    const bool outputClosed = openClosedStandardDescriptors();
     QCoreApplication::setApplicationName("vezo-vizoziv");
     QCoreApplication::setApplicationVersion(VEZO_VERSION);
     CommandLine commandLine;
-    QStringList arguments;
-    for (int index = 0; index < argc; ++index)
-        arguments << QString::fromLocal8Bit(argv[index]);
-    RecorderSettings settings;
-    RecordingFiles files;
     QString error;
+    if (!commandLine.parse(argc, argv, error))
+        return refuse(error);
+    const bool writesToOutput = commandLine.mode == CommandLine::Help || commandLine.mode == CommandLine::Version
+                                || (commandLine.mode == CommandLine::Headless && commandLine.files.csv.isEmpty());
+    if (outputClosed && writesToOutput)
+        return refuse(QCoreApplication::translate("main", "standard output is closed"));
 
-    if (!commandLine.wantsWindow(arguments)) {
-        QCoreApplication application(argc, argv);
-        commandLine.process(application);
-        if (!commandLine.recorderSettings(settings, files, error))
-            return refuse(error);
-        return recordToFile(settings, files, stderr);
+    switch (commandLine.mode) {
+    case CommandLine::Help:
+        std::fputs(qPrintable(CommandLine::helpText()), stdout);
+        return 0;
+    case CommandLine::Version:
+        std::printf("vezo-vizoziv %s\n", VEZO_VERSION);
+        return 0;
+    case CommandLine::Headless:
+        return recordHeadless(commandLine);
+    case CommandLine::Window:
+        break;
     }
 
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName("vezo-vizoziv");
     QApplication::setWindowIcon(QIcon(":/vezo-vizoziv.png"));
-    commandLine.process(application);
-    if (!commandLine.recorderSettings(settings, files, error))
-        return refuse(error);
     MainWindow window;
     window.setGeometry(50, 0, 800, 600);
     new FramePacer(&window);
+    // Closing the main window ends the program; the observatory only hides.
     Observatory observatory(&window);
+    observatory.setAttribute(Qt::WA_QuitOnClose, false);
     window.show();
-    if (commandLine.observe())
+    if (commandLine.observe)
         observatory.showBeside();
     return application.exec();
 }

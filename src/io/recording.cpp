@@ -10,18 +10,21 @@ namespace {
 class FileSink : public RowSink
 {
 public:
-    explicit FileSink(SafeFile &file) : file(file) {}
+    FileSink(SafeFile &file, const std::atomic<int> *interrupted) : file(file), interrupted(interrupted) {}
     bool write(const char *text, std::size_t length) override
     {
-        return file.write(text, static_cast<qint64>(length));
+        return !stopped() && file.write(text, static_cast<qint64>(length));
     }
+    bool stopped() const override { return interrupted && *interrupted != 0; }
 
 private:
     SafeFile &file;
+    const std::atomic<int> *interrupted;
 };
 }
 
-int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, std::FILE *errors)
+int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, std::FILE *errors,
+                 const std::atomic<int> *interrupted)
 {
     int landscape[LandscapeSize];
     fillStartLandscape(landscape);
@@ -37,8 +40,18 @@ int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, 
                      qPrintable(file.errorString()));
         return 1;
     }
-    FileSink sink(file);
-    if (!record(landscape, settings, sink, errors) || !file.commit()) {
+    FileSink sink(file, interrupted);
+    const bool recorded = record(landscape, settings, sink, errors);
+    if (sink.stopped()) {
+        const QString name = file.displayName();
+        const bool stream = file.isStream();
+        file.cancel();
+        std::fprintf(errors, "vezo-vizoziv: interrupted; %s\n",
+                     qPrintable(stream ? QString("'%1' holds whole rows up to there").arg(name)
+                                       : QString("'%1' is as it was").arg(name)));
+        return 1;
+    }
+    if (!recorded || !file.commit()) {
         std::fprintf(errors, "vezo-vizoziv: cannot write '%s': %s\n", qPrintable(file.displayName()),
                      qPrintable(file.errorString()));
         return 1;

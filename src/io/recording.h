@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 
+#include <atomic>
 #include <cstdio>
 
 // The recorder with its files: the landscape it reads and where the rows go.
@@ -16,6 +17,9 @@ struct RecordingFiles
 };
 
 // Checks the files, then runs; a problem gets one line on errors and the result 1.
-int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, std::FILE *errors);
+// When interrupted becomes non-zero the run stops: a regular file is left as it
+// was, a stream holds whole rows.
+int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, std::FILE *errors,
+                 const std::atomic<int> *interrupted = nullptr);
 
 #endif

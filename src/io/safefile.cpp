@@ -69,6 +69,8 @@ bool SafeFile::open()
         }
         return true;
     }
+    if (QFile::encodeName(QFile::decodeName(path)) != path)
+        return openByHand();
     regular = std::make_unique<QSaveFile>(QFile::decodeName(path));
     // Unbuffered, so that a failed write is seen at once with its reason.
     if (!regular->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -99,6 +101,8 @@ bool SafeFile::write(const char *data, qint64 size)
 
 bool SafeFile::commit()
 {
+    if (!temporary.isEmpty())
+        return commitByHand();
     if (stream) {
         stream.reset();
         return error.isEmpty();
@@ -121,6 +125,40 @@ void SafeFile::cancel()
         regular->cancelWriting();
     regular.reset();
     stream.reset();
+    if (!temporary.isEmpty())
+        unlink(temporary.constData());
+    temporary.clear();
+}
+
+bool SafeFile::openByHand()
+{
+    temporary = path + ".XXXXXX";
+    const int descriptor = mkostemp(temporary.data(), O_CLOEXEC);
+    if (descriptor < 0) {
+        const int number = errno;
+        temporary.clear();
+        return fail(systemReason(number));
+    }
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(descriptor, 0666 & ~mask);
+    stream = std::make_unique<QFile>();
+    stream->open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    return true;
+}
+
+bool SafeFile::commitByHand()
+{
+    const bool synced = fsync(stream->handle()) == 0;
+    const int number = errno;
+    stream.reset();
+    if (!synced || rename(temporary.constData(), path.constData()) != 0) {
+        const int reason = synced ? errno : number;
+        cancel();
+        return fail(systemReason(reason));
+    }
+    temporary.clear();
+    return true;
 }
 
 bool SafeFile::fail(const QString &reason)

@@ -12,6 +12,8 @@
 // Writes a file so that nothing is lost. A regular file, new or existing, is
 // written through QSaveFile: it is replaced only once all of it was written, and
 // a failed or cancelled write leaves the old file as it was and no partial one.
+// (A name that is not valid text, which Qt cannot carry, gets the same steps by
+// hand: a temporary file beside it, renamed over it at the end.)
 // Anything else that exists (a device, a FIFO, a folder) is never replaced or
 // truncated: it is refused without being opened, or, where streams are wanted,
 // written in place as a stream. Standard output, and any name for it such as
@@ -34,18 +36,21 @@ public:
     // Gives up: a regular file keeps its old contents and no partial file remains.
     void cancel();
 
-    bool isStream() const { return stream != nullptr; }
+    bool isStream() const { return stream != nullptr && temporary.isEmpty(); }
     QString errorString() const { return error; }
     // How the path reads in messages.
     QString displayName() const;
 
 private:
     bool fail(const QString &reason);
+    bool openByHand();
+    bool commitByHand();
 
     QByteArray path;
     Targets targets;
     std::unique_ptr<QSaveFile> regular;
     std::unique_ptr<QFile> stream;
+    QByteArray temporary; // written by hand: renamed over path on commit
     QString error;
 };
 
