@@ -67,7 +67,9 @@ test: build sanitize-build
 	ctest --test-dir $(BUILD) --output-on-failure
 	ctest --test-dir $(SANITIZE) --output-on-failure
 
-bench: build
+bench: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DVEZO_BENCHMARKS=ON
+	cmake --build $(BUILD)
 	$(BUILD)/bench/bench_vezo
 	$(BUILD)/bench/bench_paint
 	$(BUILD)/bench/bench_recorder
@@ -87,6 +89,8 @@ fuzz: fuzz-deps
 # The sanitized window under random use for $(SOAK_GENERATIONS) generations.
 # A small quarantine keeps the address sanitizer's own memory from masking growth.
 soak: sanitize-build
+	cmake -S . -B $(SANITIZE) -DVEZO_BENCHMARKS=ON
+	cmake --build $(SANITIZE) --target soak
 	ASAN_OPTIONS=$(ASAN_OPTIONS):quarantine_size_mb=8 bash -o pipefail -c '$(SANITIZE)/bench/soak $(SOAK_GENERATIONS) landscapes \
 	  | awk "/^total_fitness = 0/ { zero++; next } { print } END { print zero + 0, \"zero-total diagnostic lines\" }"'
 
