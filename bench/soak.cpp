@@ -61,8 +61,12 @@ int main(int argc, char **argv)
         QFile garbage("garbage");
         garbage.open(QIODevice::WriteOnly);
         garbage.write(QByteArray("\xff\x00 -+12 abc 99999999999999999999 \r\n\t", 34).repeated(1000));
+        QFile sparse("sparse");
+        sparse.open(QIODevice::WriteOnly);
+        sparse.resize(1LL << 30);
     }
-    const QStringList hostile = {"fifo", "zeros", "noise", "huge", "extremes", "garbage", "", "..", "missing"};
+    const QStringList hostile = {"fifo", "zeros", "noise", "huge", "extremes", "garbage", "sparse", "", "..", "missing",
+                                 folder.path() + "/extremes"};
 
     MainWindow window;
     window.setGeometry(50, 0, 800, 600);
