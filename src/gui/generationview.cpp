@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStaticText>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -73,6 +74,65 @@ QFont boldFont(const QPainter &painter)
     return font;
 }
 
+// The pairs' bit cells, bit 8 on the left, gathered to be painted in a few calls.
+class BitCells
+{
+public:
+    explicit BitCells(double scale) : scale(scale) {}
+
+    // A row of cells across area; the split is marked between bit split and bit
+    // split - 1. A child's cells below the split come from its partner.
+    void add(const QRectF &area, int genome, int split, bool child, int flipped)
+    {
+        const double cell = area.width() / GenomeLength;
+        const double side = std::min(cell, area.height()) - scale * CellGap;
+        for (int position = 0; position < GenomeLength; ++position) {
+            const int bit = GenomeLength - 1 - position;
+            const bool one = genome >> bit & 1;
+            const Kind kind = bit == flipped ? (one ? FlippedOne : FlippedZero)
+                              : child && bit < split ? (one ? PartnerOne : PartnerZero)
+                                                     : (one ? One : Zero);
+            boxes[kind] << QRectF(area.left() + position * cell, area.center().y() - side / 2, side, side);
+        }
+        const double x = area.left() + (GenomeLength - split) * cell - scale * CellGap / 2;
+        splits << QLineF(x, area.top() - scale * RowGap / 2, x, area.bottom() + scale * RowGap / 2);
+    }
+
+    void paint(QPainter &painter) const
+    {
+        static const QColor fills[Kinds] = {ZeroColour, OneColour, PartnerZeroColour, PartnerOneColour, FlipColour,
+                                            FlipColour};
+        painter.save();
+        QFont font = painter.font();
+        font.setPointSizeF(font.pointSizeF() * CellFontShare);
+        painter.setFont(font);
+        QStaticText digits[2] = {QStaticText(QStringLiteral("0")), QStaticText(QStringLiteral("1"))};
+        for (QStaticText &digit : digits)
+            digit.prepare(painter.transform(), font);
+        for (int kind = 0; kind < Kinds; ++kind) {
+            const bool flip = kind == FlippedZero || kind == FlippedOne;
+            painter.setPen(QPen(flip ? SplitColour : GridColour.darker(130), scale * (flip ? FlipWidth : 1)));
+            painter.setBrush(fills[kind]);
+            painter.drawRects(boxes[kind].constData(), static_cast<int>(boxes[kind].size()));
+            const bool one = kind == One || kind == PartnerOne || kind == FlippedOne;
+            const QStaticText &digit = digits[one];
+            painter.setPen(kind == One || kind == PartnerOne ? Qt::white : Qt::black);
+            for (const QRectF &box : boxes[kind])
+                painter.drawStaticText(box.center() - QPointF(digit.size().width(), digit.size().height()) / 2, digit);
+        }
+        painter.setPen(QPen(SplitColour, scale * SplitWidth));
+        painter.drawLines(splits);
+        painter.restore();
+    }
+
+private:
+    enum Kind { Zero, One, PartnerZero, PartnerOne, FlippedZero, FlippedOne, Kinds };
+
+    double scale;
+    QList<QRectF> boxes[Kinds];
+    QList<QLineF> splits;
+};
+
 // A title line across the top of area; returns what is left below it.
 QRectF paintTitle(QPainter &painter, const QRectF &area, const QString &title)
 {
@@ -95,8 +155,6 @@ public:
     Part(const GenerationView *view, Painter painter, QSize characters)
         : view(view), painter(painter), characters(characters)
     {
-        setAutoFillBackground(true);
-        setPalette(QPalette(Chart::Background));
         setFocusPolicy(Qt::StrongFocus);
     }
 
@@ -129,6 +187,9 @@ private:
 GenerationView::GenerationView(QWidget *parent)
     : QWidget(parent)
 {
+    // The parts draw on this background; not being opaque, they repaint with the view.
+    setAutoFillBackground(true);
+    setPalette(QPalette(Chart::Background));
     std::fill(std::begin(childFitness), std::end(childFitness), 0);
     Part *wheel = addPart(&GenerationView::paintWheel, tr("Roulette wheel"), WheelSize);
     Part *pairs = addPart(&GenerationView::paintPairs, tr("Pairs and children"), PairsSize);
@@ -142,8 +203,6 @@ GenerationView::GenerationView(QWidget *parent)
 
     // The check's title shares its line with Clear.
     QWidget *checkPanel = new QWidget;
-    checkPanel->setAutoFillBackground(true);
-    checkPanel->setPalette(QPalette(Chart::Background));
     QLabel *checkTitle = new QLabel(tr("<b>Selection check</b>"));
     QHBoxLayout *checkHead = new QHBoxLayout;
     checkHead->setContentsMargins(static_cast<int>(Pad), 0, 0, 0);
@@ -218,8 +277,7 @@ void GenerationView::setZoom(double zoom)
 // times a second, the first change after a quiet spell at once.
 void GenerationView::changed()
 {
-    for (Part *part : parts)
-        part->update();
+    update(); // and the parts with it
     if (describeTimer.isActive())
         describePending = true;
     else
@@ -355,6 +413,7 @@ void GenerationView::paintPairs(QPainter &painter, const QRectF &whole) const
     text(childGenome, head.top(), genomeWidth, tr("genome"), Qt::AlignRight);
     text(childFitnessLeft, head.top(), fitnessWidth, tr("fitness"), Qt::AlignRight);
 
+    BitCells cells(scale);
     for (int child = 0; child < CommunitySize; ++child) {
         const int pair = child / 2;
         const double top = head.top() + rowHeight + child * rowHeight + pair * px(PairGap);
@@ -369,10 +428,11 @@ void GenerationView::paintPairs(QPainter &painter, const QRectF &whole) const
         text(arrowLeft, top, arrowWidth, QStringLiteral("→"), Qt::AlignHCenter);
         text(childGenome, top, genomeWidth, QString::number(latest.after[child]), Qt::AlignRight);
         text(childFitnessLeft, top, fitnessWidth, QString::number(childFitness[child]), Qt::AlignRight);
-        paintCells(painter, QRectF(parentCells, top, cellsWidth, rowHeight), latest.before[parent], split, false, -1);
-        paintCells(painter, QRectF(childCells, top, cellsWidth, rowHeight), latest.after[child], split, true,
-                   latest.flipped[child]);
+        cells.add(QRectF(parentCells, top, cellsWidth, rowHeight), latest.before[parent], split, false, -1);
+        cells.add(QRectF(childCells, top, cellsWidth, rowHeight), latest.after[child], split, true, latest.flipped[child]);
     }
+
+    cells.paint(painter);
 
     // The key, on the last line.
     const double keyTop = head.top() + (CommunitySize + 1) * rowHeight + (Pairs - 1) * px(PairGap);
@@ -391,34 +451,6 @@ void GenerationView::paintPairs(QPainter &painter, const QRectF &whole) const
     key(SplitColour, SplitColour, tr("split: the parent's bits on its left"));
     key(PartnerOneColour, PartnerOneColour, tr("the partner's"));
     key(FlipColour, SplitColour, tr("flipped"));
-}
-
-// Bit 8 on the left. The split is marked between bit split and bit split - 1.
-void GenerationView::paintCells(QPainter &painter, const QRectF &area, int genome, int split, bool fromPartnerBelowSplit,
-                                int flipped) const
-{
-    const double cell = area.width() / GenomeLength;
-    const double side = std::min(cell, area.height()) - px(CellGap);
-    painter.save();
-    QFont font = painter.font();
-    font.setPointSizeF(font.pointSizeF() * CellFontShare);
-    painter.setFont(font);
-    for (int position = 0; position < GenomeLength; ++position) {
-        const int bit = GenomeLength - 1 - position;
-        const bool one = genome >> bit & 1;
-        const bool partner = fromPartnerBelowSplit && bit < split;
-        QColor fill = partner ? (one ? PartnerOneColour : PartnerZeroColour) : (one ? OneColour : ZeroColour);
-        const QRectF box(area.left() + position * cell, area.center().y() - side / 2, side, side);
-        painter.setPen(QPen(bit == flipped ? SplitColour : GridColour.darker(130), px(bit == flipped ? FlipWidth : 1)));
-        painter.setBrush(bit == flipped ? FlipColour : fill);
-        painter.drawRect(box);
-        painter.setPen(one && bit != flipped ? Qt::white : Qt::black);
-        painter.drawText(box, Qt::AlignCenter, one ? QStringLiteral("1") : QStringLiteral("0"));
-    }
-    painter.restore();
-    const double x = area.left() + (GenomeLength - split) * cell - px(CellGap) / 2;
-    painter.setPen(QPen(SplitColour, px(SplitWidth)));
-    painter.drawLine(QPointF(x, area.top() - px(RowGap) / 2), QPointF(x, area.bottom() + px(RowGap) / 2));
 }
 
 void GenerationView::paintMutation(QPainter &painter, const QRectF &whole) const

@@ -49,8 +49,6 @@ private:
     void paintPairs(QPainter &painter, const QRectF &area) const;
     void paintMutation(QPainter &painter, const QRectF &area) const;
     void paintCalibration(QPainter &painter, const QRectF &area) const;
-    void paintCells(QPainter &painter, const QRectF &area, int genome, int split, bool fromPartnerBelowSplit,
-                    int flipped) const;
     double px(double length) const { return length * scale; }
     void changed();
     void describe();
