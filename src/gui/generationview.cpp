@@ -28,11 +28,12 @@ const double MarkerRadius = 4;
 const double SplitWidth = 2;
 const double FlipWidth = 2;
 const double PointRadius = 4.5;
+const double BarShare = 0.6; // of a wheel row's height
 const double CellFontShare = 0.85; // of the view's font
 const int DescribeMilliseconds = 250;
 const int MinimumCheckSamples = 200; // fewer make a bin's mean too rough to judge
 const int MostTicks = 6;
-const double SmallestCheckRange = 2; // expected copies on the calibration axes
+const double SmallestCopiesRange = 2; // the fewest copies an axis of copies spans
 const int ErrorBarSpreads = 2;
 
 const QColor BarColour(30, 90, 200);
@@ -134,7 +135,7 @@ private:
 };
 
 // A title line across the top of area; returns what is left below it.
-QRectF paintTitle(QPainter &painter, const QRectF &area, const QString &title)
+QRectF paintTitle(QPainter &painter, const QRectF &area, const QString &title, double gap)
 {
     const double height = painter.fontMetrics().height();
     painter.save();
@@ -143,7 +144,7 @@ QRectF paintTitle(QPainter &painter, const QRectF &area, const QString &title)
     painter.drawText(QRectF(area.left(), area.top(), area.width(), height), Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(title, Qt::ElideRight, static_cast<int>(area.width())));
     painter.restore();
-    return area.adjusted(0, height + RowGap, 0, 0);
+    return area.adjusted(0, height + gap, 0, 0);
 }
 }
 
@@ -196,7 +197,8 @@ GenerationView::GenerationView(QWidget *parent)
     Part *mutation = addPart(&GenerationView::paintMutation, tr("Mutation in numbers"), MutationSize);
     Part *calibration = addPart(&GenerationView::paintCalibration, tr("Selection check"), CalibrationSize);
 
-    clearButton = new QPushButton(tr("Clear"));
+    QPushButton *clearButton = new QPushButton(tr("Clear"));
+    clearButton->setAccessibleName(tr("Clear the selection check"));
     clearButton->setToolTip(tr("Start counting the selection check again"));
     clearButton->setAccessibleDescription(tr("Starts counting the selection check again"));
     connect(clearButton, &QPushButton::clicked, this, &GenerationView::clearCheck);
@@ -205,7 +207,7 @@ GenerationView::GenerationView(QWidget *parent)
     QWidget *checkPanel = new QWidget;
     QLabel *checkTitle = new QLabel(tr("<b>Selection check</b>"));
     QHBoxLayout *checkHead = new QHBoxLayout;
-    checkHead->setContentsMargins(static_cast<int>(Pad), 0, 0, 0);
+    checkHead->setContentsMargins(static_cast<int>(px(Pad)), 0, 0, 0);
     checkHead->addWidget(checkTitle, 1);
     checkHead->addWidget(clearButton);
     QVBoxLayout *checkColumn = new QVBoxLayout(checkPanel);
@@ -296,7 +298,7 @@ void GenerationView::describe()
 
 void GenerationView::paintWheel(QPainter &painter, const QRectF &whole) const
 {
-    const QRectF area = paintTitle(painter, whole, tr("The wheel: bar expected copies, dot drawn"));
+    const QRectF area = paintTitle(painter, whole, tr("The wheel (bar: expected copies, dot: draws)"), px(RowGap));
     painter.setPen(Qt::black);
     if (!hasGeneration()) {
         painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, tr("Run or step to see a generation."));
@@ -306,7 +308,7 @@ void GenerationView::paintWheel(QPainter &painter, const QRectF &whole) const
     const double rowHeight = (area.height() - metrics.height()) / CommunitySize;
     const QStringList headers = {tr("#"), tr("fitness"), tr("share"), tr("expected"), tr("drawn")};
     QList<QStringList> rows;
-    double most = SmallestCheckRange;
+    double most = SmallestCopiesRange;
     for (int membr = 0; membr < CommunitySize; ++membr) {
         const double expected = expectedCopies(latest, membr);
         const int drawn = timesDrawn(latest, membr);
@@ -352,7 +354,7 @@ void GenerationView::paintWheel(QPainter &painter, const QRectF &whole) const
             painter.drawText(QRectF(area.left(), row.top(), rights[column] - area.left(), rowHeight),
                              Qt::AlignRight | Qt::AlignVCenter, rows[membr][column]);
         }
-        const double barHeight = std::min(rowHeight * 0.6, px(CellSize));
+        const double barHeight = std::min(rowHeight * BarShare, px(CellSize));
         const double middle = row.center().y();
         painter.fillRect(QRectF(bars.left(), middle - barHeight / 2, copiesX(expectedCopies(latest, membr)) - bars.left(),
                                 barHeight),
@@ -367,7 +369,7 @@ void GenerationView::paintWheel(QPainter &painter, const QRectF &whole) const
 void GenerationView::paintPairs(QPainter &painter, const QRectF &whole) const
 {
     const QString title = hasGeneration() ? tr("The pairs that made generation %1").arg(generation) : tr("The pairs");
-    const QRectF area = paintTitle(painter, whole, title);
+    const QRectF area = paintTitle(painter, whole, title, px(RowGap));
     painter.setPen(Qt::black);
     if (!hasGeneration()) {
         painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, tr("Run or step to see a generation."));
@@ -455,7 +457,7 @@ void GenerationView::paintPairs(QPainter &painter, const QRectF &whole) const
 
 void GenerationView::paintMutation(QPainter &painter, const QRectF &whole) const
 {
-    QRectF area = paintTitle(painter, whole, tr("Mutation in numbers"));
+    QRectF area = paintTitle(painter, whole, tr("Mutation in numbers"), px(RowGap));
     const QFontMetrics metrics = painter.fontMetrics();
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     const auto paragraph = [&](const QString &text, const QColor &colour) {
@@ -520,7 +522,7 @@ void GenerationView::paintCalibration(QPainter &painter, const QRectF &whole) co
     const QRectF legendBox = painter.boundingRect(whole, flags, legend);
     painter.drawText(whole, flags, legend);
     const QRectF area = whole.adjusted(0, legendBox.height() + px(RowGap), 0, 0);
-    double most = SmallestCheckRange;
+    double most = SmallestCopiesRange;
     for (int index = 0; index < SelectionCheck::Bins; ++index) {
         const SelectionCheck::Bin &bin = check.bin(index);
         if (bin.samples > 0)

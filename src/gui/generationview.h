@@ -9,11 +9,6 @@
 #include <QTimer>
 #include <QWidget>
 
-QT_BEGIN_NAMESPACE
-class QLabel;
-class QPushButton;
-QT_END_NAMESPACE
-
 // One generation laid open: the wheel with each member's share, expected copies
 // and draws; the five pairs with their split and the children they made; the odds
 // of mutation at the current setting; and, since counting began, whether the
@@ -65,7 +60,6 @@ private:
     double scale = 1.0;
 
     QList<Part *> parts;
-    QPushButton *clearButton;
     QTimer describeTimer;
     bool describePending = false;
 };

@@ -178,7 +178,7 @@ SchemataView::SchemataView(QWidget *parent)
     input->setAccessibleDescription(tr("Nine characters from bit 8 down to bit 0: 1, 0 or * for either"));
     QLabel *inputLabel = new QLabel(tr("&Schema: nine characters, bit 8 first"));
     inputLabel->setBuddy(input);
-    trackButton = new QPushButton(tr("Track"));
+    QPushButton *trackButton = new QPushButton(tr("Track"));
     connect(trackButton, &QPushButton::clicked, this, &SchemataView::trackTyped);
     connect(input, &QLineEdit::returnPressed, this, &SchemataView::trackTyped);
 

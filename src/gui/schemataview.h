@@ -92,7 +92,6 @@ private:
     double scale = 1.0;
 
     QLineEdit *input;
-    QPushButton *trackButton;
     QLabel *messageLabel;
     QListWidget *list;
     QPushButton *removeButton;
