@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recorder.h"
+#include "explain.h"
 #include "generationrecord.h"
 #include "run.h"
 
@@ -25,9 +26,16 @@ public:
     }
     bool write(const GenerationRecord &record)
     {
-        if (end + CsvRowMaxLength > buffer + sizeof buffer && !flush())
+        if (!makeRoom(CsvRowMaxLength))
             return false;
         end = writeCsvRow(end, record);
+        return true;
+    }
+    bool write(long long generation, const GenerationTrace &trace)
+    {
+        if (!makeRoom(ExplainRowsMaxLength))
+            return false;
+        end = writeExplainRows(end, generation, trace);
         return true;
     }
     bool flush()
@@ -38,6 +46,8 @@ public:
     }
 
 private:
+    bool makeRoom(std::size_t length) { return end + length <= buffer + sizeof buffer || flush(); }
+
     RowSink &sink;
     char buffer[OutputBufferBytes];
     char *end;
@@ -49,11 +59,17 @@ bool record(const int *landscape, const RecorderSettings &settings, RowSink &sin
     Run run(landscape, settings.parameters, settings.seed);
     run.setDiagnostics(diagnostics);
     Output output(sink);
-    if (!output.write(CsvHeader, std::strlen(CsvHeader)) || !output.write(run.record()))
+    const bool started = settings.explain
+                             ? output.write(ExplainHeader, std::strlen(ExplainHeader))
+                             : output.write(CsvHeader, std::strlen(CsvHeader)) && output.write(run.record());
+    if (!started)
         return false;
+    GenerationTrace trace;
     while (run.generation() < settings.generations) {
-        run.step();
-        if (run.generation() % settings.every == 0 && !output.write(run.record()))
+        run.step(settings.explain ? &trace : nullptr);
+        const bool written = settings.explain ? output.write(run.generation(), trace)
+                                              : run.generation() % settings.every != 0 || output.write(run.record());
+        if (!written)
             return false;
         if (run.generation() % GenerationsBetweenChecks == 0 && sink.stopped())
             return false;

@@ -13,6 +13,7 @@ struct RecorderSettings
 {
     long long generations = 0;
     long long every = 1;            // a row for generation 0 and every such generation
+    bool explain = false;           // instead, a row per child of generations 1 and on
     Settings parameters;
     unsigned seed = StartSeed;
 };
@@ -29,7 +30,7 @@ public:
 };
 
 // Runs on landscape and writes the header, a row for generation 0 and one for every
-// every-th generation. Stops at the first write that fails or when the sink says
+// every-th generation, or with explain the explanation's header and rows. Stops at the first write that fails or when the sink says
 // stop; returns whether everything was written. The zero-total line goes to diagnostics.
 bool record(const int *landscape, const RecorderSettings &settings, RowSink &sink, std::FILE *diagnostics);
 

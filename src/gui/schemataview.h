@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef SCHEMATAVIEW_H
+#define SCHEMATAVIEW_H
+
+#include "generationstep.h"
+#include "parameters.h"
+#include "schema.h"
+
+#include <QColor>
+#include <QTimer>
+#include <QWidget>
+
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+QT_END_NAMESPACE
+
+// Schemata the user types, each followed over the generations: how many members
+// match, and beside it the lower bound the schema theorem gave for that count from
+// the generation before, with its factors spelt out for the latest step.
+class SchemataView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MostSchemata = 8;
+    // Columns per schema. The whole span since a schema was added is kept, each
+    // column the mean of its generations, twice as many generations a column
+    // whenever they run out: memory stays bounded however long the run, and the
+    // theorem speaks of expectations, which means over generations show.
+    static constexpr int MostColumns = 512;
+
+    explicit SchemataView(QWidget *parent = nullptr);
+
+    // The generation that trace made, with its number. A number no higher than the
+    // last one means a new run: the counts so far are forgotten.
+    void addGeneration(long long generation, const GenerationTrace &trace, const Settings &settings);
+    // Follows the schema written in text (bit 8 first); false, with the reason
+    // shown, when it is not one or cannot be added.
+    bool track(const QString &text);
+    void remove(int index);
+    // Forgets the counts and keeps the schemata.
+    void clearCounts();
+    // 1.0 to 3.0: fonts, lines and spacing.
+    void setZoom(double zoom);
+    double zoom() const { return scale; }
+
+    int trackedCount() const { return static_cast<int>(tracked.size()); }
+    QString schemaText(int index) const;
+    // Columns kept for the schema, at most MostColumns.
+    int columnCount(int index) const { return static_cast<int>(tracked[index].columns.size()); }
+    QString message() const;
+    QString explanation() const;
+
+private:
+    struct Column
+    {
+        long long first;
+        long long last;
+        long long generations;
+        double countTotal;
+        double boundTotal;
+    };
+    struct Tracked
+    {
+        Schema schema;
+        QColor colour;
+        std::vector<Column> columns;
+        long long span = 1; // generations a full column holds
+    };
+    class Chart;
+
+    void addPoint(Tracked &series);
+    void showMessage(const QString &text, bool error);
+    void trackTyped();
+    void removeSelected();
+    void rebuildList();
+    void changed();
+    void describe();
+    int explained() const;
+    QString chartDescription() const;
+    double px(double length) const { return length * scale; }
+
+    std::vector<Tracked> tracked;
+    GenerationTrace latest;
+    long long generation = -1;
+    Settings settings;
+    double scale = 1.0;
+
+    QLineEdit *input;
+    QLabel *messageLabel;
+    QListWidget *list;
+    QPushButton *removeButton;
+    Chart *chart;
+    QLabel *explanationLabel;
+    QTimer describeTimer;
+    bool describePending = false;
+};
+
+#endif
