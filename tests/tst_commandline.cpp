@@ -60,6 +60,9 @@ void tst_CommandLine::answersWithoutADisplay_data()
                                               << QStringList{"DISPLAY=:0"} << 1 << "" << "-platform is an option for the window";
     QTest::newRow("--observe with --headless") << QStringList{"--headless", "--observe", "--generations", "3"} << none
                                                << 1 << "" << "--observe does not go with --headless";
+    QTest::newRow("explain") << QStringList{"--headless", "--explain", "--generations", "1", "--every", "5"} << none << 0
+                             << "generation,child,parent,partner,split,flipped_bit,genome\n1,0,9,7,1,,222\n1,1,7,9,1,,394\n"
+                             << "";
     QTest::newRow("stream targets work") << QStringList{"--headless", "--generations", "3", "--csv", "/dev/null"} << none
                                          << 0 << "" << "";
 }

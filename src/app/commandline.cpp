@@ -25,6 +25,7 @@ const Option Options[] = {
     {"version", nullptr, QT_TRANSLATE_NOOP("main", "Print the version and exit."), Anywhere},
     {"observe", nullptr, QT_TRANSLATE_NOOP("main", "Open the observatory beside the window."), WindowOnly},
     {"headless", nullptr, QT_TRANSLATE_NOOP("main", "Run without a window and write CSV rows."), Anywhere},
+    {"explain", nullptr, QT_TRANSLATE_NOOP("main", "With --headless: instead, a row per child: parents, split, flip."), HeadlessOnly},
     {"generations", "n", QT_TRANSLATE_NOOP("main", "With --headless: run <n> generations."), HeadlessOnly},
     {"every", "k", QT_TRANSLATE_NOOP("main", "A row for every <k>-th generation (default 1)."), HeadlessOnly},
     {"landscape", "file", QT_TRANSLATE_NOOP("main", "Read the landscape from <file> (default: the tent)."), HeadlessOnly},
@@ -174,6 +175,8 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
         error = "--headless needs --generations <n>";
         return false;
     }
+    // --every is checked as usual but has no effect there: every generation is explained.
+    recorder.explain = given.contains("explain");
     mode = headless ? Headless : Window;
     return true;
 }
