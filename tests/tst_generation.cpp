@@ -71,7 +71,8 @@ void tst_Generation::recorderExplainsEveryChild()
     settings.explain = true;
     settings.parameters = Settings{20, 99, 0};
     Collected sink;
-    QVERIFY(record(tent, settings, sink, nullptr));
+    Run recorded(tent, settings.parameters, settings.seed);
+    QVERIFY(record(recorded, settings, sink));
 
     const QList<QByteArray> lines = sink.bytes.trimmed().split('\n');
     QCOMPARE(lines.size(), 1 + 3 * CommunitySize);

@@ -54,10 +54,9 @@ private:
 };
 }
 
-bool record(const int *landscape, const RecorderSettings &settings, RowSink &sink, std::FILE *diagnostics)
+bool record(Run &run, const RecorderSettings &settings, RowSink &sink)
 {
-    Run run(landscape, settings.parameters, settings.seed);
-    run.setDiagnostics(diagnostics);
+    const long long last = run.generation() + settings.generations;
     Output output(sink);
     const bool started = settings.explain
                              ? output.write(ExplainHeader, std::strlen(ExplainHeader))
@@ -65,7 +64,7 @@ bool record(const int *landscape, const RecorderSettings &settings, RowSink &sin
     if (!started)
         return false;
     GenerationTrace trace;
-    while (run.generation() < settings.generations) {
+    while (run.generation() < last) {
         run.step(settings.explain ? &trace : nullptr);
         const bool written = settings.explain ? output.write(run.generation(), trace)
                                               : run.generation() % settings.every != 0 || output.write(run.record());

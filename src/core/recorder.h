@@ -7,12 +7,14 @@
 #include <cstddef>
 #include <cstdio>
 
+class Run;
+
 // A run without a window: the run object from the window's start, its members
 // written as CSV rows.
 struct RecorderSettings
 {
-    long long generations = 0;
-    long long every = 1;            // a row for generation 0 and every such generation
+    long long generations = 0;      // how many to run
+    long long every = 1;            // a row for the first generation and every such generation
     bool explain = false;           // instead, a row per child of generations 1 and on
     Settings parameters;
     unsigned seed = StartSeed;
@@ -29,9 +31,11 @@ public:
     virtual bool stopped() const { return false; }
 };
 
-// Runs on landscape and writes the header, a row for generation 0 and one for every
-// every-th generation, or with explain the explanation's header and rows. Stops at the first write that fails or when the sink says
-// stop; returns whether everything was written. The zero-total line goes to diagnostics.
-bool record(const int *landscape, const RecorderSettings &settings, RowSink &sink, std::FILE *diagnostics);
+// Runs settings.generations more generations of run and writes the header, a row
+// for the generation it starts from and one for every generation that is a
+// multiple of every; with explain, the explanation's header and a row per child
+// instead. Stops at the first write that fails or when the sink says stop;
+// returns whether everything was written.
+bool record(Run &run, const RecorderSettings &settings, RowSink &sink);
 
 #endif

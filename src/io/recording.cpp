@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recording.h"
 #include "landscapefile.h"
+#include "run.h"
 #include "safefile.h"
 #include "startstate.h"
 
@@ -41,7 +42,9 @@ int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, 
         return 1;
     }
     FileSink sink(file, interrupted);
-    const bool recorded = record(landscape, settings, sink, errors);
+    Run run(landscape, settings.parameters, settings.seed);
+    run.setDiagnostics(errors);
+    const bool recorded = record(run, settings, sink);
     if (sink.stopped()) {
         const QString name = file.displayName();
         const bool stream = file.isStream();
