@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "landscapefile.h"
 #include "landscapereader.h"
+#include "safefile.h"
+#include "sizes.h"
 
 #include <QCoreApplication>
 
@@ -12,6 +14,7 @@
 
 namespace {
 const std::size_t ReadChunkBytes = 4096;
+const int ValuesPerLine = 16;
 
 QString tr(const char *text)
 {
@@ -47,4 +50,14 @@ bool loadLandscape(const QByteArray &path, int *landscape, QString &reason)
     reader.finish();
     close(fd);
     return !failed;
+}
+
+bool saveLandscape(const QByteArray &path, const int *landscape, QString &reason)
+{
+    QByteArray text;
+    for (int index = 0; index < LandscapeSize; ++index) {
+        text += QByteArray::number(landscape[index]);
+        text += (index + 1) % ValuesPerLine == 0 ? '\n' : ' ';
+    }
+    return writeWholeFile(path, text, reason);
 }
