@@ -24,6 +24,7 @@
 
 namespace {
 const int FirstWalkSeed = 1;
+const int NameMinimumWidth = 120;
 const char LessonsFolder[] = "vezo-vizoziv/lessons";
 
 QToolButton *toolButton(QAction *action)
@@ -94,14 +95,15 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, QWidge
     openSnapshotButton->setToolTip(tr("Go on from a run kept in a file"));
     connect(openSnapshotButton, &QToolButton::clicked, this, &LandscapePanel::chooseSnapshotToOpen);
 
+    // A long name is cut rather than widen the window; the tooltip has all of it.
     nameLabel = new QLabel;
-    nameLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    const auto showName = [this](const QString &name) {
-        nameLabel->setText(tr("Landscape: <b>%1</b>").arg(name.toHtmlEscaped()));
+    nameLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    nameLabel->setMinimumWidth(NameMinimumWidth);
+    showName(history->name());
+    connect(history, &LandscapeUndo::nameChanged, this, [this](const QString &name) {
+        showName(name);
         emit landscapeNameChanged(name);
-    };
-    connect(history, &LandscapeUndo::nameChanged, this, showName);
-    nameLabel->setText(tr("Landscape: <b>%1</b>").arg(history->name().toHtmlEscaped()));
+    });
 
     QHBoxLayout *layout = new QHBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
@@ -117,6 +119,12 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, QWidge
     layout->addWidget(saveSnapshotButton);
     layout->addWidget(openSnapshotButton);
     setLayout(layout);
+}
+
+void LandscapePanel::showName(const QString &name)
+{
+    nameLabel->setText(tr("Landscape: <b>%1</b>").arg(name.toHtmlEscaped()));
+    nameLabel->setToolTip(name);
 }
 
 QString LandscapePanel::landscapeName() const

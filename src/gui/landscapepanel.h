@@ -55,6 +55,7 @@ private:
     void chooseLandscapeFile();
     void chooseSnapshotFile();
     void chooseSnapshotToOpen();
+    void showName(const QString &name);
     void report(bool done, const QString &message, const QString &error);
 
     MainWindow *window;
