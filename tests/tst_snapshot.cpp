@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "landscapefile.h"
 #include "mainwindow.h"
+#include "random.h"
 #include "observatory.h"
 #include "run.h"
 #include "safefile.h"
@@ -21,6 +22,8 @@ class tst_Snapshot : public QObject
     Q_OBJECT
 
 private slots:
+    void generatorRestoresAnyCountOfDraws_data();
+    void generatorRestoresAnyCountOfDraws();
     void roundTripKeepsEveryField();
     void damagedTextIsRefused_data();
     void damagedTextIsRefused();
@@ -96,6 +99,40 @@ QStringList csvLines(const Observatory &observatory, const QString &path)
     file.open(QIODevice::ReadOnly);
     return QString::fromLatin1(file.readAll()).split('\n', Qt::SkipEmptyParts);
 }
+}
+
+void tst_Snapshot::generatorRestoresAnyCountOfDraws_data()
+{
+    QTest::addColumn<unsigned>("seed");
+    QTest::addColumn<long long>("draws");
+    for (long long draws : {0LL, 1LL, 30LL, 31LL, 32LL, 341LL, 100003LL})
+        QTest::addRow("seed 0, %lld draws", draws) << 0u << draws;
+    QTest::newRow("largest seed") << 4294967295u << 1000LL;
+}
+
+// Restoring jumps there at once: the window's generator and a run's draw what stepping there draws next.
+void tst_Snapshot::generatorRestoresAnyCountOfDraws()
+{
+    QFETCH(unsigned, seed);
+    QFETCH(long long, draws);
+    Random stepped(seed);
+    for (long long draw = 0; draw < draws; ++draw)
+        stepped();
+    Random restored(1);
+    restored.restore(seed, draws);
+    ProcessRandom::restore(seed, draws);
+    QCOMPARE(ProcessRandom::draws(), draws);
+    for (int draw = 0; draw < 100; ++draw) {
+        const int expected = stepped();
+        QCOMPARE(restored(), expected);
+        QCOMPARE(ProcessRandom::draw(), expected);
+    }
+    Random far(seed);
+    far.restore(seed, 1LL << 50);
+    far();
+    Random farther(seed);
+    farther.restore(seed, (1LL << 50) + 1);
+    QCOMPARE(far(), farther());
 }
 
 // Extremes of every range, through the file and through the text.
