@@ -56,7 +56,7 @@ RunState unusualState()
         state.genomes[membr] = membr * 56 + 7;
     state.generation = 123456789012345LL;
     state.seed = 4294967295u;
-    state.draws = 1LL << 62;
+    state.draws = (1LL << 62) + 1;
     state.reseedPending = false;
     state.reseedSeed = 0;
     return state;
@@ -144,11 +144,7 @@ void tst_Snapshot::roundTripKeepsEveryField()
     RunState read;
     QVERIFY2(readSnapshot(path("round.vezo"), read, error), qPrintable(error));
     QCOMPARE(snapshotText(read), snapshotText(written));
-    QCOMPARE(read.name, written.name);
-    QCOMPARE(read.draws, written.draws);
-    QCOMPARE(read.seed, written.seed);
-    QCOMPARE(QList<int>(read.landscape, read.landscape + LandscapeSize),
-             QList<int>(written.landscape, written.landscape + LandscapeSize));
+    QCOMPARE(read.draws, written.draws); // beyond a double's 53 bits
     const QJsonObject root = QJsonDocument::fromJson(snapshotText(written)).object();
     QCOMPARE(root.value("format").toString(), QString(Snapshot::Format));
     QCOMPARE(root.value("version").toInt(), Snapshot::Version);
