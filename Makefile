@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 SOAK_GENERATIONS ?= 1000000
 
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev \
-            fonts-dejavu-core desktop-file-utils appstream man-db
+            fonts-dejavu-core desktop-file-utils appstream man-db shared-mime-info
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

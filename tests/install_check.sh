@@ -33,7 +33,17 @@ MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q -- '--headless'
 # The documentation the package carries.
 test -s "$prefix/share/doc/vezo-vizoziv/copyright"
 grep -qx "Path=$prefix/share/vezo-vizoziv/landscapes" "$entry"
-grep -qx "Exec=$prefix/bin/vezo-vizoziv" "$entry"
+grep -qx "Exec=$prefix/bin/vezo-vizoziv %f" "$entry"
+grep -qx "MimeType=application/x-vezo-vizoziv-snapshot;" "$entry"
+# The snapshot type builds into a MIME database without a complaint and claims *.vezo.
+data="$prefix/mime-check"
+mime="$data/mime"
+mkdir -p "$mime/packages"
+cp "$prefix/share/mime/packages/vezo-vizoziv.xml" "$mime/packages/"
+test -z "$(XDG_DATA_DIRS="$data" update-mime-database "$mime" 2>&1)"
+grep -qx "50:application/x-vezo-vizoziv-snapshot:\*.vezo" "$mime/globs2"
+test -s "$mime/application/x-vezo-vizoziv-snapshot.xml"
+rm -r "$data"
 # Started from the entry's folder, the program comes up and keeps running.
 status=0
 (cd "$prefix/share/vezo-vizoziv/landscapes" &&
@@ -42,4 +52,8 @@ test "$status" -eq 124
 # Every name of the file selector loads there.
 VEZO_LANDSCAPES="$prefix/share/vezo-vizoziv/landscapes" QT_QPA_PLATFORM=offscreen \
     "$build/tests/tst_environment" shippedLandscapesLoad >/dev/null
+# Every lesson is there and opens.
+diff <(ls "$source/../lessons") <(ls "$prefix/share/vezo-vizoziv/lessons")
+VEZO_LESSONS="$prefix/share/vezo-vizoziv/lessons" QT_QPA_PLATFORM=offscreen \
+    "$build/tests/tst_snapshot" shippedLessonsLoad >/dev/null
 echo "installed tree in $prefix is complete"

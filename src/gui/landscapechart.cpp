@@ -5,9 +5,13 @@
 #include "history.h"
 #include "sizes.h"
 
+#include "landscapestroke.h"
+
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -53,8 +57,21 @@ double LandscapeChart::Scale::y(double value) const
     return plot.bottom() - plot.height() * (value - low) / (high - low);
 }
 
+int LandscapeChart::Scale::genomeAt(double x) const
+{
+    return std::clamp(static_cast<int>(std::floor((x - plot.left()) * LandscapeSize / plot.width())), 0, LastGenome);
+}
+
+double LandscapeChart::Scale::valueAt(double y) const
+{
+    return low + (plot.bottom() - y) * (high - low) / plot.height();
+}
+
+// Still while a stroke is drawn; while editing, up to at least the top of the main window's view.
 LandscapeChart::Scale LandscapeChart::scale() const
 {
+    if (stroking)
+        return frozen;
     Scale scale;
     const double usable = height() - TopMargin - AxisGap - BottomMargin;
     const double trailHeight = usable * TrailShare;
@@ -64,6 +81,8 @@ LandscapeChart::Scale LandscapeChart::scale() const
     const auto [lowest, highest] = std::minmax_element(landscape, landscape + LandscapeSize);
     scale.low = std::min(0.0, double(*lowest));
     scale.high = std::max(scale.low + 1.0, double(*highest));
+    if (editing)
+        scale.high = std::max(scale.high, double(PlotHeight));
     const double headroom = (scale.high - scale.low) * 0.05;
     scale.high += headroom;
     if (scale.low < 0)
@@ -154,4 +173,70 @@ void LandscapeChart::paintTrail(QPainter &painter, const Scale &scale)
     label.moveTopRight(scale.trail.topRight() + QPointF(-4, 2));
     painter.fillRect(label, Chart::Background);
     painter.drawText(label, Qt::AlignCenter, title);
+}
+
+void LandscapeChart::setEditing(bool on)
+{
+    if (stroking) {
+        stroking = false;
+        emit strokeFinished();
+    }
+    editing = on;
+    setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
+    update();
+}
+
+void LandscapeChart::mousePressEvent(QMouseEvent *event)
+{
+    if (!editing || stroking || event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    frozen = scale();
+    stroking = true;
+    std::copy(landscape, landscape + LandscapeSize, before);
+    std::copy(landscape, landscape + LandscapeSize, drawn);
+    sample(event->position(), startGenome, startValue);
+    lastGenome = startGenome;
+    lastValue = startValue;
+    emit strokeStarted();
+    drawTo(event->position(), false);
+}
+
+void LandscapeChart::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!stroking)
+        return QWidget::mouseMoveEvent(event);
+    drawTo(event->position(), event->modifiers() & Qt::ShiftModifier);
+}
+
+void LandscapeChart::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!stroking || event->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(event);
+    drawTo(event->position(), event->modifiers() & Qt::ShiftModifier);
+    stroking = false;
+    emit strokeFinished();
+    update();
+}
+
+// Whole values from 0 to the top of the frozen axis.
+void LandscapeChart::sample(const QPointF &position, int &genome, int &value) const
+{
+    genome = frozen.genomeAt(position.x());
+    value = static_cast<int>(std::lround(std::clamp(frozen.valueAt(position.y()), 0.0, std::floor(frozen.high))));
+}
+
+void LandscapeChart::drawTo(const QPointF &position, bool straight)
+{
+    int genome;
+    int value;
+    sample(position, genome, value);
+    if (straight) {
+        std::copy(before, before + LandscapeSize, drawn);
+        drawLandscapeLine(drawn, startGenome, startValue, genome, value);
+    } else {
+        drawLandscapeLine(drawn, lastGenome, lastValue, genome, value);
+    }
+    lastGenome = genome;
+    lastValue = value;
+    emit strokeDrawn(drawn);
 }

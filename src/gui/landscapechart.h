@@ -24,8 +24,23 @@ public:
 
     static constexpr int TrailGenerations = 150;
 
+    // While editing, a drag draws the landscape: the values under the stroke, filled
+    // in between mouse positions, or with Shift a straight line from where it began.
+    // The chart sends the values; it changes nothing itself.
+    void setEditing(bool editing);
+    bool isEditing() const { return editing; }
+
+signals:
+    void strokeStarted();
+    // The whole landscape as the stroke has drawn it so far.
+    void strokeDrawn(const int *values);
+    void strokeFinished();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     struct Scale
@@ -36,16 +51,30 @@ private:
         double high;
         double x(int genome) const;
         double y(double value) const;
+        int genomeAt(double x) const;
+        double valueAt(double y) const;
     };
 
     Scale scale() const;
     void paintLandscape(QPainter &painter, const Scale &scale);
     void paintMembers(QPainter &painter, const Scale &scale);
     void paintTrail(QPainter &painter, const Scale &scale);
+    void sample(const QPointF &position, int &genome, int &value) const;
+    void drawTo(const QPointF &position, bool straight);
 
     const int *landscape;
     const Genome *community;
     const History *history;
+
+    bool editing = false;
+    bool stroking = false;
+    Scale frozen;                   // the scale the stroke began with
+    int before[LandscapeSize];      // the landscape when the stroke began
+    int drawn[LandscapeSize];
+    int startGenome = 0;
+    int startValue = 0;
+    int lastGenome = 0;
+    int lastValue = 0;
 };
 
 #endif

@@ -424,3 +424,51 @@ void MainWindow::restartWithSeed(unsigned seed)
     generationLCD_ptr->display(generationDisplayValue(generations));
     emit signal_GenomeUpdate();
 }
+
+QString MainWindow::selectedFileName() const
+{
+    return InputFileComboBox_ptr->currentText();
+}
+
+void MainWindow::setLandscape(const int *values)
+{
+    std::copy(values, values + LandscapeSize, theEnvironment);
+    emit signal_EnvironmentUpdate();
+}
+
+RunState MainWindow::state() const
+{
+    RunState state;
+    std::copy(theEnvironment, theEnvironment + LandscapeSize, state.landscape);
+    std::copy(theRefEnvironment, theRefEnvironment + LandscapeSize, state.reference);
+    state.settings = Settings{currentFitness, currentMuteProb, currentMuteBias};
+    for (int membr = 0; membr < CommunitySize; ++membr)
+        state.genomes[membr] = genomeAsInteger(GenomeLength, const_cast<int *>(theCommunity[membr]));
+    state.generation = generations;
+    state.seed = ProcessRandom::seedValue();
+    state.draws = ProcessRandom::draws();
+    state.reseedPending = vezo_reseed_pending(&state.reseedSeed);
+    return state;
+}
+
+void MainWindow::restoreState(const RunState &state)
+{
+    std::copy(state.landscape, state.landscape + LandscapeSize, theEnvironment);
+    std::copy(state.reference, state.reference + LandscapeSize, theRefEnvironment);
+    setFitness(state.settings.fitness);
+    setMuteProb(state.settings.mutation);
+    setMuteBias(state.settings.bias);
+    for (int membr = 0; membr < CommunitySize; ++membr) {
+        for (int gene = 0; gene < GenomeLength; ++gene)
+            theCommunity[membr][gene] = (state.genomes[membr] >> gene) & 1;
+    }
+    generations = state.generation;
+    generationLCD_ptr->display(generationDisplayValue(generations));
+    ProcessRandom::restore(state.seed, state.draws);
+    if (state.reseedPending)
+        vezo_seed_next_generation(state.reseedSeed);
+    else
+        vezo_cancel_reseed();
+    emit signal_EnvironmentUpdate();
+    emit signal_GenomeUpdate();
+}

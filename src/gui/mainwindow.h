@@ -2,6 +2,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "runstate.h"
 #include "sizes.h"
 
 #include <QWidget>
@@ -34,11 +35,21 @@ public:
     // How many times "Load File:" was used, and why the latest one failed (empty when it loaded).
     int loadCount() const { return loadAttempts; }
     QString lastLoadError() const { return loadError; }
+    // The name in the selector beside "Load File:".
+    QString selectedFileName() const;
 
     // Plain controls for other windows: they change no widget of this one but
     // the generation display and the view.
     void setRunInterval(int milliseconds);
     void restartWithSeed(unsigned seed);
+    // Sets the whole landscape and tells the views, as the landscape edits do.
+    void setLandscape(const int *values);
+    // The run as it stands and a run put back: landscape, reference, parameters (the
+    // controls follow), genomes, generation count, generator and pending reseed. The
+    // landscape's name and the pace are not this window's: state() leaves them at
+    // their defaults and restoreState() ignores them.
+    RunState state() const;
+    void restoreState(const RunState &state);
 
 public slots:
     void slot_RunState(int steps);

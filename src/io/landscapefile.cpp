@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "landscapefile.h"
 #include "landscapereader.h"
+#include "safefile.h"
 #include "sizes.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ namespace {
 const std::size_t ReadChunkBytes = 4096;
 // A file that has not given one whole value by then is not a landscape.
 const long long FirstValueWithinBytes = 16LL << 20;
+const int ValuesPerLine = 16;
 
 QString tr(const char *text)
 {
@@ -62,4 +64,14 @@ bool loadLandscape(const QByteArray &path, int *landscape, QString &reason)
     close(fd);
     std::copy(values, values + reader.count(), landscape);
     return !failed;
+}
+
+bool saveLandscape(const QByteArray &path, const int *landscape, QString &reason)
+{
+    QByteArray text;
+    for (int index = 0; index < LandscapeSize; ++index) {
+        text += QByteArray::number(landscape[index]);
+        text += (index + 1) % ValuesPerLine == 0 ? '\n' : ' ';
+    }
+    return writeWholeFile(path, text, reason);
 }
