@@ -19,6 +19,9 @@ public:
     LandscapeChart(const int *landscape, const Genome *community, const History *history,
                    QWidget *parent = nullptr);
 
+    // Line widths, markers and margins grow with the zoom; the text grows with the font.
+    void setZoom(double factor);
+
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
 
@@ -34,6 +37,7 @@ private:
         QRectF trail;
         double low;
         double high;
+        bool titled; // room for the title and the trail's caption
         double x(int genome) const;
         double y(double value) const;
     };
@@ -46,6 +50,7 @@ private:
     const int *landscape;
     const Genome *community;
     const History *history;
+    double zoom = 1.0;
 };
 
 #endif
