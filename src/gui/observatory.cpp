@@ -30,6 +30,7 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -149,6 +150,7 @@ void Observatory::buildLayout(QWidget *panel)
     panelArea->setWidget(panel);
     panelArea->setWidgetResizable(true);
     panelArea->setFrameShape(QFrame::NoFrame);
+    panelArea->setFocusPolicy(Qt::NoFocus);
     panelArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     panelArea->setFixedWidth(panel->sizeHint().width() + panelArea->verticalScrollBar()->sizeHint().width());
     panelArea->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
@@ -156,6 +158,7 @@ void Observatory::buildLayout(QWidget *panel)
     tabs = new QTabWidget;
     tabs->setDocumentMode(true);
     tabs->addTab(historyChart, tr("Over the generations"));
+    tabs->tabBar()->setAccessibleName(tr("Charts below"));
 
     QVBoxLayout *charts = new QVBoxLayout;
     charts->addWidget(caption);
@@ -222,7 +225,8 @@ bool Observatory::saveImage(const QString &path, QString &error)
 
 QString Observatory::imagePath(const QString &path)
 {
-    return QFileInfo(path).suffix().isEmpty() ? path + ".png" : path;
+    const QFileInfo file(path);
+    return file.suffix().isEmpty() && !file.isDir() ? path + ".png" : path;
 }
 
 // The caption line above the charts, at the size they are shown.
