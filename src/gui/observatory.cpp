@@ -130,7 +130,8 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
 
     runControls->setPace(setting(PaceKey, RunControls::StartPace).toInt());
     connect(runControls, &RunControls::paceChanged, this, [](int pace) { remember(PaceKey, pace); });
-    setZoom(setting(ZoomKey, SmallestZoom).toInt());
+    zoomPercent = std::clamp(setting(ZoomKey, SmallestZoom).toInt(), SmallestZoom, LargestZoom);
+    applyZoom();
 
     new FramePacer(this);
     recordGeneration();
@@ -267,6 +268,12 @@ void Observatory::setPace(int generationsPerSecond)
 void Observatory::setZoom(int percent)
 {
     zoomPercent = std::clamp(percent, SmallestZoom, LargestZoom);
+    applyZoom();
+    remember(ZoomKey, zoomPercent);
+}
+
+void Observatory::applyZoom()
+{
     QFont font = QWidget::font();
     if (font.pointSizeF() > 0)
         font.setPointSizeF(font.pointSizeF() * zoomPercent / PercentFor);
@@ -278,7 +285,6 @@ void Observatory::setZoom(int percent)
     landscapeChart->setZoom(double(zoomPercent) / PercentFor);
     historyChart->setZoom(double(zoomPercent) / PercentFor);
     caption->updateGeometry();
-    remember(ZoomKey, zoomPercent);
 }
 
 void Observatory::zoomIn()

@@ -81,6 +81,7 @@ private:
     void buildLayout(QWidget *panel);
     void addShortcuts();
     void setTabOrder();
+    void applyZoom();
     bool runKey(const QKeyEvent *event);
     void recordGeneration();
     void markGenes();
