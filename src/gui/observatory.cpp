@@ -100,6 +100,7 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     setTabOrder();
     for (QAbstractSpinBox *box : findChildren<QAbstractSpinBox *>())
         box->installEventFilter(this);
+    landscapeChart->installEventFilter(this);
 
     connect(runState, &RunStateFollower::stoppedChanged, runControls, &RunControls::setStopped);
     connect(runState, &RunStateFollower::stoppedChanged, landscapeControls, &LandscapeControls::setStopped);
@@ -378,10 +379,12 @@ void Observatory::toggleFullScreen()
 }
 
 // Space and "." wherever a focused control does not take them itself: a number
-// has no use for either.
+// has no use for either. A paint of the charts ends a pending refresh.
 bool Observatory::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractSpinBox *>(watched))
+    if (watched == landscapeChart && event->type() == QEvent::Paint)
+        refreshPending = false;
+    else if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractSpinBox *>(watched))
         return runKey(static_cast<QKeyEvent *>(event));
     return QWidget::eventFilter(watched, event);
 }
@@ -451,8 +454,12 @@ void Observatory::followLandscape(int change)
     refresh();
 }
 
+// Once until the charts next paint: a running window asks after every generation.
 void Observatory::refresh()
 {
+    if (refreshPending)
+        return;
+    refreshPending = true;
     landscapeChart->update();
     historyChart->update();
     caption->update();

@@ -117,6 +117,7 @@ private:
     QTimer describeTimer;
     int zoomPercent = SmallestZoom;
     bool restarting = false;
+    bool refreshPending = false;
     bool placed = false;
 };
 
