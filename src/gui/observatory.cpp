@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
@@ -513,7 +514,7 @@ void Observatory::chooseCsvFile()
     const QString path = chooseSaveFile(tr("Export CSV"), "vezo-vizoziv.csv", tr("CSV files (*.csv)"), "csv");
     QString error;
     if (!path.isEmpty())
-        report(exportCsv(path, error), tr("Exported %1 generations to %2").arg(recorded.fullCount()).arg(path), error);
+        report(exportCsv(path, error), tr("Exported %1 generations to %2").arg(QLocale().toString(recorded.fullCount()), path), error);
 }
 
 void Observatory::chooseImageFile()

@@ -46,6 +46,7 @@ RunControls::RunControls(MainWindow *window, QWidget *parent)
     paceBox->setToolTip(tr("How many generations \"Run\" computes per second"));
     paceBox->setAccessibleName(tr("Pace"));
     paceBox->setAccessibleDescription(paceBox->toolTip());
+    paceBox->setFocusPolicy(Qt::TabFocus);
     connect(paceBox, &QComboBox::currentIndexChanged, this, &RunControls::applyPace);
     QLabel *paceLabel = new QLabel(tr("&Pace:"));
     paceLabel->setBuddy(paceBox);
