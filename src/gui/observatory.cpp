@@ -361,17 +361,49 @@ void Observatory::showBeside()
     activateWindow();
 }
 
+// The frame's place is known only once the window manager has framed the window:
+// until then the main window's frame stands for it, and the first move or resize
+// with a frame brings the whole of it into the room it was given.
 void Observatory::placeBeside()
 {
     const QRect main = window->frameGeometry();
     const QRect room = window->screen()->availableGeometry();
     const QMargins frame(window->geometry().left() - main.left(), window->geometry().top() - main.top(),
                          main.right() - window->geometry().right(), main.bottom() - window->geometry().bottom());
-    const QRect beside = QRect(QPoint(main.right() + 1 + WindowGap, room.top()), room.bottomRight()) - frame;
-    if (beside.width() >= minimumSizeHint().width() && beside.height() >= minimumSizeHint().height())
-        setGeometry(beside);
-    else
+    const QRect beside(QPoint(main.right() + 1 + WindowGap, room.top()), room.bottomRight());
+    if (beside.width() - frame.left() - frame.right() < minimumSizeHint().width()
+        || beside.height() - frame.top() - frame.bottom() < minimumSizeHint().height()) {
         setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    move(beside.topLeft());
+    resize((beside - frame).size());
+    frameRoom = beside;
+}
+
+void Observatory::keepFrameInRoom()
+{
+    const QRect frame = frameGeometry();
+    if (frameRoom.isNull() || frame == geometry())
+        return;
+    const QRect room = frameRoom;
+    frameRoom = QRect();
+    if (!room.contains(frame)) {
+        resize(width() - std::max(0, frame.right() - room.right()), height() - std::max(0, frame.bottom() - room.bottom()));
+        move(room.topLeft());
+    }
+}
+
+void Observatory::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    keepFrameInRoom();
+}
+
+void Observatory::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    keepFrameInRoom();
 }
 
 void Observatory::toggleFullScreen()

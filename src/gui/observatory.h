@@ -76,6 +76,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildLayout(QWidget *panel);
@@ -90,6 +92,7 @@ private:
     void refresh();
     void describe();
     void placeBeside();
+    void keepFrameInRoom();
     void chooseLandscapeFile();
     void chooseCsvFile();
     void chooseImageFile();
@@ -119,6 +122,7 @@ private:
     bool restarting = false;
     bool refreshPending = false;
     bool placed = false;
+    QRect frameRoom; // where the framed window must fit, until it has a frame
 };
 
 #endif
