@@ -47,7 +47,7 @@ rm -r "$data"
 # Started from the entry's folder, the program comes up and keeps running.
 status=0
 (cd "$prefix/share/vezo-vizoziv/landscapes" &&
-    QT_QPA_PLATFORM=offscreen timeout 2 "$prefix/bin/vezo-vizoziv" >/dev/null 2>&1) || status=$?
+    XDG_CONFIG_HOME="$prefix/config" QT_QPA_PLATFORM=offscreen timeout 2 "$prefix/bin/vezo-vizoziv" >/dev/null 2>&1) || status=$?
 test "$status" -eq 124
 # Every name of the file selector loads there.
 VEZO_LANDSCAPES="$prefix/share/vezo-vizoziv/landscapes" QT_QPA_PLATFORM=offscreen \

@@ -73,6 +73,7 @@ QList<int> tent()
 
 void tst_Environment::init()
 {
+    QStandardPaths::setTestModeEnabled(true); // the observatory's settings, not the user's
     startDirectory = QDir::currentPath();
     folder = new QTemporaryDir;
     QDir(folder->path()).mkdir("work");

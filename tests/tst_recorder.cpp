@@ -14,6 +14,7 @@ class tst_Recorder : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void startsFromTheReferenceRun();
     void equalsTheWindowSteppedAlike_data();
     void equalsTheWindowSteppedAlike();
@@ -33,6 +34,11 @@ QByteArray recorded(const RecorderSettings &settings, const QByteArray &landscap
     return file.readAll();
 }
 
+}
+
+void tst_Recorder::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true); // the observatory's settings, not the user's
 }
 
 void tst_Recorder::startsFromTheReferenceRun()

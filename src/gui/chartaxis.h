@@ -6,7 +6,9 @@
 #include <QList>
 
 QT_BEGIN_NAMESPACE
+class QFontMetricsF;
 class QPainter;
+class QRect;
 class QRectF;
 QT_END_NAMESPACE
 
@@ -23,5 +25,11 @@ QList<double> axisTicks(double low, double high, int most);
 // Grid lines across the plot at round values from low (its bottom) to high (its
 // top), labelled in the margin on its left.
 void paintValueAxis(QPainter &painter, const QRectF &plot, double low, double high, int most);
+
+// How wide the margin on a plot's left must be for value labels from low to high.
+double valueLabelsWidth(const QFontMetricsF &metrics, double low, double high);
+
+// A chart's sign that it has the keyboard focus: a frame inside its edge.
+void paintFocusFrame(QPainter &painter, const QRect &area, double zoom);
 
 #endif

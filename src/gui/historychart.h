@@ -4,29 +4,58 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class History;
+class HistoryMarkers;
 struct HistoryBucket;
 
 // The run so far: best, mean and worst fitness and the diversity over the
-// generations, and beneath them for each bit the share of members that have it set.
+// generations, and beneath them for each bit the share of members that have it
+// set. Thin marks across both show where something happened to the run; their
+// tooltips say what.
 class HistoryChart : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit HistoryChart(const History *history, QWidget *parent = nullptr);
+    explicit HistoryChart(const History *history, const HistoryMarkers *markers = nullptr, QWidget *parent = nullptr);
+
+    // Line widths, marks and margins grow with the zoom; the text grows with the font.
+    void setZoom(double factor);
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void paintFitness(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets);
+    struct Areas
+    {
+        QRectF chart;
+        QRectF strip;
+    };
+    struct Range
+    {
+        double low;
+        double high;
+    };
+
+    static Range fitnessRange(const std::vector<HistoryBucket> &buckets);
+    Areas areas(const Range &range) const;
+    double markerX(const QRectF &area, const std::vector<HistoryBucket> &buckets, long long generation) const;
+    double paintLegend(QPainter &painter, const QRectF &chart);
+    void paintFitness(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets,
+                      const Range &range);
     void paintBits(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets);
+    void paintMarkers(QPainter &painter, const Areas &areas, const std::vector<HistoryBucket> &buckets);
+    QString markersNear(const QPoint &point) const;
 
     const History *history;
+    const HistoryMarkers *markers;
+    double zoom = 1.0;
 };
 
 #endif

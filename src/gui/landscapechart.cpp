@@ -13,17 +13,23 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <vector>
 
 namespace {
 using Chart::LeftMargin;
 const int RightMargin = 16;
-const int TopMargin = 24;
-const int AxisGap = 22;        // genome labels between the plot and the trail
-const int BottomMargin = 8;
+const int TextGap = 8;         // under the title and the trail's caption
+const int TickLength = 4;
+const int RoomyRows = 8;       // lines of text the plot and the trail need for the titles to show
+const int MinimumHeight = 200;
+const int PreferredHeight = 440;
 const double TrailShare = 0.3; // of the height below the top margin
+const double TrailMarkWidth = 3.0;
+const double Headroom = 0.05;  // of the value range, at least, above and below
 const int MostValueTicks = 8;
 const int GenomeTickStep = 64;
 const double MarkerRadius = 7.0;
+const double MarkerPenWidth = 1.5;
 const QColor LandscapeColour(90, 90, 90);
 const QColor MarkerColour(230, 110, 20);
 const QColor TrailColour(30, 110, 200);
@@ -39,12 +45,18 @@ LandscapeChart::LandscapeChart(const int *landscape, const Genome *community, co
 
 QSize LandscapeChart::minimumSizeHint() const
 {
-    return QSize(LeftMargin + RightMargin + LandscapeSize / 2, 300);
+    return QSize(LeftMargin + RightMargin + LandscapeSize / 2, MinimumHeight);
 }
 
 QSize LandscapeChart::sizeHint() const
 {
-    return QSize(LeftMargin + RightMargin + 3 * LandscapeSize / 2, 440);
+    return QSize(LeftMargin + RightMargin + 3 * LandscapeSize / 2, PreferredHeight);
+}
+
+void LandscapeChart::setZoom(double factor)
+{
+    zoom = factor;
+    update();
 }
 
 double LandscapeChart::Scale::x(int genome) const
@@ -67,26 +79,40 @@ double LandscapeChart::Scale::valueAt(double y) const
     return low + (plot.bottom() - y) * (high - low) / plot.height();
 }
 
-// Still while a stroke is drawn; while editing, up to at least the top of the main window's view.
+// Margins of a line of text for the title, the genome labels and the trail's caption.
+// The scale holds still while a stroke is drawn, and while editing it reaches at
+// least the top of the main window's view.
 LandscapeChart::Scale LandscapeChart::scale() const
 {
     if (stroking)
         return frozen;
     Scale scale;
-    const double usable = height() - TopMargin - AxisGap - BottomMargin;
-    const double trailHeight = usable * TrailShare;
-    scale.plot = QRectF(LeftMargin, TopMargin, width() - LeftMargin - RightMargin, usable - trailHeight);
-    scale.trail = QRectF(scale.plot.left(), scale.plot.bottom() + AxisGap, scale.plot.width(), trailHeight);
     // From 0, or the lowest value below it, to the highest value.
     const auto [lowest, highest] = std::minmax_element(landscape, landscape + LandscapeSize);
     scale.low = std::min(0.0, double(*lowest));
     scale.high = std::max(scale.low + 1.0, double(*highest));
     if (editing)
         scale.high = std::max(scale.high, double(PlotHeight));
-    const double headroom = (scale.high - scale.low) * 0.05;
+
+    const QFontMetricsF metrics(font());
+    const double left = std::max<double>(LeftMargin, valueLabelsWidth(metrics, scale.low, scale.high));
+    const double axisGap = TickLength * zoom + metrics.height();
+    // The title and the trail's caption give way where they would crowd out the plot.
+    const double textRow = metrics.height() + TextGap * zoom;
+    scale.titled = height() - axisGap - 2 * textRow >= RoomyRows * metrics.height();
+    const double top = scale.titled ? textRow : TextGap * zoom;
+    const double usable = height() - 2 * top - axisGap;
+    const double trailHeight = usable * TrailShare;
+    scale.plot = QRectF(left, top, width() - left - RightMargin * zoom, usable - trailHeight);
+    scale.trail = QRectF(scale.plot.left(), scale.plot.bottom() + axisGap, scale.plot.width(), trailHeight);
+
+    // Room above the highest value for a marker and its count label.
+    const double span = scale.high - scale.low;
+    const double labelRoom = MarkerRadius * zoom + metrics.height();
+    const double headroom = span * std::max(Headroom, labelRoom / std::max(scale.plot.height() - labelRoom, 1.0));
     scale.high += headroom;
     if (scale.low < 0)
-        scale.low -= headroom;
+        scale.low -= span * Headroom;
     return scale;
 }
 
@@ -98,28 +124,36 @@ void LandscapeChart::paintEvent(QPaintEvent * /* event */)
     paintLandscape(painter, current);
     paintMembers(painter, current);
     paintTrail(painter, current);
+    if (hasFocus())
+        paintFocusFrame(painter, rect(), zoom);
 }
 
 void LandscapeChart::paintLandscape(QPainter &painter, const Scale &scale)
 {
     paintValueAxis(painter, scale.plot, scale.low, scale.high, MostValueTicks);
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(scale.plot.left(), 0, scale.plot.width(), TopMargin),
-                     Qt::AlignLeft | Qt::AlignVCenter, tr("Fitness landscape and members"));
+    if (scale.titled) {
+        painter.drawText(QRectF(scale.plot.left(), 0, scale.plot.width(), scale.plot.top()),
+                         Qt::AlignLeft | Qt::AlignVCenter, tr("Fitness landscape and members"));
+    }
+    const double tick = TickLength * zoom;
+    const double labelWidth = painter.fontMetrics().horizontalAdvance(QString::number(LastGenome)) * 2;
+    painter.setPen(QPen(Qt::black, zoom));
     for (int genome = 0; genome <= LandscapeSize; genome += GenomeTickStep) {
         const int shown = std::min(genome, LastGenome);
         const double x = scale.x(shown);
-        painter.drawLine(QPointF(x, scale.plot.bottom()), QPointF(x, scale.plot.bottom() + 4));
-        painter.drawText(QRectF(x - 30, scale.plot.bottom() + 4, 60, AxisGap - 4), Qt::AlignCenter,
-                         QString::number(shown));
+        painter.drawLine(QPointF(x, scale.plot.bottom()), QPointF(x, scale.plot.bottom() + tick));
+        painter.drawText(QRectF(x - labelWidth / 2, scale.plot.bottom() + tick, labelWidth,
+                                scale.trail.top() - scale.plot.bottom() - tick),
+                         Qt::AlignCenter, QString::number(shown));
     }
     painter.drawRect(scale.plot);
 
-    // One-pixel pens take the rasterizer's fast path.
+    // At 100 %, one-pixel pens take the rasterizer's fast path.
     QPointF line[LandscapeSize];
     for (int genome = 0; genome < LandscapeSize; ++genome)
         line[genome] = QPointF(scale.x(genome), scale.y(landscape[genome]));
-    painter.setPen(QPen(LandscapeColour, 1));
+    painter.setPen(QPen(LandscapeColour, zoom));
     painter.drawPolyline(line, LandscapeSize);
 }
 
@@ -128,28 +162,61 @@ void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
     std::map<int, int> members; // genome -> how many members stand on it
     for (int membr = 0; membr < CommunitySize; ++membr)
         ++members[genomeAsInteger(GenomeLength, const_cast<int *>(community[membr]))];
-    QFont font = painter.font();
+    const QFont plain = painter.font();
+    QFont font = plain;
     font.setBold(true);
     painter.setFont(font);
+    const double radius = MarkerRadius * zoom;
+    // Counts whose labels would touch share one, left to right: "3× 7×".
+    struct Label
+    {
+        QStringList counts;
+        double left;
+        double right;
+        double bottom;
+        QRectF rect(const QFontMetricsF &metrics) const
+        {
+            const double width = metrics.horizontalAdvance(counts.join(' '));
+            return QRectF((left + right - width) / 2, bottom - metrics.height(), width, metrics.height());
+        }
+    };
+    const QFontMetricsF metrics(font);
+    std::vector<Label> labels;
     for (const auto &[genome, count] : members) {
         const QPointF centre(scale.x(genome), scale.y(landscape[genome]));
-        painter.setPen(QPen(Qt::black, 1.5));
+        painter.setPen(QPen(Qt::black, MarkerPenWidth * zoom));
         painter.setBrush(MarkerColour);
-        painter.drawEllipse(centre, MarkerRadius, MarkerRadius);
-        if (count > 1) {
-            painter.drawText(QRectF(centre.x() - 20, centre.y() - MarkerRadius - 18, 40, 16),
-                             Qt::AlignCenter, QString("%1×").arg(count));
+        painter.drawEllipse(centre, radius, radius);
+        if (count < 2)
+            continue;
+        Label label{{QString("%1×").arg(count)}, centre.x(), centre.x(), centre.y() - radius};
+        if (!labels.empty() && labels.back().rect(metrics).intersects(label.rect(metrics))) {
+            Label &before = labels.back();
+            before.counts << label.counts;
+            before.right = label.right;
+            before.bottom = std::min(before.bottom, label.bottom);
+        } else {
+            labels.push_back(label);
         }
     }
+    for (const Label &label : labels)
+        painter.drawText(label.rect(metrics), Qt::AlignCenter, label.counts.join(' '));
     painter.setBrush(Qt::NoBrush);
-    painter.setFont(QFont());
+    painter.setFont(plain);
 }
 
 // The newest generation on top, older ones below it.
 void LandscapeChart::paintTrail(QPainter &painter, const Scale &scale)
 {
-    painter.setPen(Qt::black);
+    painter.setPen(QPen(Qt::black, zoom));
     painter.drawRect(scale.trail);
+    // Its caption under it, clear of the rows.
+    if (scale.titled) {
+        const QString title = tr("trail: the last %1 generations, newest on top").arg(TrailGenerations);
+        painter.drawText(QRectF(scale.trail.left(), scale.trail.bottom(), scale.trail.width(), painter.fontMetrics().height()),
+                         Qt::AlignRight | Qt::AlignVCenter,
+                         painter.fontMetrics().elidedText(title, Qt::ElideLeft, static_cast<int>(scale.trail.width())));
+    }
     const int shown = std::min(history->fullCount(), TrailGenerations);
     if (shown == 0)
         return;
@@ -160,19 +227,13 @@ void LandscapeChart::paintTrail(QPainter &painter, const Scale &scale)
         const GenerationRecord &record = history->full(history->fullCount() - 1 - age);
         const double y = scale.trail.top() + age * rowHeight;
         for (unsigned short genome : record.genomes)
-            marks << QRectF(scale.x(genome) - 1.5, y, 3.0, std::max(rowHeight, 1.0));
+            marks << QRectF(scale.x(genome) - TrailMarkWidth * zoom / 2, y, TrailMarkWidth * zoom, std::max(rowHeight, 1.0));
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
     painter.setBrush(TrailColour);
     painter.drawRects(marks.constData(), static_cast<int>(marks.size()));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(Qt::black);
-    const QString title = tr("trail: the last %1 generations, newest on top").arg(TrailGenerations);
-    QRectF label = painter.fontMetrics().boundingRect(title).toRectF();
-    label.moveTopRight(scale.trail.topRight() + QPointF(-4, 2));
-    painter.fillRect(label, Chart::Background);
-    painter.drawText(label, Qt::AlignCenter, title);
 }
 
 void LandscapeChart::setEditing(bool on)

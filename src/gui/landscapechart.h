@@ -19,6 +19,9 @@ public:
     LandscapeChart(const int *landscape, const Genome *community, const History *history,
                    QWidget *parent = nullptr);
 
+    // Line widths, markers and margins grow with the zoom; the text grows with the font.
+    void setZoom(double factor);
+
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
 
@@ -49,6 +52,7 @@ private:
         QRectF trail;
         double low;
         double high;
+        bool titled; // room for the title and the trail's caption
         double x(int genome) const;
         double y(double value) const;
         int genomeAt(double x) const;
@@ -65,6 +69,7 @@ private:
     const int *landscape;
     const Genome *community;
     const History *history;
+    double zoom = 1.0;
 
     bool editing = false;
     bool stroking = false;

@@ -1,137 +1,342 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "observatory.h"
+#include "chartaxis.h"
+#include "common.h"
 #include "framepacer.h"
 #include "historychart.h"
 #include "landscapechart.h"
+#include "landscapecontrols.h"
+#include "landscapewatch.h"
 #include "mainwindow.h"
-#include "startstate.h"
+#include "parametercontrols.h"
+#include "recordcontrols.h"
+#include "runcaption.h"
+#include "runcontrols.h"
+#include "runstatefollower.h"
+#include "safefile.h"
 
+#include <QAbstractSpinBox>
+#include <QBuffer>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
-#include <QLabel>
+#include <QKeyEvent>
+#include <QLocale>
 #include <QMessageBox>
-#include <QPushButton>
+#include <QPainter>
 #include <QScreen>
-#include <QSaveFile>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
-#include <QSpinBox>
 #include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <climits>
+#include <algorithm>
+#include <map>
 
 namespace {
-const int Paces[] = {1, 2, 5, 10, 20, 50, 100, 1000};
-const int MillisecondsPerSecond = 1000;
 const int StatusMilliseconds = 8000;
-const QKeySequence ToggleKey(Qt::Key_F2);
+const int DescribeMilliseconds = 500; // how stale a chart's description may be
 const int WindowGap = 8;
+const int ZoomSteps[] = {100, 125, 150, 175, 200, 250, 300};
+const int PercentFor = 100;
+const int PictureMargin = 4; // around the caption in a saved picture
+
+// Remembered between starts.
+const char SettingsOrganization[] = "vezo-vizoziv";
+const char SettingsApplication[] = "vezo-vizoziv";
+const char PaceKey[] = "observatory/pace";
+const char ZoomKey[] = "observatory/zoom";
+const char GeometryKey[] = "observatory/geometry";
+const char LandscapeFolderKey[] = "observatory/landscapeFolder";
+const char SaveFolderKey[] = "observatory/saveFolder";
+
+QVariant setting(const char *key, const QVariant &otherwise = QVariant())
+{
+    return QSettings(SettingsOrganization, SettingsApplication).value(key, otherwise);
+}
+
+void remember(const char *key, const QVariant &value)
+{
+    QSettings(SettingsOrganization, SettingsApplication).setValue(key, value);
+}
 }
 
 Observatory::Observatory(MainWindow *window, QWidget *parent)
-    : QWidget(parent, Qt::Window), window(window), loadsSeen(window->loadCount())
+    : QWidget(parent, Qt::Window), window(window)
 {
     setWindowTitle(tr("vezo-vizoziv Observatory"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    clock.start();
+    shown = Settings{window->fitnessMultiplier(), window->mutationProbability(), window->mutationBias()};
 
+    runState = new RunStateFollower(window, this);
+    landscapeWatch = new LandscapeWatch(window, this);
+    runControls = new RunControls(window);
+    parameterControls = new ParameterControls(window);
+    landscapeControls = new LandscapeControls(window);
+    recordControls = new RecordControls;
+    caption = new RunCaption(window);
+    caption->setLandscapeName(landscapeWatch->name());
     landscapeChart = new LandscapeChart(window->environment(), window->community(), &recorded);
-    historyChart = new HistoryChart(&recorded);
+    landscapeChart->setAccessibleName(tr("Fitness landscape and members"));
+    historyChart = new HistoryChart(&recorded, &marks);
+    historyChart->setAccessibleName(tr("Fitness, diversity and bits over the generations"));
+    for (QWidget *chart : {static_cast<QWidget *>(landscapeChart), static_cast<QWidget *>(historyChart)})
+        chart->setFocusPolicy(Qt::StrongFocus);
 
-    paceBox = new QComboBox;
-    for (int pace : Paces)
-        paceBox->addItem(pace == 1 ? tr("1 generation per second") : tr("%1 generations per second").arg(pace), pace);
-    paceBox->addItem(tr("As fast as possible"), 0);
-    paceBox->setCurrentIndex(paceBox->count() - 1);
-    connect(paceBox, &QComboBox::currentIndexChanged, this, [this] { setPace(paceBox->currentData().toInt()); });
+    QWidget *panel = new QWidget;
+    QVBoxLayout *panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(QMargins());
+    for (QWidget *group : {static_cast<QWidget *>(runControls), static_cast<QWidget *>(parameterControls),
+                           static_cast<QWidget *>(landscapeControls), static_cast<QWidget *>(recordControls)})
+        panelLayout->addWidget(group);
+    panelLayout->addStretch(1);
+    buildLayout(panel);
+    addShortcuts();
+    setTabOrder();
+    for (QAbstractSpinBox *box : findChildren<QAbstractSpinBox *>())
+        box->installEventFilter(this);
+    landscapeChart->installEventFilter(this);
 
-    seedBox = new QSpinBox;
-    seedBox->setRange(0, INT_MAX);
-    seedBox->setValue(StartSeed);
-    QPushButton *restartButton = new QPushButton(tr("Restart with seed"));
-    connect(restartButton, &QPushButton::clicked, this, [this] { restart(static_cast<unsigned>(seedBox->value())); });
+    connect(runState, &RunStateFollower::stoppedChanged, runControls, &RunControls::setStopped);
+    connect(runState, &RunStateFollower::stoppedChanged, landscapeControls, &LandscapeControls::setStopped);
+    connect(runState, &RunStateFollower::stoppedChanged, caption, &RunCaption::fitHeight);
+    runControls->setStopped(runState->isStopped());
+    landscapeControls->setStopped(runState->isStopped());
 
-    QPushButton *clearButton = new QPushButton(tr("Clear"));
-    connect(clearButton, &QPushButton::clicked, this, &Observatory::clearHistory);
-    QPushButton *exportButton = new QPushButton(tr("Export CSV..."));
-    connect(exportButton, &QPushButton::clicked, this, &Observatory::chooseCsvFile);
-    QPushButton *imageButton = new QPushButton(tr("Save image..."));
-    connect(imageButton, &QPushButton::clicked, this, &Observatory::chooseImageFile);
+    connect(landscapeControls, &LandscapeControls::loadRequested, this, &Observatory::loadLandscape);
+    connect(landscapeControls, &LandscapeControls::openRequested, this, &Observatory::chooseLandscapeFile);
+    connect(recordControls, &RecordControls::restartRequested, this, &Observatory::restart);
+    connect(recordControls, &RecordControls::clearRequested, this, &Observatory::clearHistory);
+    connect(recordControls, &RecordControls::exportRequested, this, &Observatory::chooseCsvFile);
+    connect(recordControls, &RecordControls::saveImageRequested, this, &Observatory::chooseImageFile);
+    connect(landscapeWatch, &LandscapeWatch::changed, this, &Observatory::followLandscape);
+    connect(landscapeWatch, &LandscapeWatch::nameChanged, caption, &RunCaption::setLandscapeName);
+    connect(landscapeWatch, &LandscapeWatch::nameChanged, landscapeControls, &LandscapeControls::showName);
 
-    QHBoxLayout *controls = new QHBoxLayout;
-    controls->addWidget(new QLabel(tr("Pace:")));
-    controls->addWidget(paceBox);
-    controls->addSpacing(16);
-    controls->addWidget(new QLabel(tr("Seed:")));
-    controls->addWidget(seedBox);
-    controls->addWidget(restartButton);
-    controls->addStretch(1);
-    controls->addWidget(clearButton);
-    controls->addWidget(exportButton);
-    controls->addWidget(imageButton);
+    connect(window, &MainWindow::signal_MMRsUpdate, this, &Observatory::recordGeneration);
+    connect(window, &MainWindow::signal_GenomeUpdate, this, &Observatory::markGenes);
+    connect(window, &MainWindow::signal_GenomeUpdate, this, &Observatory::recordGeneration);
+    connect(window, &MainWindow::FitnessChanged, this, [this](int value) { markParameter(Parameters::Fitness, value); });
+    connect(window, &MainWindow::MuteProbChanged, this, [this](int value) { markParameter(Parameters::Mutation, value); });
+    connect(window, &MainWindow::MuteBiasChanged, this, [this](int value) { markParameter(Parameters::Bias, value); });
+
+    describeTimer.setSingleShot(true);
+    describeTimer.setInterval(DescribeMilliseconds);
+    connect(&describeTimer, &QTimer::timeout, this, &Observatory::describe);
+
+    runControls->setPace(setting(PaceKey, RunControls::StartPace).toInt());
+    connect(runControls, &RunControls::paceChanged, this, [](int pace) { remember(PaceKey, pace); });
+    zoomPercent = std::clamp(setting(ZoomKey, SmallestZoom).toInt(), SmallestZoom, LargestZoom);
+    applyZoom();
+
+    new FramePacer(this);
+    recordGeneration();
+    describe();
+}
+
+Observatory::~Observatory()
+{
+    if (isVisible())
+        saveGeometrySetting();
+}
+
+// The controls in a column that scrolls when the window is short; the charts fill the rest.
+void Observatory::buildLayout(QWidget *panel)
+{
+    QScrollArea *panelArea = new QScrollArea;
+    panelArea->setWidget(panel);
+    panelArea->setWidgetResizable(true);
+    panelArea->setFrameShape(QFrame::NoFrame);
+    panelArea->setFocusPolicy(Qt::NoFocus);
+    panelArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panelArea->setFixedWidth(panel->sizeHint().width() + panelArea->verticalScrollBar()->sizeHint().width());
+    panelArea->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+
+    tabs = new QTabWidget;
+    tabs->setDocumentMode(true);
+    tabs->addTab(historyChart, tr("Over the generations"));
+    tabs->tabBar()->setAccessibleName(tr("Charts below"));
+
+    QVBoxLayout *charts = new QVBoxLayout;
+    charts->addWidget(caption);
+    charts->addWidget(landscapeChart, 1);
+    charts->addWidget(tabs, 1);
+
+    QHBoxLayout *columns = new QHBoxLayout;
+    columns->addWidget(panelArea);
+    columns->addLayout(charts, 1);
 
     statusBar = new QStatusBar;
     statusBar->setSizeGripEnabled(false);
 
-    QVBoxLayout *layout = new QVBoxLayout;
-    layout->addWidget(landscapeChart, 3);
-    layout->addWidget(historyChart, 2);
-    layout->addLayout(controls);
+    QVBoxLayout *layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
     layout->addWidget(statusBar);
-    setLayout(layout);
+}
 
-    new FramePacer(this);
-    for (QWidget *target : {static_cast<QWidget *>(window), static_cast<QWidget *>(this)})
-        connect(new QShortcut(ToggleKey, target), &QShortcut::activated, this, &Observatory::toggle);
+void Observatory::addShortcuts()
+{
+    const auto shortcut = [this](const QKeySequence &keys, QWidget *target, void (Observatory::*action)()) {
+        connect(new QShortcut(keys, target), &QShortcut::activated, this, action);
+    };
+    shortcut(Qt::Key_F2, window, &Observatory::toggle);
+    shortcut(Qt::Key_F2, this, &Observatory::toggle);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), this, &Observatory::zoomIn);
+    shortcut(QKeySequence::ZoomIn, this, &Observatory::zoomIn);
+    shortcut(QKeySequence::ZoomOut, this, &Observatory::zoomOut);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this,
+            [this] { setZoom(SmallestZoom); });
+    shortcut(Qt::Key_F11, this, &Observatory::toggleFullScreen);
+    shortcut(QKeySequence::Open, this, &Observatory::chooseLandscapeFile);
+}
 
-    connect(window, &MainWindow::signal_MMRsUpdate, this, &Observatory::recordGeneration);
-    connect(window, &MainWindow::signal_GenomeUpdate, this, &Observatory::recordGeneration);
-    connect(window, &MainWindow::signal_EnvironmentUpdate, this, &Observatory::showLoadResult);
-    recordGeneration();
+// The controls top to bottom, then the charts.
+void Observatory::setTabOrder()
+{
+    QList<QWidget *> order = runControls->tabOrder() + parameterControls->tabOrder() + landscapeControls->tabOrder()
+                             + recordControls->tabOrder();
+    order << landscapeChart << tabs->tabBar() << historyChart;
+    for (qsizetype index = 1; index < order.size(); ++index)
+        QWidget::setTabOrder(order.at(index - 1), order.at(index));
 }
 
 bool Observatory::exportCsv(const QString &path, QString &error) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
     QByteArray text(CsvHeader);
     char row[CsvRowMaxLength];
     for (int index = 0; index < recorded.fullCount(); ++index)
         text.append(row, writeCsvRow(row, recorded.full(index)) - row);
-    if (file.write(text) != text.size() || !file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeWholeFile(QFile::encodeName(path), text, error);
 }
 
 bool Observatory::saveImage(const QString &path, QString &error)
 {
-    if (!grab().save(path, "PNG")) {
-        error = tr("the image could not be written");
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture().save(&buffer, "PNG")) {
+        error = tr("the picture could not be made");
         return false;
     }
-    return true;
+    return writeWholeFile(QFile::encodeName(imagePath(path)), png, error);
+}
+
+QString Observatory::imagePath(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.suffix().isEmpty() && !file.isDir() ? path + ".png" : path;
+}
+
+// The caption line above the charts, at the size they are shown.
+QImage Observatory::picture() const
+{
+    const QPixmap top = landscapeChart->grab();
+    const QPixmap bottom = tabs->currentWidget()->grab();
+    const qreal ratio = top.devicePixelRatio();
+    const QSize charts = top.deviceIndependentSize().toSize();
+    const QSize lower = bottom.deviceIndependentSize().toSize();
+    const int width = std::max(charts.width(), lower.width());
+    const QFontMetrics metrics(caption->font());
+    const QStringList lines = caption->lines(metrics, width - 2 * PictureMargin);
+    const int captionHeight = static_cast<int>(lines.size()) * metrics.height() + 2 * PictureMargin;
+    QImage image(QSize(width, captionHeight + charts.height() + lower.height()) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Chart::Background);
+    QPainter painter(&image);
+    painter.setFont(caption->font());
+    painter.drawText(QRect(PictureMargin, PictureMargin, width - 2 * PictureMargin, captionHeight - 2 * PictureMargin),
+                     Qt::AlignLeft | Qt::AlignVCenter, lines.join('\n'));
+    painter.drawPixmap(0, captionHeight, top);
+    painter.drawPixmap(0, captionHeight + charts.height(), bottom);
+    return image;
+}
+
+int Observatory::pace() const
+{
+    return runControls->pace();
 }
 
 void Observatory::setPace(int generationsPerSecond)
 {
-    window->setRunInterval(generationsPerSecond > 0 ? MillisecondsPerSecond / generationsPerSecond : 0);
+    runControls->setPace(generationsPerSecond);
+}
+
+// The charts and the caption: what a class reads from afar.
+void Observatory::setZoom(int percent)
+{
+    zoomPercent = std::clamp(percent, SmallestZoom, LargestZoom);
+    applyZoom();
+    remember(ZoomKey, zoomPercent);
+}
+
+void Observatory::applyZoom()
+{
+    QFont font = QWidget::font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * zoomPercent / PercentFor);
+    else
+        font.setPixelSize(font.pixelSize() * zoomPercent / PercentFor);
+    for (QWidget *widget : {static_cast<QWidget *>(landscapeChart), static_cast<QWidget *>(historyChart),
+                            static_cast<QWidget *>(caption)})
+        widget->setFont(font);
+    landscapeChart->setZoom(double(zoomPercent) / PercentFor);
+    historyChart->setZoom(double(zoomPercent) / PercentFor);
+    caption->updateGeometry();
+}
+
+void Observatory::zoomIn()
+{
+    const int *next = std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoomPercent);
+    setZoom(next != std::end(ZoomSteps) ? *next : LargestZoom);
+}
+
+void Observatory::zoomOut()
+{
+    const int *next = std::lower_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoomPercent);
+    setZoom(next != std::begin(ZoomSteps) ? *(next - 1) : SmallestZoom);
 }
 
 void Observatory::restart(unsigned seed)
 {
     recorded.clear();
+    marks.clear();
+    restarting = true;
     window->restartWithSeed(seed);
+    restarting = false;
+    caption->setSeed(seed);
+    marks.add(HistoryMarker::Restart, window->generationCount(), tr("Restarted with seed %1").arg(seed), clock.elapsed());
     statusBar->showMessage(tr("Restarted with seed %1").arg(seed), StatusMilliseconds);
 }
 
 void Observatory::clearHistory()
 {
     recorded.clear();
+    marks.clear();
     recordGeneration();
+}
+
+bool Observatory::loadLandscape(const QString &nameOrPath)
+{
+    if (!runState->isStopped())
+        return false;
+    window->findChild<QComboBox *>()->setEditText(nameOrPath);
+    window->slot_LoadFile();
+    return window->lastLoadError().isEmpty();
+}
+
+QString Observatory::landscapeName() const
+{
+    return landscapeWatch->name();
+}
+
+void Observatory::setLandscapeName(const QString &name)
+{
+    landscapeWatch->setName(name);
 }
 
 void Observatory::toggle()
@@ -142,22 +347,110 @@ void Observatory::toggle()
         showBeside();
 }
 
-// The first time beside the main window, where the screen has room for it.
+// The first time beside the main window, where the screen has room for it, or
+// over it, filling the screen; later where it was left, also in a later start.
 void Observatory::showBeside()
 {
     if (!placed) {
         placed = true;
-        const QRect main = window->frameGeometry();
-        const QRect room = window->screen()->availableGeometry();
-        const QPoint beside(main.right() + WindowGap, main.top());
-        if (room.contains(QRect(beside, sizeHint())))
-            move(beside);
-        else if (room.contains(QRect(QPoint(main.left(), main.bottom() + WindowGap), sizeHint())))
-            move(main.left(), main.bottom() + WindowGap);
+        if (!restoreGeometry(setting(GeometryKey).toByteArray()))
+            placeBeside();
     }
     show();
     raise();
     activateWindow();
+}
+
+// The frame's place is known only once the window manager has framed the window:
+// until then the main window's frame stands for it, and the first move or resize
+// with a frame brings the whole of it into the room it was given.
+void Observatory::placeBeside()
+{
+    const QRect main = window->frameGeometry();
+    const QRect room = window->screen()->availableGeometry();
+    const QMargins frame(window->geometry().left() - main.left(), window->geometry().top() - main.top(),
+                         main.right() - window->geometry().right(), main.bottom() - window->geometry().bottom());
+    const QRect beside(QPoint(main.right() + 1 + WindowGap, room.top()), room.bottomRight());
+    if (beside.width() - frame.left() - frame.right() < minimumSizeHint().width()
+        || beside.height() - frame.top() - frame.bottom() < minimumSizeHint().height()) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    move(beside.topLeft());
+    resize((beside - frame).size());
+    frameRoom = beside;
+}
+
+void Observatory::keepFrameInRoom()
+{
+    const QRect frame = frameGeometry();
+    if (frameRoom.isNull() || frame == geometry())
+        return;
+    const QRect room = frameRoom;
+    frameRoom = QRect();
+    if (!room.contains(frame)) {
+        resize(width() - std::max(0, frame.right() - room.right()), height() - std::max(0, frame.bottom() - room.bottom()));
+        move(room.topLeft());
+    }
+}
+
+void Observatory::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    keepFrameInRoom();
+}
+
+void Observatory::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    keepFrameInRoom();
+}
+
+void Observatory::toggleFullScreen()
+{
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+// Space and "." wherever a focused control does not take them itself: a number
+// has no use for either. A paint of the charts ends a pending refresh.
+bool Observatory::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == landscapeChart && event->type() == QEvent::Paint)
+        refreshPending = false;
+    else if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractSpinBox *>(watched))
+        return runKey(static_cast<QKeyEvent *>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+void Observatory::keyPressEvent(QKeyEvent *event)
+{
+    if (!runKey(event))
+        QWidget::keyPressEvent(event);
+}
+
+bool Observatory::runKey(const QKeyEvent *event)
+{
+    if (event->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    if (event->key() == Qt::Key_Space)
+        runControls->toggleRun();
+    else if (event->key() == Qt::Key_Period)
+        runControls->step();
+    else
+        return false;
+    return true;
+}
+
+void Observatory::hideEvent(QHideEvent *event)
+{
+    if (!event->spontaneous())
+        saveGeometrySetting();
+    QWidget::hideEvent(event);
+}
+
+void Observatory::saveGeometrySetting()
+{
+    remember(GeometryKey, saveGeometry());
 }
 
 void Observatory::recordGeneration()
@@ -166,37 +459,116 @@ void Observatory::recordGeneration()
     refresh();
 }
 
-// A load that failed is said here too; the main window stays silent.
-void Observatory::showLoadResult()
+void Observatory::markGenes()
 {
-    if (window->loadCount() != loadsSeen) {
-        loadsSeen = window->loadCount();
-        if (!window->lastLoadError().isEmpty())
-            statusBar->showMessage(window->lastLoadError());
-    }
-    landscapeChart->update();
+    if (!restarting)
+        marks.add(HistoryMarker::Genes, window->generationCount(), tr("New genes drawn"), clock.elapsed());
 }
 
+void Observatory::markParameter(const Parameter &parameter, int value)
+{
+    marks.addParameter(window->generationCount(), ParameterControls::name(parameter), shown.value(parameter), value,
+                       clock.elapsed());
+    shown.set(parameter, value);
+    refresh();
+}
+
+// A failed load is said here, as the main window does not; a good one clears that.
+void Observatory::followLandscape(int change)
+{
+    if (change == LandscapeWatch::LoadFailed) {
+        statusBar->showMessage(window->lastLoadError());
+    } else {
+        if (change == LandscapeWatch::Loaded)
+            statusBar->clearMessage();
+        marks.add(HistoryMarker::Landscape, window->generationCount(),
+                  LandscapeWatch::describe(LandscapeWatch::Change(change), landscapeWatch->name()), clock.elapsed());
+    }
+    refresh();
+}
+
+// Once until the charts next paint: a running window asks after every generation.
 void Observatory::refresh()
 {
+    if (refreshPending)
+        return;
+    refreshPending = true;
     landscapeChart->update();
     historyChart->update();
+    caption->update();
+    if (!describeTimer.isActive())
+        describeTimer.start();
+}
+
+// What the charts show now, for those who cannot see them.
+void Observatory::describe()
+{
+    if (recorded.isEmpty())
+        return;
+    const GenerationRecord &latest = recorded.latest();
+    const auto [lowest, highest] = std::minmax_element(window->environment(), window->environment() + LandscapeSize);
+    std::map<int, int> members;
+    for (int membr = 0; membr < CommunitySize; ++membr)
+        ++members[genomeAsInteger(GenomeLength, const_cast<int *>(window->community()[membr]))];
+    QStringList standing;
+    for (const auto &[genome, count] : members)
+        standing << tr("%1 on genome %2 (fitness %3)").arg(count).arg(genome).arg(window->environment()[genome]);
+    landscapeChart->setAccessibleDescription(tr("Landscape %1, values %2 to %3, highest at genome %4. Members: %5.")
+                                                 .arg(landscapeWatch->name())
+                                                 .arg(*lowest)
+                                                 .arg(*highest)
+                                                 .arg(highest - window->environment())
+                                                 .arg(standing.join(tr("; "))));
+    historyChart->setAccessibleDescription(
+        tr("Generation %1: best %2, mean %3, worst %4, diversity %5 of 9; %6 marks.")
+            .arg(latest.generation)
+            .arg(latest.best)
+            .arg(latest.mean(), 0, 'f', 1)
+            .arg(latest.worst)
+            .arg(double(latest.hammingSum) / CommunityPairs, 0, 'f', 2)
+            .arg(marks.count()));
+    caption->setAccessibleDescription(caption->text());
+}
+
+void Observatory::chooseLandscapeFile()
+{
+    if (!runState->isStopped())
+        return;
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open a landscape"), setting(LandscapeFolderKey).toString());
+    if (path.isEmpty())
+        return;
+    remember(LandscapeFolderKey, QFileInfo(path).absolutePath());
+    loadLandscape(QFileInfo(path).absoluteFilePath());
 }
 
 void Observatory::chooseCsvFile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export CSV"), "vezo-vizoziv.csv", tr("CSV files (*.csv)"));
+    const QString path = chooseSaveFile(tr("Export CSV"), "vezo-vizoziv.csv", tr("CSV files (*.csv)"), "csv");
     QString error;
     if (!path.isEmpty())
-        report(exportCsv(path, error), tr("Exported %1 generations to %2").arg(recorded.fullCount()).arg(path), error);
+        report(exportCsv(path, error), tr("Exported %1 generations to %2").arg(QLocale().toString(recorded.fullCount()), path), error);
 }
 
 void Observatory::chooseImageFile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save image"), "observatory.png", tr("PNG images (*.png)"));
+    const QString path = chooseSaveFile(tr("Save image"), "observatory.png", tr("PNG images (*.png)"), "png");
     QString error;
     if (!path.isEmpty())
-        report(saveImage(path, error), tr("Saved the image to %1").arg(path), error);
+        report(saveImage(path, error), tr("Saved the image to %1").arg(imagePath(path)), error);
+}
+
+QString Observatory::chooseSaveFile(const QString &title, const QString &name, const QString &filter,
+                                    const QString &suffix)
+{
+    QFileDialog dialog(this, title, setting(SaveFolderKey).toString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    const QString path = dialog.selectedFiles().constFirst();
+    remember(SaveFolderKey, QFileInfo(path).absolutePath());
+    return path;
 }
 
 void Observatory::report(bool done, const QString &message, const QString &error)

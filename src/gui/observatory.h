@@ -3,56 +3,126 @@
 #define OBSERVATORY_H
 
 #include "history.h"
+#include "historymarkers.h"
+#include "parameters.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
 QT_BEGIN_NAMESPACE
-class QComboBox;
-class QSpinBox;
 class QStatusBar;
+class QTabWidget;
 QT_END_NAMESPACE
 class HistoryChart;
 class LandscapeChart;
+class LandscapeControls;
+class LandscapeWatch;
 class MainWindow;
+class ParameterControls;
+class RecordControls;
+class RunCaption;
+class RunControls;
+class RunStateFollower;
 
-// A second window on a run of the main window: the landscape and the members at
-// large, fitness, diversity and bits over the generations, a trail of positions,
-// the pace of "Run", a seed to restart from, and export of what it recorded.
-// It records from the moment it is made, shown or not; F2 in either window shows
-// or hides it.
+// A window on a run of the main window that can drive it on its own: the
+// landscape and the members at large, fitness, diversity and bits over the
+// generations with marks where something happened, a caption saying what is
+// shown, and controls for the run, the parameters and the landscape that go
+// through the main window's own slots. It records from the moment it is made,
+// shown or not; F2 in either window shows or hides it, and closing only hides it.
+// Pace, zoom, geometry and the folders last used are remembered.
 class Observatory : public QWidget
 {
     Q_OBJECT
 
 public:
+    static constexpr int SmallestZoom = 100; // percent
+    static constexpr int LargestZoom = 300;
+
     explicit Observatory(MainWindow *window, QWidget *parent = nullptr);
+    ~Observatory() override;
 
     // Writes every generation kept in full as CSV; false with the reason in error.
     bool exportCsv(const QString &path, QString &error) const;
+    // A PNG of the caption line and the charts, at imagePath(path).
     bool saveImage(const QString &path, QString &error);
+    // The path with ".png" added when it has no suffix.
+    static QString imagePath(const QString &path);
+
+    int pace() const;
     void setPace(int generationsPerSecond); // 0: as fast as possible
+    int zoom() const { return zoomPercent; }
+    void setZoom(int percent);
+    void zoomIn();
+    void zoomOut();
+
     void restart(unsigned seed);
     void clearHistory();
+    // Through the main window's "Load File:": a name in its start folder or an
+    // absolute path. Stopped only; false when running.
+    bool loadLandscape(const QString &nameOrPath);
+    QString landscapeName() const;
+    // For a landscape made elsewhere: call after the change.
+    void setLandscapeName(const QString &name);
+    const HistoryMarkers &markers() const { return marks; }
+    QTabWidget *lowerTabs() const { return tabs; }
+
     void toggle();
     void showBeside();
+    void toggleFullScreen();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void buildLayout(QWidget *panel);
+    void addShortcuts();
+    void setTabOrder();
+    void applyZoom();
+    bool runKey(const QKeyEvent *event);
     void recordGeneration();
-    void showLoadResult();
+    void markGenes();
+    void markParameter(const Parameter &parameter, int value);
+    void followLandscape(int change);
     void refresh();
+    void describe();
+    void placeBeside();
+    void keepFrameInRoom();
+    void chooseLandscapeFile();
     void chooseCsvFile();
     void chooseImageFile();
+    QString chooseSaveFile(const QString &title, const QString &name, const QString &filter, const QString &suffix);
+    QImage picture() const;
     void report(bool done, const QString &message, const QString &error);
+    void saveGeometrySetting();
 
     MainWindow *window;
     History recorded;
+    HistoryMarkers marks;
+    QElapsedTimer clock;
+    Settings shown; // the parameters as last seen, for the marks
+    RunStateFollower *runState;
+    LandscapeWatch *landscapeWatch;
+    RunControls *runControls;
+    ParameterControls *parameterControls;
+    LandscapeControls *landscapeControls;
+    RecordControls *recordControls;
+    RunCaption *caption;
     LandscapeChart *landscapeChart;
     HistoryChart *historyChart;
-    QComboBox *paceBox;
-    QSpinBox *seedBox;
+    QTabWidget *tabs;
     QStatusBar *statusBar;
-    int loadsSeen;
+    QTimer describeTimer;
+    int zoomPercent = SmallestZoom;
+    bool restarting = false;
+    bool refreshPending = false;
     bool placed = false;
+    QRect frameRoom; // where the framed window must fit, until it has a frame
 };
 
 #endif

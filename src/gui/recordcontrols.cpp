@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recordcontrols.h"
+#include "parameters.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include <climits>
+
+namespace {
+QPushButton *button(const QString &text, const QString &tip)
+{
+    QPushButton *button = new QPushButton(text);
+    button->setToolTip(tip);
+    button->setAccessibleName(text);
+    button->setAccessibleDescription(tip);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+}
+
+RecordControls::RecordControls(QWidget *parent)
+    : QGroupBox(tr("Recorded run"), parent)
+{
+    seedBox = new QSpinBox;
+    seedBox->setRange(0, INT_MAX);
+    seedBox->setValue(StartSeed);
+    seedBox->setToolTip(tr("The seed of the generator for a restart"));
+    seedBox->setAccessibleName(tr("Seed"));
+    seedBox->setAccessibleDescription(seedBox->toolTip());
+    QLabel *seedLabel = new QLabel(tr("S&eed:"));
+    seedLabel->setBuddy(seedBox);
+
+    restartButton = button(tr("Restart"), tr("New genomes drawn after seeding, the count back at 0, the history cleared: "
+                                             "the same seed, landscape and parameters give the same run"));
+    connect(restartButton, &QPushButton::clicked, this,
+            [this] { emit restartRequested(static_cast<unsigned>(seedBox->value())); });
+    clearButton = button(tr("Clear"), tr("Forget the recorded generations and markers"));
+    connect(clearButton, &QPushButton::clicked, this, &RecordControls::clearRequested);
+    exportButton = button(tr("Export CSV…"), tr("Every generation kept in full, as CSV"));
+    connect(exportButton, &QPushButton::clicked, this, &RecordControls::exportRequested);
+    imageButton = button(tr("Save image…"), tr("A PNG of the charts with the caption line"));
+    connect(imageButton, &QPushButton::clicked, this, &RecordControls::saveImageRequested);
+
+    QGridLayout *layout = new QGridLayout(this);
+    layout->addWidget(seedLabel, 0, 0);
+    layout->addWidget(seedBox, 0, 1);
+    layout->addWidget(restartButton, 0, 2);
+    layout->addWidget(clearButton, 1, 0);
+    layout->addWidget(exportButton, 1, 1);
+    layout->addWidget(imageButton, 1, 2);
+}
+
+QList<QWidget *> RecordControls::tabOrder() const
+{
+    return {seedBox, restartButton, clearButton, exportButton, imageButton};
+}

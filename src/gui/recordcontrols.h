@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef RECORDCONTROLS_H
+#define RECORDCONTROLS_H
+
+#include <QGroupBox>
+
+QT_BEGIN_NAMESPACE
+class QPushButton;
+class QSpinBox;
+QT_END_NAMESPACE
+
+// What to do with the recorded run: restart it from a seed, clear it, export it
+// as CSV or save a picture of it.
+class RecordControls : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit RecordControls(QWidget *parent = nullptr);
+
+    QList<QWidget *> tabOrder() const;
+
+signals:
+    void restartRequested(unsigned seed);
+    void clearRequested();
+    void exportRequested();
+    void saveImageRequested();
+
+private:
+    QSpinBox *seedBox;
+    QPushButton *restartButton;
+    QPushButton *clearButton;
+    QPushButton *exportButton;
+    QPushButton *imageButton;
+};
+
+#endif
