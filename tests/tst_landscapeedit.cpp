@@ -4,6 +4,7 @@
 #include "history.h"
 #include "landscapechart.h"
 #include "landscapepanel.h"
+#include "landscapewatch.h"
 #include "landscapepresets.h"
 #include "landscapestroke.h"
 #include "landscapeundo.h"
@@ -49,7 +50,8 @@ struct Editor
     MainWindow window;
     History history;
     LandscapeChart chart{window.environment(), window.community(), &history};
-    LandscapePanel panel{&window, &chart};
+    LandscapeWatch watch{&window, nullptr};
+    LandscapePanel panel{&window, &chart, &watch};
 
     Editor()
     {
@@ -133,7 +135,7 @@ void tst_LandscapeEdit::fastStrokeFillsEveryColumnAsOneStep()
     QCOMPARE(std::count(after.begin(), after.end(), after[first]), last - first + 1);
     QVERIFY(after[first] > 128);
     QCOMPARE(editor.steps()->count(), 1);
-    QCOMPARE(editor.panel.landscapeName(), QString("edited"));
+    QCOMPARE(editor.watch.name(), QString("edited"));
     editor.steps()->undo();
     QCOMPARE(landscapeOf(editor.window), before);
 }
@@ -180,10 +182,10 @@ void tst_LandscapeEdit::undoAndRedoRestoreEveryChange()
     Editor editor;
     MainWindow &window = editor.window;
     QList<Landscape> seen{landscapeOf(window)};
-    QStringList names{editor.panel.landscapeName()};
+    QStringList names{editor.watch.name()};
     const auto changed = [&] {
         seen << landscapeOf(window);
-        names << editor.panel.landscapeName();
+        names << editor.watch.name();
     };
     QTest::mousePress(&editor.chart, Qt::LeftButton, {}, QPoint(editor.plotLeft(), 100));
     QTest::mouseMove(&editor.chart, QPoint(editor.plotRight(), 300));
@@ -204,7 +206,8 @@ void tst_LandscapeEdit::undoAndRedoRestoreEveryChange()
     changed();
     button(window, "Reload")->click();
     changed();
-    QVERIFY2(editor.panel.openLandscape(folder.filePath("ramp"), error), qPrintable(error));
+    window.findChild<QComboBox *>()->setEditText(folder.filePath("ramp"));
+    button(window, "Load File:")->click();
     changed();
     QCOMPARE(names, QStringList({"tent", "edited", "needle", "ramp", "edited", "tent", "ramp"}));
     QCOMPARE(editor.steps()->count(), seen.size() - 1);
@@ -213,12 +216,12 @@ void tst_LandscapeEdit::undoAndRedoRestoreEveryChange()
     for (int step = seen.size() - 2; step >= 0; --step) {
         editor.panel.undo()->undoAction()->trigger();
         QCOMPARE(landscapeOf(window), seen[step]);
-        QCOMPARE(editor.panel.landscapeName(), names[step]);
+        QCOMPARE(editor.watch.name(), names[step]);
     }
     for (int step = 1; step < seen.size(); ++step) {
         editor.panel.undo()->redoAction()->trigger();
         QCOMPARE(landscapeOf(window), seen[step]);
-        QCOMPARE(editor.panel.landscapeName(), names[step]);
+        QCOMPARE(editor.watch.name(), names[step]);
     }
     QCOMPARE(editor.steps()->count(), seen.size() - 1);
 }
@@ -255,11 +258,10 @@ void tst_LandscapeEdit::unchangedLandscapeMakesNoStep()
     button(editor.window, "Step")->click();
     editor.panel.applyPreset(Preset::Tent);
     QString error;
-    QVERIFY(!editor.panel.openLandscape(folder.filePath("none"), error));
     QVERIFY(!editor.panel.openSnapshot(folder.filePath("none.vezo"), error));
     QCOMPARE(editor.steps()->count(), 0);
     QVERIFY(!editor.panel.undo()->undoAction()->isEnabled());
-    QCOMPARE(editor.panel.landscapeName(), QString("tent"));
+    QCOMPARE(editor.watch.name(), QString("tent"));
 }
 
 QTEST_MAIN(tst_LandscapeEdit)

@@ -197,7 +197,7 @@ GenerationView::GenerationView(QWidget *parent)
     Part *mutation = addPart(&GenerationView::paintMutation, tr("Mutation in numbers"), MutationSize);
     Part *calibration = addPart(&GenerationView::paintCalibration, tr("Selection check"), CalibrationSize);
 
-    QPushButton *clearButton = new QPushButton(tr("Clear"));
+    QPushButton *clearButton = new QPushButton(tr("Clear check"));
     clearButton->setAccessibleName(tr("Clear the selection check"));
     clearButton->setToolTip(tr("Start counting the selection check again"));
     clearButton->setAccessibleDescription(tr("Starts counting the selection check again"));

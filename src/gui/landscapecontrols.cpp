@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "landscapecontrols.h"
 #include "mainwindow.h"
+#include "panelbutton.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,16 +10,6 @@
 
 namespace {
 const int ShiftRepeatMilliseconds = 10; // as the main window's shift buttons
-
-QPushButton *button(const QString &text, const QString &tip)
-{
-    QPushButton *button = new QPushButton(text);
-    button->setToolTip(tip);
-    button->setAccessibleName(text);
-    button->setAccessibleDescription(tip);
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
-}
 }
 
 LandscapeControls::LandscapeControls(MainWindow *window, QWidget *parent)
@@ -30,17 +21,14 @@ LandscapeControls::LandscapeControls(MainWindow *window, QWidget *parent)
         selector->addItem(mainSelector->itemText(item));
     selector->setPlaceholderText(tr("Choose a landscape"));
     selector->setCurrentIndex(-1);
-    selector->setToolTip(tr("Load one of the landscapes that come with the program (stopped only)"));
-    selector->setAccessibleName(tr("Landscape"));
-    selector->setAccessibleDescription(selector->toolTip());
-    selector->setFocusPolicy(Qt::TabFocus);
+    describeControl(selector, tr("Landscape"), tr("Load one of the landscapes that come with the program (stopped only)"));
     connect(selector, &QComboBox::activated, this, [this](int item) { emit loadRequested(selector->itemText(item)); });
 
-    openButton = button(tr("Open…"), tr("Load a landscape file from any folder (Ctrl+O, stopped only)"));
+    openButton = panelButton(tr("Open…"), tr("Load a landscape file from any folder (Ctrl+O, stopped only)"));
     connect(openButton, &QPushButton::clicked, this, &LandscapeControls::openRequested);
-    reloadButton = button(tr("Reload"), tr("Restore the start-up tent"));
+    reloadButton = panelButton(tr("Reload"), tr("Restore the start-up tent"));
     connect(reloadButton, &QPushButton::clicked, window, &MainWindow::slot_Reload);
-    newGenesButton = button(tr("New Genes"), tr("Draw ten new random genomes (stopped only)"));
+    newGenesButton = panelButton(tr("New Genes"), tr("Draw ten new random genomes (stopped only)"));
     connect(newGenesButton, &QPushButton::clicked, window, &MainWindow::slot_NewGenes);
 
     const struct
@@ -61,7 +49,7 @@ LandscapeControls::LandscapeControls(MainWindow *window, QWidget *parent)
     layout->addWidget(newGenesButton, 1, 2, 1, 2);
     layout->addWidget(new QLabel(tr("Shift:")), 2, 0, 1, 4);
     for (const auto &shift : shifts) {
-        QPushButton *shiftButton = button(shift.text, shift.tip);
+        QPushButton *shiftButton = panelButton(shift.text, shift.tip);
         shiftButton->setAccessibleName(tr("Shift %1").arg(shift.text));
         shiftButton->setAutoRepeat(true);
         shiftButton->setAutoRepeatInterval(ShiftRepeatMilliseconds);

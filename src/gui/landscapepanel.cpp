@@ -3,7 +3,9 @@
 #include "landscapechart.h"
 #include "landscapefile.h"
 #include "landscapeundo.h"
+#include "landscapewatch.h"
 #include "mainwindow.h"
+#include "panelbutton.h"
 #include "snapshot.h"
 #include "startstate.h"
 
@@ -11,55 +13,49 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
-#include <QToolButton>
 
 #include <algorithm>
 #include <climits>
 
 namespace {
 const int FirstWalkSeed = 1;
-const int NameMinimumWidth = 120;
 const char LessonsFolder[] = "vezo-vizoziv/lessons";
-
-QToolButton *toolButton(QAction *action)
-{
-    QToolButton *button = new QToolButton;
-    button->setDefaultAction(action);
-    return button;
-}
-
-QToolButton *toolButton(const QString &text)
-{
-    QToolButton *button = new QToolButton;
-    button->setText(text);
-    return button;
-}
 
 bool sameLandscape(const int *one, const int *other)
 {
     return std::equal(one, one + LandscapeSize, other);
 }
+
+// A panel button for an action: its text, tip and keys.
+QPushButton *actionButton(QAction *action)
+{
+    QPushButton *button = panelButton(action->text(), action->toolTip());
+    button->setEnabled(action->isEnabled());
+    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    QObject::connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
+    return button;
+}
 }
 
-LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, QWidget *parent)
-    : QWidget(parent), window(window), chart(chart), history(new LandscapeUndo(window, this))
+LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, LandscapeWatch *watch, QWidget *parent)
+    : QGroupBox(tr("Draw and keep"), parent), window(window), chart(chart), watch(watch),
+      history(new LandscapeUndo(window, watch, this))
 {
-    editButton = toolButton(tr("Edit landscape"));
+    QPushButton *editButton = panelButton(tr("Edit landscape"), tr("Drag on the landscape to draw it; hold Shift for a straight line"));
     editButton->setCheckable(true);
-    editButton->setToolTip(tr("Drag on the landscape to draw it; hold Shift for a straight line"));
-    connect(editButton, &QToolButton::toggled, chart, &LandscapeChart::setEditing);
-    connect(chart, &LandscapeChart::strokeStarted, history, &LandscapeUndo::beginStroke);
+    connect(editButton, &QPushButton::toggled, chart, &LandscapeChart::setEditing);
+    connect(chart, &LandscapeChart::strokeStarted, watch, &LandscapeWatch::beginStroke);
     connect(chart, &LandscapeChart::strokeDrawn, this, [this](const int *values) {
-        history->nameNextChange(tr("edited"));
+        this->watch->nameNextChange(tr("edited"));
         this->window->setLandscape(values);
     });
-    connect(chart, &LandscapeChart::strokeFinished, history, &LandscapeUndo::endStroke);
+    connect(chart, &LandscapeChart::strokeFinished, watch, &LandscapeWatch::endStroke);
 
     QMenu *presets = new QMenu(this);
     presets->setToolTipsVisible(true);
@@ -69,73 +65,54 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, QWidge
         action->setToolTip(tr(presetInfo(preset).description));
         connect(action, &QAction::triggered, this, [this, preset] { applyPreset(preset); });
     }
-    QToolButton *presetButton = toolButton(tr("Presets"));
+    QPushButton *presetButton = panelButton(tr("Presets"), tr("Replace the landscape with one made in the program"));
     presetButton->setMenu(presets);
-    presetButton->setPopupMode(QToolButton::InstantPopup);
-    presetButton->setToolTip(tr("Replace the landscape with one made in the program"));
 
     walkSeedBox = new QSpinBox;
     walkSeedBox->setRange(0, INT_MAX);
     walkSeedBox->setValue(FirstWalkSeed);
-    walkSeedBox->setToolTip(tr("The seed of the \"random walk\" preset"));
-    QLabel *walkSeedLabel = new QLabel(tr("Walk seed:"));
+    describeControl(walkSeedBox, tr("Walk seed"), tr("The seed of the \"random walk\" preset"));
+    QLabel *walkSeedLabel = new QLabel(tr("&Walk seed:"));
     walkSeedLabel->setBuddy(walkSeedBox);
 
     for (QAction *action : {history->undoAction(), history->redoAction()}) {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
+    QPushButton *undoButton = actionButton(history->undoAction());
+    QPushButton *redoButton = actionButton(history->redoAction());
 
-    QToolButton *saveLandscapeButton = toolButton(tr("Save landscape..."));
-    connect(saveLandscapeButton, &QToolButton::clicked, this, &LandscapePanel::chooseLandscapeFile);
-    QToolButton *saveSnapshotButton = toolButton(tr("Save snapshot..."));
-    saveSnapshotButton->setToolTip(tr("Keep the whole run in a file: landscape, parameters, members and generator"));
-    connect(saveSnapshotButton, &QToolButton::clicked, this, &LandscapePanel::chooseSnapshotFile);
-    QToolButton *openSnapshotButton = toolButton(tr("Open snapshot..."));
-    openSnapshotButton->setToolTip(tr("Go on from a run kept in a file"));
-    connect(openSnapshotButton, &QToolButton::clicked, this, &LandscapePanel::chooseSnapshotToOpen);
+    QPushButton *saveLandscapeButton = panelButton(tr("Save landscape…"), tr("Write the landscape as a landscape file"));
+    connect(saveLandscapeButton, &QPushButton::clicked, this, &LandscapePanel::chooseLandscapeFile);
+    QPushButton *saveSnapshotButton = panelButton(tr("Save snapshot…"),
+                                                  tr("Keep the whole run in a file: landscape, parameters, members and generator"));
+    connect(saveSnapshotButton, &QPushButton::clicked, this, &LandscapePanel::chooseSnapshotFile);
+    QPushButton *openSnapshotButton = panelButton(tr("Open snapshot…"), tr("Go on from a run kept in a file"));
+    connect(openSnapshotButton, &QPushButton::clicked, this, &LandscapePanel::chooseSnapshotToOpen);
 
-    // A long name is cut rather than widen the window; the tooltip has all of it.
-    nameLabel = new QLabel;
-    nameLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    nameLabel->setMinimumWidth(NameMinimumWidth);
-    showName(history->name());
-    connect(history, &LandscapeUndo::nameChanged, this, [this](const QString &name) {
-        showName(name);
-        emit landscapeNameChanged(name);
-    });
-
-    QHBoxLayout *layout = new QHBoxLayout;
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(editButton);
-    layout->addWidget(presetButton);
-    layout->addWidget(walkSeedLabel);
-    layout->addWidget(walkSeedBox);
-    layout->addWidget(toolButton(history->undoAction()));
-    layout->addWidget(toolButton(history->redoAction()));
-    layout->addSpacing(12);
-    layout->addWidget(nameLabel, 1);
-    layout->addWidget(saveLandscapeButton);
-    layout->addWidget(saveSnapshotButton);
-    layout->addWidget(openSnapshotButton);
-    setLayout(layout);
+    QGridLayout *layout = new QGridLayout(this);
+    layout->addWidget(editButton, 0, 0);
+    layout->addWidget(presetButton, 0, 1);
+    layout->addWidget(walkSeedLabel, 1, 0);
+    layout->addWidget(walkSeedBox, 1, 1);
+    layout->addWidget(undoButton, 2, 0);
+    layout->addWidget(redoButton, 2, 1);
+    layout->addWidget(saveLandscapeButton, 3, 0, 1, 2);
+    layout->addWidget(saveSnapshotButton, 4, 0);
+    layout->addWidget(openSnapshotButton, 4, 1);
+    controls = {editButton, presetButton, walkSeedBox, undoButton, redoButton, saveLandscapeButton,
+                saveSnapshotButton, openSnapshotButton};
 }
 
-void LandscapePanel::showName(const QString &name)
+QList<QWidget *> LandscapePanel::tabOrder() const
 {
-    nameLabel->setText(tr("Landscape: <b>%1</b>").arg(name.toHtmlEscaped()));
-    nameLabel->setToolTip(name);
-}
-
-QString LandscapePanel::landscapeName() const
-{
-    return history->name();
+    return controls;
 }
 
 RunState LandscapePanel::state() const
 {
     RunState state = window->state();
-    state.name = history->name().toStdString();
+    state.name = watch->name().toStdString();
     state.pace = pace;
     return state;
 }
@@ -146,20 +123,8 @@ void LandscapePanel::applyPreset(Preset preset)
     const unsigned seed = static_cast<unsigned>(walkSeedBox->value());
     fillPreset(preset, values, seed);
     const QString name = tr(presetInfo(preset).name);
-    history->nameNextChange(preset == Preset::RandomWalk ? tr("%1 (seed %2)").arg(name).arg(seed) : name);
+    watch->nameNextChange(preset == Preset::RandomWalk ? tr("%1 (seed %2)").arg(name).arg(seed) : name);
     window->setLandscape(values);
-}
-
-// Into a copy, so that a file that fails part way changes nothing.
-bool LandscapePanel::openLandscape(const QString &path, QString &error)
-{
-    int values[LandscapeSize];
-    std::copy(window->environment(), window->environment() + LandscapeSize, values);
-    if (!loadLandscape(QFile::encodeName(path), values, error))
-        return false;
-    history->nameNextChange(QFileInfo(path).fileName());
-    window->setLandscape(values);
-    return true;
 }
 
 bool LandscapePanel::saveLandscape(const QString &path, QString &error) const
@@ -176,12 +141,12 @@ bool LandscapePanel::openSnapshot(const QString &path, QString &error)
     int tent[LandscapeSize];
     fillStartLandscape(tent);
     if (sameLandscape(opened.reference, opened.landscape))
-        history->setReferenceName(name);
+        watch->setReferenceName(name);
     else if (sameLandscape(opened.reference, tent))
-        history->setReferenceName(tr(presetInfo(Preset::Tent).name));
+        watch->setReferenceName(tr(presetInfo(Preset::Tent).name));
     else
-        history->setReferenceName(tr("reference of %1").arg(QFileInfo(path).fileName()));
-    history->nameNextChange(name);
+        watch->setReferenceName(tr("reference of %1").arg(QFileInfo(path).fileName()));
+    watch->nameNextChange(name);
     window->restoreState(opened);
     pace = opened.pace;
     emit snapshotRestored(opened);
@@ -195,12 +160,11 @@ bool LandscapePanel::saveSnapshot(const QString &path, QString &error) const
 
 void LandscapePanel::chooseLandscapeFile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save landscape"), history->name());
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save landscape"), watch->name());
     QString error;
-    if (!path.isEmpty()) {
-        const bool saved = saveLandscape(path, error);
-        report(saved, tr("Saved the landscape to %1").arg(path), tr("Nothing was written to '%1': %2").arg(path, error));
-    }
+    if (!path.isEmpty())
+        emit reported(saveLandscape(path, error), tr("Saved the landscape to %1").arg(path),
+                      tr("Nothing was written: %1").arg(error));
 }
 
 void LandscapePanel::chooseSnapshotFile()
@@ -209,12 +173,12 @@ void LandscapePanel::chooseSnapshotFile()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({tr("Snapshots (*.%1)").arg(Snapshot::Suffix), tr("All files (*)")});
     dialog.setDefaultSuffix(Snapshot::Suffix);
-    dialog.selectFile(QStringLiteral("%1.%2").arg(history->name(), Snapshot::Suffix));
+    dialog.selectFile(QStringLiteral("%1.%2").arg(watch->name(), Snapshot::Suffix));
     QString error;
     if (dialog.exec() == QDialog::Accepted) {
         const QString path = dialog.selectedFiles().value(0);
-        const bool saved = saveSnapshot(path, error);
-        report(saved, tr("Saved the snapshot to %1").arg(path), tr("Nothing was written to '%1': %2").arg(path, error));
+        emit reported(saveSnapshot(path, error), tr("Saved the snapshot to %1").arg(path),
+                      tr("Nothing was written: %1").arg(error));
     }
 }
 
@@ -227,18 +191,7 @@ void LandscapePanel::chooseSnapshotToOpen()
         this, tr("Open snapshot"), lessons,
         tr("Snapshots (*.%1)").arg(Snapshot::Suffix) + ";;" + tr("All files (*)"));
     QString error;
-    if (!path.isEmpty()) {
-        const bool opened = openSnapshot(path, error);
-        report(opened, tr("Opened the snapshot %1").arg(path), tr("Nothing changed: '%1' %2").arg(path, error));
-    }
-}
-
-void LandscapePanel::report(bool done, const QString &message, const QString &error)
-{
-    if (done) {
-        emit reported(message);
-        return;
-    }
-    emit reported(error);
-    QMessageBox::warning(this, window->windowTitle(), error);
+    if (!path.isEmpty())
+        emit reported(openSnapshot(path, error), tr("Opened the snapshot %1").arg(path),
+                      tr("'%1' was not opened: %2").arg(QFileInfo(path).fileName(), error));
 }

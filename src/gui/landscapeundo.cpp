@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "landscapeundo.h"
-#include "landscapepresets.h"
 #include "mainwindow.h"
 
 #include <QAction>
-#include <QFileInfo>
-#include <QPushButton>
-#include <QTimer>
 #include <QUndoStack>
 
-#include <algorithm>
 #include <vector>
 
 // One change of the landscape, with its name before and after. Steps of one group
@@ -59,9 +54,8 @@ private:
     bool pushed = false;
 };
 
-LandscapeUndo::LandscapeUndo(MainWindow *window, QObject *parent)
-    : QObject(parent), window(window), steps(new QUndoStack(this)),
-      current(tr(presetInfo(Preset::Tent).name)), referenceName(current), loadsSeen(window->loadCount())
+LandscapeUndo::LandscapeUndo(MainWindow *window, LandscapeWatch *watch, QObject *parent)
+    : QObject(parent), window(window), watch(watch), steps(new QUndoStack(this))
 {
     steps->setUndoLimit(Steps);
     undoing = new QAction(tr("Undo"), this);
@@ -81,88 +75,20 @@ LandscapeUndo::LandscapeUndo(MainWindow *window, QObject *parent)
     redoing->setEnabled(false);
     connect(redoing, &QAction::triggered, steps, &QUndoStack::redo);
     connect(steps, &QUndoStack::canRedoChanged, redoing, &QAction::setEnabled);
-    std::copy(window->environment(), window->environment() + LandscapeSize, known);
-    connect(window, &MainWindow::signal_EnvironmentUpdate, this, &LandscapeUndo::landscapeChanged);
-
-    // A held button repeats its clicks, each release and press included; the hold
-    // ends when a release leaves it up.
-    for (QPushButton *button : window->findChildren<QPushButton *>()) {
-        if (!button->autoRepeat())
-            continue;
-        connect(button, &QPushButton::released, this, [this, button] {
-            QTimer::singleShot(0, this, [this, button] {
-                if (held == button && !button->isDown())
-                    held = nullptr;
-            });
-        });
-    }
+    connect(watch, &LandscapeWatch::changed, this, &LandscapeUndo::landscapeChanged);
 }
 
-void LandscapeUndo::nameNextChange(const QString &name)
+void LandscapeUndo::landscapeChanged(LandscapeWatch::Change change, const int *before, const QString &nameBefore)
 {
-    pending = name;
-}
-
-void LandscapeUndo::beginStroke()
-{
-    strokeGroup = ++groups;
-}
-
-void LandscapeUndo::endStroke()
-{
-    strokeGroup = 0;
-}
-
-void LandscapeUndo::landscapeChanged()
-{
-    const QString named = pending;
-    pending.clear();
-    const bool loaded = window->loadCount() != loadsSeen;
-    loadsSeen = window->loadCount();
-    const int *now = window->environment();
-    if (applying || std::equal(now, now + LandscapeSize, known)) {
-        if (!named.isEmpty())
-            rename(named);
+    if (applying || change == LandscapeWatch::LoadFailed)
         return;
-    }
-    QString name = named;
-    if (name.isEmpty() && loaded)
-        name = QFileInfo(window->selectedFileName()).fileName();
-    if (name.isEmpty())
-        name = std::equal(now, now + LandscapeSize, window->referenceEnvironment()) ? referenceName : tr("edited");
-    steps->push(new Step(this, known, now, current, name, groupOfChange()));
-    std::copy(now, now + LandscapeSize, known);
-    rename(name);
-}
-
-// A stroke's group while it is open, else a held repeating button's: the one down
-// now, or the one whose last, releasing click this is.
-int LandscapeUndo::groupOfChange()
-{
-    if (strokeGroup > 0)
-        return strokeGroup;
-    for (QPushButton *button : window->findChildren<QPushButton *>()) {
-        if (button->autoRepeat() && button->isDown() && button != held) {
-            held = button;
-            heldGroup = ++groups;
-        }
-    }
-    return held ? heldGroup : 0;
+    steps->push(new Step(this, before, window->environment(), nameBefore, watch->name(), watch->group()));
 }
 
 void LandscapeUndo::apply(const int *values, const QString &name)
 {
     applying = true;
-    std::copy(values, values + LandscapeSize, known);
+    watch->nameNextChange(name);
     window->setLandscape(values);
     applying = false;
-    rename(name);
-}
-
-void LandscapeUndo::rename(const QString &name)
-{
-    if (name == current)
-        return;
-    current = name;
-    emit nameChanged(current);
 }

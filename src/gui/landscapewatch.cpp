@@ -1,23 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "landscapewatch.h"
+#include "landscapepresets.h"
 #include "mainwindow.h"
 
-#include <QComboBox>
+#include <QApplication>
 #include <QFileInfo>
+#include <QPushButton>
 
 #include <algorithm>
 #include <climits>
 
+namespace {
+// The repeating buttons of every window: the shifts of the main window and the observatory.
+QList<QPushButton *> repeatingButtons()
+{
+    QList<QPushButton *> buttons;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        for (QPushButton *button : top->findChildren<QPushButton *>()) {
+            if (button->autoRepeat())
+                buttons << button;
+        }
+    }
+    return buttons;
+}
+}
+
 LandscapeWatch::LandscapeWatch(MainWindow *window, QObject *parent)
-    : QObject(parent), window(window), loadsSeen(window->loadCount()), currentName(startName())
+    : QObject(parent), window(window), loadsSeen(window->loadCount()),
+      currentName(tr(presetInfo(Preset::Tent).name)), referenceName(currentName)
 {
     std::copy(window->environment(), window->environment() + LandscapeSize, previous);
     connect(window, &MainWindow::signal_EnvironmentUpdate, this, &LandscapeWatch::follow);
-}
-
-QString LandscapeWatch::startName()
-{
-    return tr("start-up tent");
 }
 
 QString LandscapeWatch::describe(Change change, const QString &name)
@@ -26,7 +39,7 @@ QString LandscapeWatch::describe(Change change, const QString &name)
     case Loaded:
         return tr("Loaded %1").arg(name);
     case Reloaded:
-        return tr("Reloaded the start-up tent");
+        return tr("Reloaded %1").arg(name);
     case ShiftedLeft:
         return tr("Landscape shifted left");
     case ShiftedRight:
@@ -36,7 +49,7 @@ QString LandscapeWatch::describe(Change change, const QString &name)
     case ShiftedDown:
         return tr("Landscape shifted down");
     case Edited:
-        return tr("Landscape edited");
+        return name == tr("edited") ? tr("Landscape edited") : tr("Landscape: %1").arg(name);
     case Unchanged:
     case LoadFailed:
         break;
@@ -44,37 +57,59 @@ QString LandscapeWatch::describe(Change change, const QString &name)
     return QString();
 }
 
-void LandscapeWatch::setName(const QString &name)
+void LandscapeWatch::nameNextChange(const QString &name)
 {
-    if (name == currentName)
-        return;
-    currentName = name;
-    emit nameChanged(currentName);
+    pendingName = name;
+}
+
+void LandscapeWatch::beginStroke()
+{
+    strokeGroup = ++groups;
+}
+
+void LandscapeWatch::endStroke()
+{
+    strokeGroup = 0;
 }
 
 void LandscapeWatch::follow()
 {
+    const QString named = pendingName;
+    pendingName.clear();
     const Change change = classify();
-    std::copy(window->environment(), window->environment() + LandscapeSize, previous);
     loadsSeen = window->loadCount();
-    if (change == Loaded)
-        setName(QFileInfo(window->findChild<QComboBox *>()->currentText()).fileName());
-    else if (change == Reloaded)
-        setName(startName());
-    else if (change != Unchanged && change != LoadFailed && !currentName.endsWith(tr(", edited")))
-        setName(currentName + tr(", edited"));
-    if (change != Unchanged)
-        emit changed(change);
+    if (change == Unchanged || change == LoadFailed) {
+        if (!named.isEmpty())
+            rename(named);
+        if (change == LoadFailed)
+            emit changed(change, previous, currentName);
+        return;
+    }
+    QString name = named;
+    if (name.isEmpty() && change == Loaded)
+        name = QFileInfo(window->selectedFileName()).fileName();
+    if (name.isEmpty())
+        name = change == Reloaded ? referenceName : tr("edited");
+    latestGroup = groupOfChange();
+    int before[LandscapeSize];
+    std::copy(previous, previous + LandscapeSize, before);
+    std::copy(window->environment(), window->environment() + LandscapeSize, previous);
+    const QString nameBefore = currentName;
+    rename(name);
+    emit changed(change, before, nameBefore);
 }
 
 // A load is told by the main window's count of them; anything else by the values.
 LandscapeWatch::Change LandscapeWatch::classify() const
 {
-    if (window->loadCount() != loadsSeen)
-        return window->lastLoadError().isEmpty() ? Loaded : LoadFailed;
     const int *now = window->environment();
-    if (std::equal(now, now + LandscapeSize, previous))
+    const bool same = std::equal(now, now + LandscapeSize, previous);
+    if (window->loadCount() != loadsSeen && !window->lastLoadError().isEmpty())
+        return LoadFailed;
+    if (same)
         return Unchanged;
+    if (window->loadCount() != loadsSeen)
+        return Loaded;
     if (std::equal(now, now + LandscapeSize, window->referenceEnvironment()))
         return Reloaded;
     if (isShift(1))
@@ -117,4 +152,41 @@ bool LandscapeWatch::isLower() const
             return false;
     }
     return true;
+}
+
+// A stroke's group while it is open, else a held repeating button's: the one down
+// now, or the one whose last, releasing click this is (its release comes before its click).
+int LandscapeWatch::groupOfChange()
+{
+    if (strokeGroup > 0)
+        return strokeGroup;
+    QPushButton *down = nullptr;
+    for (QPushButton *button : repeatingButtons()) {
+        if (button->isDown())
+            down = button;
+    }
+    if (down && down != held) {
+        held = down;
+        heldGroup = ++groups;
+        connect(down, &QPushButton::released, this, &LandscapeWatch::buttonReleased, Qt::UniqueConnection);
+    }
+    return held ? heldGroup : 0;
+}
+
+// A repeating button is released before each of its clicks: the hold ends once the
+// click that follows has been seen and the button is still up.
+void LandscapeWatch::buttonReleased()
+{
+    QMetaObject::invokeMethod(this, [this] {
+        if (held && !held->isDown())
+            held = nullptr;
+    }, Qt::QueuedConnection);
+}
+
+void LandscapeWatch::rename(const QString &name)
+{
+    if (name == currentName)
+        return;
+    currentName = name;
+    emit nameChanged(currentName);
 }

@@ -5,13 +5,16 @@
 #include "sizes.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QPushButton>
 #include <QString>
 
 class MainWindow;
 
 // Follows the main window's landscape, whichever window changed it: what each
-// change was (a load, a reload, a shift) and the name of what is shown: the
-// file's, or the same marked as edited.
+// change was (a load, a reload, a shift, an edit), which changes belong together
+// (one stroke, one hold of a repeating button), and the landscape's name: a
+// file's, a preset's, or "edited". A signal that changes nothing is no change.
 class LandscapeWatch : public QObject
 {
     Q_OBJECT
@@ -23,14 +26,23 @@ public:
     LandscapeWatch(MainWindow *window, QObject *parent);
 
     QString name() const { return currentName; }
-    // For a landscape made elsewhere (a preset, a drawing): call after the change.
-    void setName(const QString &name);
+    // What the next change is called (a preset, a file, a snapshot); without it a
+    // load takes the file's name, a change back to the reference the reference's,
+    // any other "edited". With no change, the name is taken at once.
+    void nameNextChange(const QString &name);
+    // What Reload brings back is called name from now on.
+    void setReferenceName(const QString &name) { referenceName = name; }
+    // Changes from here to endStroke() belong together.
+    void beginStroke();
+    void endStroke();
+    // The group of the latest change: a stroke's or a held button's, 0 for a change on its own.
+    int group() const { return latestGroup; }
 
-    static QString startName();
     static QString describe(Change change, const QString &name);
 
 signals:
-    void changed(LandscapeWatch::Change change);
+    // After a change, with the landscape and the name it had before.
+    void changed(LandscapeWatch::Change change, const int *before, const QString &nameBefore);
     void nameChanged(const QString &name);
 
 private:
@@ -39,11 +51,21 @@ private:
     bool isShift(int offset) const;
     bool isRaise() const;
     bool isLower() const;
+    int groupOfChange();
+    void buttonReleased();
+    void rename(const QString &name);
 
     MainWindow *window;
     int previous[LandscapeSize];
     int loadsSeen;
     QString currentName;
+    QString pendingName;
+    QString referenceName;
+    int groups = 0;          // the last group number given out
+    int strokeGroup = 0;     // the open stroke's, 0 when none is open
+    int latestGroup = 0;
+    QPointer<QPushButton> held;
+    int heldGroup = 0;
 };
 
 #endif

@@ -3,10 +3,11 @@
 #include "chartaxis.h"
 #include "common.h"
 #include "framepacer.h"
+#include "generationview.h"
 #include "historychart.h"
 #include "landscapechart.h"
 #include "landscapecontrols.h"
-#include "landscapewatch.h"
+#include "landscapepanel.h"
 #include "mainwindow.h"
 #include "parametercontrols.h"
 #include "recordcontrols.h"
@@ -14,6 +15,8 @@
 #include "runcontrols.h"
 #include "runstatefollower.h"
 #include "safefile.h"
+#include "schemataview.h"
+#include "vezo.h"
 
 #include <QAbstractSpinBox>
 #include <QBuffer>
@@ -45,6 +48,7 @@ const int WindowGap = 8;
 const int ZoomSteps[] = {100, 125, 150, 175, 200, 250, 300};
 const int PercentFor = 100;
 const int PictureMargin = 4; // around the caption in a saved picture
+const int MillisecondsPerSecond = 1000;
 
 // Remembered between starts.
 const char SettingsOrganization[] = "vezo-vizoziv";
@@ -88,12 +92,18 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     historyChart->setAccessibleName(tr("Fitness, diversity and bits over the generations"));
     for (QWidget *chart : {static_cast<QWidget *>(landscapeChart), static_cast<QWidget *>(historyChart)})
         chart->setFocusPolicy(Qt::StrongFocus);
+    landscapeEditor = new LandscapePanel(window, landscapeChart, landscapeWatch);
+    generationView = new GenerationView;
+    schemataView = new SchemataView;
+    trace.width = 0;
+    vezo_trace_into(&trace);
 
     QWidget *panel = new QWidget;
     QVBoxLayout *panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(QMargins());
     for (QWidget *group : {static_cast<QWidget *>(runControls), static_cast<QWidget *>(parameterControls),
-                           static_cast<QWidget *>(landscapeControls), static_cast<QWidget *>(recordControls)})
+                           static_cast<QWidget *>(landscapeControls), static_cast<QWidget *>(landscapeEditor),
+                           static_cast<QWidget *>(recordControls)})
         panelLayout->addWidget(group);
     panelLayout->addStretch(1);
     buildLayout(panel);
@@ -116,6 +126,8 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(recordControls, &RecordControls::exportRequested, this, &Observatory::chooseCsvFile);
     connect(recordControls, &RecordControls::saveImageRequested, this, &Observatory::chooseImageFile);
     connect(landscapeWatch, &LandscapeWatch::changed, this, &Observatory::followLandscape);
+    connect(landscapeEditor, &LandscapePanel::snapshotRestored, this, &Observatory::followSnapshot);
+    connect(landscapeEditor, &LandscapePanel::reported, this, &Observatory::report);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, caption, &RunCaption::setLandscapeName);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, landscapeControls, &LandscapeControls::showName);
 
@@ -130,8 +142,13 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     describeTimer.setInterval(DescribeMilliseconds);
     connect(&describeTimer, &QTimer::timeout, this, &Observatory::describe);
 
+    connect(runControls, &RunControls::paceChanged, this, [this](int pace) {
+        remember(PaceKey, pace);
+        landscapeEditor->setPace(pace);
+        applyPace(isVisible());
+    });
     runControls->setPace(setting(PaceKey, RunControls::StartPace).toInt());
-    connect(runControls, &RunControls::paceChanged, this, [](int pace) { remember(PaceKey, pace); });
+    landscapeEditor->setPace(pace());
     zoomPercent = std::clamp(setting(ZoomKey, SmallestZoom).toInt(), SmallestZoom, LargestZoom);
     applyZoom();
 
@@ -142,6 +159,7 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
 
 Observatory::~Observatory()
 {
+    vezo_trace_into(nullptr);
     if (isVisible())
         saveGeometrySetting();
 }
@@ -161,6 +179,14 @@ void Observatory::buildLayout(QWidget *panel)
     tabs = new QTabWidget;
     tabs->setDocumentMode(true);
     tabs->addTab(historyChart, tr("Over the generations"));
+    for (QWidget *view : {static_cast<QWidget *>(generationView), static_cast<QWidget *>(schemataView)}) {
+        // Zoomed in, the views grow past the tab and scroll.
+        QScrollArea *scroller = new QScrollArea;
+        scroller->setWidget(view);
+        scroller->setWidgetResizable(true);
+        scroller->setFrameShape(QFrame::NoFrame);
+        tabs->addTab(scroller, view == generationView ? tr("Generation") : tr("Schemata"));
+    }
     tabs->tabBar()->setAccessibleName(tr("Charts below"));
 
     QVBoxLayout *charts = new QVBoxLayout;
@@ -200,8 +226,8 @@ void Observatory::addShortcuts()
 void Observatory::setTabOrder()
 {
     QList<QWidget *> order = runControls->tabOrder() + parameterControls->tabOrder() + landscapeControls->tabOrder()
-                             + recordControls->tabOrder();
-    order << landscapeChart << tabs->tabBar() << historyChart;
+                             + landscapeEditor->tabOrder() + recordControls->tabOrder();
+    order << landscapeChart << tabs->tabBar() << historyChart << generationView << schemataView;
     for (qsizetype index = 1; index < order.size(); ++index)
         QWidget::setTabOrder(order.at(index - 1), order.at(index));
 }
@@ -286,6 +312,8 @@ void Observatory::applyZoom()
         widget->setFont(font);
     landscapeChart->setZoom(double(zoomPercent) / PercentFor);
     historyChart->setZoom(double(zoomPercent) / PercentFor);
+    generationView->setZoom(double(zoomPercent) / PercentFor);
+    schemataView->setZoom(double(zoomPercent) / PercentFor);
     caption->updateGeometry();
 }
 
@@ -317,6 +345,8 @@ void Observatory::clearHistory()
 {
     recorded.clear();
     marks.clear();
+    generationView->clearCheck();
+    schemataView->clearCounts();
     recordGeneration();
 }
 
@@ -334,9 +364,22 @@ QString Observatory::landscapeName() const
     return landscapeWatch->name();
 }
 
-void Observatory::setLandscapeName(const QString &name)
+bool Observatory::openSnapshot(const QString &path, QString &error)
 {
-    landscapeWatch->setName(name);
+    return landscapeEditor->openSnapshot(path, error);
+}
+
+void Observatory::followSnapshot(const RunState &state)
+{
+    setPace(state.pace);
+    caption->setSeed(state.reseedSeed);
+    recorded.clear();
+    marks.clear();
+    generationView->clearCheck();
+    schemataView->clearCounts();
+    recordGeneration();
+    marks.add(HistoryMarker::Restart, window->generationCount(), tr("Opened a snapshot of %1").arg(landscapeName()),
+              clock.elapsed());
 }
 
 void Observatory::toggle()
@@ -441,11 +484,25 @@ bool Observatory::runKey(const QKeyEvent *event)
     return true;
 }
 
+void Observatory::showEvent(QShowEvent *event)
+{
+    applyPace(true);
+    QWidget::showEvent(event);
+}
+
 void Observatory::hideEvent(QHideEvent *event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         saveGeometrySetting();
+        applyPace(false);
+    }
     QWidget::hideEvent(event);
+}
+
+// Hidden, the main window runs as fast as it always has.
+void Observatory::applyPace(bool shown)
+{
+    window->setRunInterval(shown && pace() > 0 ? MillisecondsPerSecond / pace() : 0);
 }
 
 void Observatory::saveGeometrySetting()
@@ -453,9 +510,16 @@ void Observatory::saveGeometrySetting()
     remember(GeometryKey, saveGeometry());
 }
 
+// A step leaves its trace; the first "Run" of a process, new genes and a restart send the same signal without one.
 void Observatory::recordGeneration()
 {
     recorded.add(::recordGeneration(window->generationCount(), window->environment(), window->community()));
+    if (trace.width != 0) {
+        const Settings settings{window->fitnessMultiplier(), window->mutationProbability(), window->mutationBias()};
+        generationView->addGeneration(window->generationCount(), trace, window->environment(), settings);
+        schemataView->addGeneration(window->generationCount(), trace, settings);
+        trace.width = 0;
+    }
     refresh();
 }
 
@@ -467,6 +531,7 @@ void Observatory::markGenes()
 
 void Observatory::markParameter(const Parameter &parameter, int value)
 {
+    generationView->setSettings(Settings{window->fitnessMultiplier(), window->mutationProbability(), window->mutationBias()});
     marks.addParameter(window->generationCount(), ParameterControls::name(parameter), shown.value(parameter), value,
                        clock.elapsed());
     shown.set(parameter, value);
@@ -474,7 +539,7 @@ void Observatory::markParameter(const Parameter &parameter, int value)
 }
 
 // A failed load is said here, as the main window does not; a good one clears that.
-void Observatory::followLandscape(int change)
+void Observatory::followLandscape(LandscapeWatch::Change change)
 {
     if (change == LandscapeWatch::LoadFailed) {
         statusBar->showMessage(window->lastLoadError());
@@ -482,7 +547,7 @@ void Observatory::followLandscape(int change)
         if (change == LandscapeWatch::Loaded)
             statusBar->clearMessage();
         marks.add(HistoryMarker::Landscape, window->generationCount(),
-                  LandscapeWatch::describe(LandscapeWatch::Change(change), landscapeWatch->name()), clock.elapsed());
+                  LandscapeWatch::describe(change, landscapeWatch->name()), clock.elapsed());
     }
     refresh();
 }
@@ -546,7 +611,8 @@ void Observatory::chooseCsvFile()
     const QString path = chooseSaveFile(tr("Export CSV"), "vezo-vizoziv.csv", tr("CSV files (*.csv)"), "csv");
     QString error;
     if (!path.isEmpty())
-        report(exportCsv(path, error), tr("Exported %1 generations to %2").arg(QLocale().toString(recorded.fullCount()), path), error);
+        report(exportCsv(path, error), tr("Exported %1 generations to %2").arg(QLocale().toString(recorded.fullCount()), path),
+               tr("Nothing was written: %1").arg(error));
 }
 
 void Observatory::chooseImageFile()
@@ -554,7 +620,7 @@ void Observatory::chooseImageFile()
     const QString path = chooseSaveFile(tr("Save image"), "observatory.png", tr("PNG images (*.png)"), "png");
     QString error;
     if (!path.isEmpty())
-        report(saveImage(path, error), tr("Saved the image to %1").arg(imagePath(path)), error);
+        report(saveImage(path, error), tr("Saved the image to %1").arg(imagePath(path)), tr("Nothing was written: %1").arg(error));
 }
 
 QString Observatory::chooseSaveFile(const QString &title, const QString &name, const QString &filter,
@@ -578,5 +644,5 @@ void Observatory::report(bool done, const QString &message, const QString &error
         return;
     }
     statusBar->showMessage(error);
-    QMessageBox::warning(this, windowTitle(), tr("Nothing was written: %1").arg(error));
+    QMessageBox::warning(this, windowTitle(), error);
 }

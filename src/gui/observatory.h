@@ -2,9 +2,12 @@
 #ifndef OBSERVATORY_H
 #define OBSERVATORY_H
 
+#include "generationstep.h"
 #include "history.h"
 #include "historymarkers.h"
+#include "landscapewatch.h"
 #include "parameters.h"
+#include "runstate.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -14,24 +17,28 @@ QT_BEGIN_NAMESPACE
 class QStatusBar;
 class QTabWidget;
 QT_END_NAMESPACE
+class GenerationView;
 class HistoryChart;
 class LandscapeChart;
 class LandscapeControls;
-class LandscapeWatch;
+class LandscapePanel;
 class MainWindow;
 class ParameterControls;
 class RecordControls;
 class RunCaption;
 class RunControls;
 class RunStateFollower;
+class SchemataView;
 
 // A window on a run of the main window that can drive it on its own: the
 // landscape and the members at large, fitness, diversity and bits over the
 // generations with marks where something happened, a caption saying what is
 // shown, and controls for the run, the parameters and the landscape that go
-// through the main window's own slots. It records from the moment it is made,
-// shown or not; F2 in either window shows or hides it, and closing only hides it.
-// Pace, zoom, geometry and the folders last used are remembered.
+// through the main window's own slots; beside the charts, what the latest
+// generation drew and how patterns of genomes fare against the schema theorem.
+// It records from the moment it is made, shown or not; F2 in either window shows
+// or hides it, and closing only hides it. While it is shown its pace paces the
+// main window's "Run". Pace, zoom, geometry and the folders last used are remembered.
 class Observatory : public QWidget
 {
     Q_OBJECT
@@ -63,8 +70,9 @@ public:
     // absolute path. Stopped only; false when running.
     bool loadLandscape(const QString &nameOrPath);
     QString landscapeName() const;
-    // For a landscape made elsewhere: call after the change.
-    void setLandscapeName(const QString &name);
+    LandscapePanel *landscapePanel() const { return landscapeEditor; }
+    // Goes on from a snapshot: the run, its landscape's name and pace; the history starts again.
+    bool openSnapshot(const QString &path, QString &error);
     const HistoryMarkers &markers() const { return marks; }
     QTabWidget *lowerTabs() const { return tabs; }
 
@@ -75,6 +83,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -85,10 +94,12 @@ private:
     void setTabOrder();
     void applyZoom();
     bool runKey(const QKeyEvent *event);
+    void applyPace(bool shown);
     void recordGeneration();
+    void followSnapshot(const RunState &state);
     void markGenes();
     void markParameter(const Parameter &parameter, int value);
-    void followLandscape(int change);
+    void followLandscape(LandscapeWatch::Change change);
     void refresh();
     void describe();
     void placeBeside();
@@ -113,8 +124,12 @@ private:
     LandscapeControls *landscapeControls;
     RecordControls *recordControls;
     RunCaption *caption;
+    LandscapePanel *landscapeEditor;
     LandscapeChart *landscapeChart;
     HistoryChart *historyChart;
+    GenerationView *generationView;
+    SchemataView *schemataView;
+    GenerationTrace trace; // what the main window's latest step drew; width 0 once taken
     QTabWidget *tabs;
     QStatusBar *statusBar;
     QTimer describeTimer;

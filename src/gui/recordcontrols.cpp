@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordcontrols.h"
+#include "panelbutton.h"
 #include "parameters.h"
 
 #include <QGridLayout>
@@ -9,39 +10,25 @@
 
 #include <climits>
 
-namespace {
-QPushButton *button(const QString &text, const QString &tip)
-{
-    QPushButton *button = new QPushButton(text);
-    button->setToolTip(tip);
-    button->setAccessibleName(text);
-    button->setAccessibleDescription(tip);
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
-}
-}
-
 RecordControls::RecordControls(QWidget *parent)
     : QGroupBox(tr("Recorded run"), parent)
 {
     seedBox = new QSpinBox;
     seedBox->setRange(0, INT_MAX);
     seedBox->setValue(StartSeed);
-    seedBox->setToolTip(tr("The seed of the generator for a restart"));
-    seedBox->setAccessibleName(tr("Seed"));
-    seedBox->setAccessibleDescription(seedBox->toolTip());
+    describeControl(seedBox, tr("Seed"), tr("The seed of the generator for a restart"));
     QLabel *seedLabel = new QLabel(tr("S&eed:"));
     seedLabel->setBuddy(seedBox);
 
-    restartButton = button(tr("Restart"), tr("New genomes drawn after seeding, the count back at 0, the history cleared: "
+    restartButton = panelButton(tr("Restart"), tr("New genomes drawn after seeding, the count back at 0, the history cleared: "
                                              "the same seed, landscape and parameters give the same run"));
     connect(restartButton, &QPushButton::clicked, this,
             [this] { emit restartRequested(static_cast<unsigned>(seedBox->value())); });
-    clearButton = button(tr("Clear"), tr("Forget the recorded generations and markers"));
+    clearButton = panelButton(tr("Clear"), tr("Forget the recorded generations and markers"));
     connect(clearButton, &QPushButton::clicked, this, &RecordControls::clearRequested);
-    exportButton = button(tr("Export CSV…"), tr("Every generation kept in full, as CSV"));
+    exportButton = panelButton(tr("Export CSV…"), tr("Every generation kept in full, as CSV"));
     connect(exportButton, &QPushButton::clicked, this, &RecordControls::exportRequested);
-    imageButton = button(tr("Save image…"), tr("A PNG of the charts with the caption line"));
+    imageButton = panelButton(tr("Save image…"), tr("A PNG of the charts with the caption line"));
     connect(imageButton, &QPushButton::clicked, this, &RecordControls::saveImageRequested);
 
     QGridLayout *layout = new QGridLayout(this);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runcontrols.h"
 #include "mainwindow.h"
+#include "panelbutton.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -12,26 +13,14 @@
 namespace {
 // Fastest first; 0 is as fast as possible.
 const int Paces[] = {0, 1000, 100, 50, 20, 10, 5, 2, 1};
-const int MillisecondsPerSecond = 1000;
-
-QPushButton *runButton(const QString &text, const QString &tip)
-{
-    QPushButton *button = new QPushButton(text);
-    button->setToolTip(tip);
-    button->setAccessibleName(text);
-    button->setAccessibleDescription(tip);
-    // A click leaves the keyboard focus where it was, so that Space goes on starting and stopping.
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
-}
 }
 
 RunControls::RunControls(MainWindow *window, QWidget *parent)
     : QGroupBox(tr("Run"), parent), window(window)
 {
-    runButton = ::runButton(tr("Run"), tr("Run generation after generation (Space)"));
-    stopButton = ::runButton(tr("Stop"), tr("Stop the run (Space)"));
-    stepButton = ::runButton(tr("Step"), tr("Compute one generation (.)"));
+    runButton = panelButton(tr("Run"), tr("Run generation after generation (Space)"));
+    stopButton = panelButton(tr("Stop"), tr("Stop the run (Space)"));
+    stepButton = panelButton(tr("Step"), tr("Compute one generation (.)"));
     connect(runButton, &QPushButton::clicked, window, &MainWindow::slot_RunPreState);
     connect(stopButton, &QPushButton::clicked, window, &MainWindow::slot_StopState);
     connect(stepButton, &QPushButton::clicked, window, &MainWindow::slot_StepPreState);
@@ -43,10 +32,7 @@ RunControls::RunControls(MainWindow *window, QWidget *parent)
                                      : tr("%1 generations per second").arg(pace),
                          pace);
     }
-    paceBox->setToolTip(tr("How many generations \"Run\" computes per second"));
-    paceBox->setAccessibleName(tr("Pace"));
-    paceBox->setAccessibleDescription(paceBox->toolTip());
-    paceBox->setFocusPolicy(Qt::TabFocus);
+    describeControl(paceBox, tr("Pace"), tr("How many generations \"Run\" computes per second"));
     connect(paceBox, &QComboBox::currentIndexChanged, this, &RunControls::applyPace);
     QLabel *paceLabel = new QLabel(tr("&Pace:"));
     paceLabel->setBuddy(paceBox);
@@ -106,6 +92,5 @@ QList<QWidget *> RunControls::tabOrder() const
 
 void RunControls::applyPace()
 {
-    window->setRunInterval(pace() > 0 ? MillisecondsPerSecond / pace() : 0);
     emit paceChanged(pace());
 }

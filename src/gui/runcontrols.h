@@ -10,7 +10,8 @@ class QPushButton;
 QT_END_NAMESPACE
 class MainWindow;
 
-// Run, Stop and Step through the main window's own slots, and the pace of "Run".
+// Run, Stop and Step through the main window's own slots, and the pace of "Run",
+// which the observatory gives the main window while it is shown.
 class RunControls : public QGroupBox
 {
     Q_OBJECT

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "panelbutton.h"
+
+#include <QPushButton>
+
+QPushButton *panelButton(const QString &text, const QString &tip)
+{
+    QPushButton *button = new QPushButton(text);
+    describeControl(button, text, tip);
+    return button;
+}
+
+void describeControl(QWidget *control, const QString &name, const QString &tip)
+{
+    control->setToolTip(tip);
+    control->setAccessibleName(name);
+    control->setAccessibleDescription(tip);
+    control->setFocusPolicy(Qt::TabFocus);
+}
