@@ -36,7 +36,8 @@ void BM_Recorder(benchmark::State &state)
     RecorderSettings settings;
     settings.generations = state.range(0);
     settings.every = state.range(1);
-    const RecordingFiles files{QByteArray(), "/dev/null"};
+    RecordingFiles files;
+    files.csv = "/dev/null";
     for (auto _ : state)
         benchmark::DoNotOptimize(recordToFile(settings, files, stderr));
 }

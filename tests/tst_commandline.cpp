@@ -20,6 +20,7 @@ private slots:
     void interruptedRunLeavesTheOldFile_data();
     void interruptedRunLeavesTheOldFile();
     void zeroTotalStaysOutOfTheRows();
+    void snapshotGoesOnWithTheRun();
 };
 
 namespace {
@@ -63,6 +64,12 @@ void tst_CommandLine::answersWithoutADisplay_data()
     QTest::newRow("explain") << QStringList{"--headless", "--explain", "--generations", "1", "--every", "5"} << none << 0
                              << "generation,child,parent,partner,split,flipped_bit,genome\n1,0,9,7,1,,222\n1,1,7,9,1,,394\n"
                              << "";
+    QTest::newRow("snapshot that is no file") << QStringList{"--headless", "--generations", "2", "--snapshot", "/dev/null"}
+                                              << none << 1 << "" << "cannot open snapshot '/dev/null': ";
+    QTest::newRow("snapshot and a seed") << QStringList{"--headless", "--generations", "2", "--snapshot", "a.vezo", "--seed", "4"}
+                                         << none << 1 << "" << "--seed does not go with --snapshot";
+    QTest::newRow("window snapshot with --headless") << QStringList{"--headless", "--generations", "2", "a.vezo"} << none
+                                                     << 1 << "" << "--headless opens no snapshot in a window";
     QTest::newRow("stream targets work") << QStringList{"--headless", "--generations", "3", "--csv", "/dev/null"} << none
                                          << 0 << "" << "";
 }
@@ -149,6 +156,20 @@ void tst_CommandLine::zeroTotalStaysOutOfTheRows()
     QCOMPARE(process->exitCode(), 0);
     QCOMPARE(process->readAllStandardOutput().count('\n'), 5);
     QCOMPARE(process->readAllStandardError(), QByteArray("total_fitness = 0. Not good. Seting to 1.\n").repeated(3));
+}
+
+// Saved after K generations and continued for M, the rows are those of the run of K + M.
+void tst_CommandLine::snapshotGoesOnWithTheRun()
+{
+    QTemporaryDir folder;
+    const QString snapshot = folder.filePath("at40.vezo");
+    const QStringList run{"--headless", "--seed", "9", "--mutation", "90", "--bias", "0", "--every", "5", "--generations"};
+    QScopedPointer<QProcess> whole(program(run + QStringList{"70"}));
+    QScopedPointer<QProcess> first(program(run + QStringList{"40", "--save-snapshot", snapshot}));
+    QScopedPointer<QProcess> rest(program({"--headless", "--snapshot", snapshot, "--every", "5", "--generations", "30"}));
+    QCOMPARE(first->exitCode() + rest->exitCode(), 0);
+    const QList<QByteArray> rows = whole->readAllStandardOutput().split('\n');
+    QCOMPARE(rest->readAllStandardOutput(), rows.mid(0, 1).join('\n') + '\n' + rows.mid(9).join('\n'));
 }
 
 QTEST_APPLESS_MAIN(tst_CommandLine)

@@ -2,7 +2,9 @@
 #include "historychart.h"
 #include "landscapechart.h"
 #include "mainwindow.h"
+#include "generationview.h"
 #include "observatory.h"
+#include "schemataview.h"
 #include "parametercontrols.h"
 #include "widgets.h"
 
@@ -44,6 +46,8 @@ private slots:
     void fitsSmallScreens();
     void everyControlIsNamedAndReachable();
     void chartDescriptionsFollowTheRun();
+    void closingTheMainWindowEndsTheProgram();
+    void generationTabsFollowTheSteps();
 };
 
 namespace {
@@ -428,6 +432,35 @@ void tst_Observatory::chartDescriptionsFollowTheRun()
     button(observatory, "Step")->click();
     QTRY_VERIFY(observatory.findChild<HistoryChart *>()->accessibleDescription().startsWith("Generation 2: best"));
     QVERIFY(observatory.findChild<LandscapeChart *>()->accessibleDescription().startsWith("Landscape tent"));
+}
+
+// The observatory open or not, closing the main window closes the last window that counts.
+void tst_Observatory::closingTheMainWindowEndsTheProgram()
+{
+    MainWindow window;
+    Observatory observatory(&window);
+    window.show();
+    observatory.show();
+    QTimer::singleShot(0, &window, &QWidget::close);
+    QTimer guard; // ends the loop with a failure if closing does not
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(5000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+// Steps reach the Generation and Schemata tabs; new genes and restarts are no steps.
+void tst_Observatory::generationTabsFollowTheSteps()
+{
+    MainWindow window;
+    Observatory observatory(&window);
+    SchemataView *schemata = observatory.findChild<SchemataView *>();
+    QVERIFY(schemata->track("1********"));
+    button(observatory, "Step")->click();
+    button(observatory, "New Genes")->click();
+    button(observatory, "Step")->click();
+    QCOMPARE(observatory.findChild<GenerationView *>()->selectionCheck().generations(), 2);
+    QCOMPARE(schemata->columnCount(0), 2);
 }
 
 QTEST_MAIN(tst_Observatory)

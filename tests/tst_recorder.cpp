@@ -26,7 +26,9 @@ namespace {
 QByteArray recorded(const RecorderSettings &settings, const QByteArray &landscape = QByteArray())
 {
     QTemporaryDir folder;
-    const RecordingFiles files{landscape, QFile::encodeName(folder.filePath("run.csv"))};
+    RecordingFiles files;
+    files.landscape = landscape;
+    files.csv = QFile::encodeName(folder.filePath("run.csv"));
     if (recordToFile(settings, files, stderr) != 0)
         return QByteArray();
     QFile file(folder.filePath("run.csv"));

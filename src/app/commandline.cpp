@@ -2,6 +2,7 @@
 #include "commandline.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSet>
 #include <QStringList>
 
@@ -34,7 +35,14 @@ const Option Options[] = {
     {Parameters::Bias.name, "b", QT_TRANSLATE_NOOP("main", "Mutation bias"), HeadlessOnly},
     {"seed", "s", QT_TRANSLATE_NOOP("main", "Seed of the run"), HeadlessOnly},
     {"csv", "file", QT_TRANSLATE_NOOP("main", "Write the rows to <file> (default: standard output)."), HeadlessOnly},
+    {"snapshot", "file", QT_TRANSLATE_NOOP("main", "Go on from the run kept in the snapshot <file>."), HeadlessOnly},
+    {"save-snapshot", "file", QT_TRANSLATE_NOOP("main", "Keep the run at its end in the snapshot <file>."), HeadlessOnly},
 };
+
+// What a snapshot holds already.
+const char *const SnapshotHolds[] = {"landscape", "seed", Parameters::Fitness.name, Parameters::Mutation.name,
+                                     Parameters::Bias.name};
+const char SnapshotSuffix[] = ".vezo";
 
 // Qt's own options for windows, which QApplication takes out of the arguments:
 // those with a value, then the switches.
@@ -100,6 +108,11 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
     for (int index = 1; index < argc; ++index) {
         const QByteArray argument(argv[index]);
         if (optionsEnd || !argument.startsWith('-') || argument == "-") {
+            // One snapshot to open in the window, as a file manager hands it over.
+            if (argument.endsWith(SnapshotSuffix) && openSnapshot.isEmpty()) {
+                openSnapshot = argument;
+                continue;
+            }
             error = QString("Unexpected argument '%1'.").arg(QString::fromLocal8Bit(argument));
             return false;
         }
@@ -171,6 +184,16 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
             return false;
         }
     }
+    if (headless && !openSnapshot.isEmpty()) {
+        error = QString("--headless opens no snapshot in a window; use --snapshot '%1'").arg(QFile::decodeName(openSnapshot));
+        return false;
+    }
+    for (const char *held : SnapshotHolds) {
+        if (given.contains("snapshot") && given.contains(held)) {
+            error = QString("--%1 does not go with --snapshot: the snapshot holds it").arg(held);
+            return false;
+        }
+    }
     if (headless && !given.contains("generations")) {
         error = "--headless needs --generations <n>";
         return false;
@@ -185,12 +208,16 @@ bool CommandLine::setValue(const char *name, const QByteArray &value, QString &e
 {
     const QByteArray option(name);
     long long number = 0;
-    if (option == "landscape" || option == "csv") {
+    QByteArray *const fileNames[] = {&files.landscape, &files.csv, &files.snapshot, &files.saveSnapshot};
+    const char *const fileOptions[] = {"landscape", "csv", "snapshot", "save-snapshot"};
+    for (int index = 0; index < 4; ++index) {
+        if (option != fileOptions[index])
+            continue;
         if (value.isEmpty()) {
             error = QString("--%1 needs a file name").arg(name);
             return false;
         }
-        (option == "landscape" ? files.landscape : files.csv) = value;
+        *fileNames[index] = value;
         return true;
     }
     for (const Parameter *parameter : Parameters::All) {
@@ -220,7 +247,7 @@ bool CommandLine::setValue(const char *name, const QByteArray &value, QString &e
 
 QString CommandLine::helpText()
 {
-    QString text = tr("Usage: vezo-vizoziv [--observe]\n"
+    QString text = tr("Usage: vezo-vizoziv [--observe] [snapshot.vezo]\n"
                       "       vezo-vizoziv --headless --generations <n> [options]\n\n"
                       "Watch a genetic algorithm work: ten nine-bit genomes on a landscape of 512 values.\n\n"
                       "Options:\n");

@@ -21,6 +21,7 @@ public:
 
     Mode mode = Window;
     bool observe = false;
+    QByteArray openSnapshot;        // a snapshot to open in the window
     RecorderSettings recorder;
     RecordingFiles files;
 

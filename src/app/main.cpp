@@ -6,7 +6,10 @@
 #include "recording.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <atomic>
 #include <csignal>
@@ -98,7 +101,16 @@ int main(int argc, char **argv)
     Observatory observatory(&window);
     observatory.setAttribute(Qt::WA_QuitOnClose, false);
     window.show();
-    if (commandLine.observe)
+    if (commandLine.observe || !commandLine.openSnapshot.isEmpty())
         observatory.showBeside();
+    QString snapshotError;
+    if (!commandLine.openSnapshot.isEmpty() && !observatory.openSnapshot(commandLine.openSnapshot, snapshotError)) {
+        const QString message = QCoreApplication::translate("main", "cannot open snapshot '%1': %2")
+                                    .arg(QFile::decodeName(commandLine.openSnapshot), snapshotError);
+        std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(message));
+        QTimer::singleShot(0, &observatory, [&observatory, message] {
+            QMessageBox::warning(&observatory, observatory.windowTitle(), message);
+        });
+    }
     return application.exec();
 }

@@ -7,6 +7,9 @@
 
 #include <string>
 
+// The pace a run starts at where it is watched: slow enough to follow.
+constexpr int WatchablePace = 20; // generations per second
+
 // Everything that decides how a run goes on from here, and what a snapshot keeps.
 struct RunState
 {
@@ -14,7 +17,7 @@ struct RunState
     int reference[LandscapeSize];    // what "Reload" brings back
     std::string name;                // of the landscape: a file, a preset, or "edited"
     Settings settings;
-    int pace = 0;                    // generations per second for "Run", 0: as fast as possible
+    int pace = WatchablePace;        // generations per second for "Run", 0: as fast as possible
     int genomes[CommunitySize];      // as numbers 0 .. 511
     long long generation = 0;
     unsigned seed = StartSeed;       // the generator was seeded with this

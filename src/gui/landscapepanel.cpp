@@ -132,10 +132,10 @@ bool LandscapePanel::saveLandscape(const QString &path, QString &error) const
     return ::saveLandscape(QFile::encodeName(path), window->environment(), error);
 }
 
-bool LandscapePanel::openSnapshot(const QString &path, QString &error)
+bool LandscapePanel::openSnapshot(const QByteArray &path, QString &error)
 {
     RunState opened;
-    if (!readSnapshot(QFile::encodeName(path), opened, error))
+    if (!readSnapshot(path, opened, error))
         return false;
     const QString name = QString::fromStdString(opened.name);
     int tent[LandscapeSize];
@@ -145,7 +145,7 @@ bool LandscapePanel::openSnapshot(const QString &path, QString &error)
     else if (sameLandscape(opened.reference, tent))
         watch->setReferenceName(tr(presetInfo(Preset::Tent).name));
     else
-        watch->setReferenceName(tr("reference of %1").arg(QFileInfo(path).fileName()));
+        watch->setReferenceName(tr("reference of %1").arg(QFileInfo(QFile::decodeName(path)).fileName()));
     watch->nameNextChange(name);
     window->restoreState(opened);
     pace = opened.pace;
@@ -192,6 +192,6 @@ void LandscapePanel::chooseSnapshotToOpen()
         tr("Snapshots (*.%1)").arg(Snapshot::Suffix) + ";;" + tr("All files (*)"));
     QString error;
     if (!path.isEmpty())
-        emit reported(openSnapshot(path, error), tr("Opened the snapshot %1").arg(path),
+        emit reported(openSnapshot(QFile::encodeName(path), error), tr("Opened the snapshot %1").arg(path),
                       tr("'%1' was not opened: %2").arg(QFileInfo(path).fileName(), error));
 }

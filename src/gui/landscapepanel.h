@@ -36,7 +36,7 @@ public:
     void applyPreset(Preset preset);
     // Each returns false with the reason in error, and then changes nothing.
     bool saveLandscape(const QString &path, QString &error) const;
-    bool openSnapshot(const QString &path, QString &error);
+    bool openSnapshot(const QByteArray &path, QString &error);
     bool saveSnapshot(const QString &path, QString &error) const;
 
     QList<QWidget *> tabOrder() const;

@@ -364,7 +364,7 @@ QString Observatory::landscapeName() const
     return landscapeWatch->name();
 }
 
-bool Observatory::openSnapshot(const QString &path, QString &error)
+bool Observatory::openSnapshot(const QByteArray &path, QString &error)
 {
     return landscapeEditor->openSnapshot(path, error);
 }

@@ -72,7 +72,7 @@ public:
     QString landscapeName() const;
     LandscapePanel *landscapePanel() const { return landscapeEditor; }
     // Goes on from a snapshot: the run, its landscape's name and pace; the history starts again.
-    bool openSnapshot(const QString &path, QString &error);
+    bool openSnapshot(const QByteArray &path, QString &error);
     const HistoryMarkers &markers() const { return marks; }
     QTabWidget *lowerTabs() const { return tabs; }
 

@@ -2,6 +2,8 @@
 #ifndef RUNCONTROLS_H
 #define RUNCONTROLS_H
 
+#include "runstate.h"
+
 #include <QGroupBox>
 
 QT_BEGIN_NAMESPACE
@@ -17,7 +19,7 @@ class RunControls : public QGroupBox
     Q_OBJECT
 
 public:
-    static constexpr int StartPace = 20;
+    static constexpr int StartPace = WatchablePace;
 
     explicit RunControls(MainWindow *window, QWidget *parent = nullptr);
 

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recording.h"
 #include "landscapefile.h"
+#include "landscapepresets.h"
 #include "run.h"
 #include "safefile.h"
+#include "snapshot.h"
 #include "startstate.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 class FileSink : public RowSink
@@ -27,13 +32,22 @@ private:
 int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, std::FILE *errors,
                  const std::atomic<int> *interrupted)
 {
-    int landscape[LandscapeSize];
-    fillStartLandscape(landscape);
+    RunState start;
+    fillStartLandscape(start.landscape);
+    std::copy(start.landscape, start.landscape + LandscapeSize, start.reference);
+    start.name = presetInfo(Preset::Tent).name;
     QString reason;
-    if (!files.landscape.isEmpty() && !loadLandscape(files.landscape, landscape, reason)) {
-        std::fprintf(errors, "vezo-vizoziv: cannot read landscape '%s': %s\n", files.landscape.constData(),
-                     qPrintable(reason));
+    if (!files.snapshot.isEmpty() && !readSnapshot(files.snapshot, start, reason)) {
+        std::fprintf(errors, "vezo-vizoziv: cannot open snapshot '%s': %s\n", files.snapshot.constData(), qPrintable(reason));
         return 1;
+    }
+    if (!files.landscape.isEmpty()) {
+        if (!loadLandscape(files.landscape, start.landscape, reason)) {
+            std::fprintf(errors, "vezo-vizoziv: cannot read landscape '%s': %s\n", files.landscape.constData(),
+                         qPrintable(reason));
+            return 1;
+        }
+        start.name = QFileInfo(QFile::decodeName(files.landscape)).fileName().toStdString();
     }
     SafeFile file(files.csv, SafeFile::RegularFilesAndStreams);
     if (!file.open()) {
@@ -42,7 +56,7 @@ int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, 
         return 1;
     }
     FileSink sink(file, interrupted);
-    Run run(landscape, settings.parameters, settings.seed);
+    Run run = files.snapshot.isEmpty() ? Run(start.landscape, settings.parameters, settings.seed) : Run(start);
     run.setDiagnostics(errors);
     const bool recorded = record(run, settings, sink);
     if (sink.stopped()) {
@@ -57,6 +71,16 @@ int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, 
     if (!recorded || !file.commit()) {
         std::fprintf(errors, "vezo-vizoziv: cannot write '%s': %s\n", qPrintable(file.displayName()),
                      qPrintable(file.errorString()));
+        return 1;
+    }
+    if (files.saveSnapshot.isEmpty())
+        return 0;
+    RunState end = run.state();
+    end.name = start.name;
+    end.pace = start.pace;
+    if (!writeSnapshot(files.saveSnapshot, end, reason)) {
+        std::fprintf(errors, "vezo-vizoziv: cannot write snapshot '%s': %s\n", files.saveSnapshot.constData(),
+                     qPrintable(reason));
         return 1;
     }
     return 0;
