@@ -410,14 +410,14 @@ bool Experiment::run(int threads, const Deliver &deliver)
         threads = defaultThreadCount();
     const long long workers = std::min<long long>(threads, total);
     capacity = std::max(1LL, std::min(total, SlotsPerWorker * workers));
-    slots = std::make_unique<Slot[]>(static_cast<std::size_t>(capacity));
+    ring = std::make_unique<Slot[]>(static_cast<std::size_t>(capacity));
     std::vector<std::thread> pool;
     for (long long worker = 0; worker < workers; ++worker)
         pool.emplace_back(&Experiment::work, this);
 
     long long number = 0;
     for (; number < total; ++number) {
-        Slot &slot = slots[static_cast<std::size_t>(number % capacity)];
+        Slot &slot = ring[static_cast<std::size_t>(number % capacity)];
         {
             std::unique_lock<std::mutex> lock(mutex);
             resultReady.wait(lock, [&] { return slot.ready.load() == number || stopping.load(); });
@@ -467,7 +467,7 @@ void Experiment::work()
         const std::optional<RunResult> result = runOne(setup, setup.runIndex(number), &stopping);
         if (!result)
             return;
-        Slot &slot = slots[static_cast<std::size_t>(number % capacity)];
+        Slot &slot = ring[static_cast<std::size_t>(number % capacity)];
         slot.result = *result;
         slot.ready.store(number);
         done.fetch_add(1, std::memory_order_relaxed);

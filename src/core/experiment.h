@@ -187,7 +187,7 @@ private:
     const ExperimentPlan setup;
     const long long total;
     long long capacity = 0;
-    std::unique_ptr<Slot[]> slots;
+    std::unique_ptr<Slot[]> ring;
     std::atomic<long long> next{0};
     std::atomic<long long> delivered{0};
     std::atomic<long long> done{0};
