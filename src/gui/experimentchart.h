@@ -28,6 +28,9 @@ protected:
     bool paintFrame(QPainter &painter, const QString &title) const;
     // The plot's area inside the margins.
     QRectF plotArea(int bottomMargin) const;
+    // Shares from 0 to 1 as 0 to 100 %, with room above 100 % for a point or a line there.
+    static void paintPercentAxis(QPainter &painter, const QRectF &plot);
+    static double percentY(const QRectF &plot, double share);
     virtual QString describe() const = 0;
 
     const ExperimentPlan *plan = nullptr;

@@ -68,7 +68,7 @@ QPointF HeatMapChart::cellCentre(int combination) const
 void HeatMapChart::paintEvent(QPaintEvent * /* event */)
 {
     QPainter painter(this);
-    if (!paintFrame(painter, tr("Runs that hit the target, % (double-click a cell to watch its first run)")))
+    if (!paintFrame(painter, tr("Hit rate, % (double-click a cell to watch its first run)")))
         return;
     const QRectF cells = grid();
     const double cellWidth = cells.width() / columns();

@@ -8,7 +8,6 @@
 
 namespace {
 const int BottomMargin = 56;   // value labels, the hits, the parameter
-const int MostTicks = 6;
 const double Percent = 100.0;
 const double PointRadius = 4.5;
 const double CapHalfWidth = 6.0;
@@ -24,17 +23,17 @@ HitRateChart::HitRateChart(QWidget *parent)
 void HitRateChart::paintEvent(QPaintEvent * /* event */)
 {
     QPainter painter(this);
-    if (!paintFrame(painter, tr("Runs that hit the target, % (bars: 95 % interval)")))
+    if (!paintFrame(painter, tr("Hit rate, % (bars: 95 % interval)")))
         return;
     const QRectF plot = plotArea(BottomMargin);
     painter.drawRect(plot);
-    paintValueAxis(painter, plot, 0, Percent, MostTicks);
+    paintPercentAxis(painter, plot);
 
     const std::vector<CombinationSummary> &combinations = summary->combinations();
     const Variation *variation = plan->variations.size() == 1 ? &plan->variations.front() : nullptr;
     const double lineHeight = painter.fontMetrics().height();
     const double slot = plot.width() / double(combinations.size());
-    const auto y = [&plot](double rate) { return plot.bottom() - plot.height() * rate; };
+    const auto y = [&plot](double rate) { return percentY(plot, rate); };
     for (std::size_t index = 0; index < combinations.size(); ++index) {
         const CombinationSummary &combination = combinations[index];
         const double x = plot.left() + slot * (double(index) + 0.5);

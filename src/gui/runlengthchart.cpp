@@ -12,7 +12,6 @@
 namespace {
 const int BottomMargin = 40;  // generation labels and the axis title
 const int MostTicks = 6;
-const double Percent = 100.0;
 const int LegendPadding = 6;
 const int LegendSwatch = 16;
 const QColor Colours[] = {{30, 90, 200},  {220, 100, 20}, {20, 150, 60},  {200, 40, 40},
@@ -34,12 +33,12 @@ QColor RunLengthChart::colour(int combination)
 void RunLengthChart::paintEvent(QPaintEvent * /* event */)
 {
     QPainter painter(this);
-    if (!paintFrame(painter, tr("Runs that have hit the target by each generation, %")))
+    if (!paintFrame(painter, tr("Runs that have hit by each generation, %")))
         return;
     QRectF plot = plotArea(BottomMargin);
     plot.setRight(plot.right() - legendWidth(painter.fontMetrics()));
     painter.drawRect(plot);
-    paintValueAxis(painter, plot, 0, Percent, MostTicks);
+    paintPercentAxis(painter, plot);
 
     const double last = double(std::max(plan->generations, 1LL));
     const auto x = [&](double generation) { return plot.left() + plot.width() * generation / last; };
@@ -58,7 +57,7 @@ void RunLengthChart::paintEvent(QPaintEvent * /* event */)
         const CombinationSummary &combination = combinations[index];
         if (combination.runs == 0)
             continue;
-        const auto y = [&](long long hits) { return plot.bottom() - plot.height() * double(hits) / double(combination.runs); };
+        const auto y = [&](long long hits) { return percentY(plot, double(hits) / double(combination.runs)); };
         QPolygonF steps;
         long long hits = 0;
         steps << QPointF(x(0), y(0));
