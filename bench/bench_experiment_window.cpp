@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Experiment window running 1,000 runs of 500 generations on all cores: the
-// time from Start to the results drawn, as a user waits for them.
+// time from Start to the results drawn, as a user waits for them. Offscreen unless
+// QT_QPA_PLATFORM says otherwise.
 //     bench_experiment_window [repetitions]
 #include "experimentwindow.h"
 #include "startstate.h"
@@ -31,6 +32,8 @@ Widget *named(const QWidget &window, const QString &name)
 
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const int repetitions = argc > 1 ? std::atoi(argv[1]) : 5;
     int tent[LandscapeSize];

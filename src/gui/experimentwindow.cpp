@@ -214,9 +214,9 @@ ExperimentWindow::ExperimentWindow(const int *landscape, const QString &landscap
     rateLayout->setContentsMargins(0, 0, 0, 0);
     rateLayout->addWidget(hitRateChart, 2);
     rateLayout->addWidget(runLengthChart, 3);
-    charts = new QStackedWidget;
-    charts->addWidget(ratePage);
-    charts->addWidget(heatMapChart);
+    chartStack = new QStackedWidget;
+    chartStack->addWidget(ratePage);
+    chartStack->addWidget(heatMapChart);
 
     model = new RunTableModel(this);
     sorted = new QSortFilterProxyModel(this);
@@ -234,7 +234,7 @@ ExperimentWindow::ExperimentWindow(const int *landscape, const QString &landscap
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
 
     QSplitter *results = new QSplitter(Qt::Vertical);
-    results->addWidget(charts);
+    results->addWidget(chartStack);
     results->addWidget(table);
     results->setStretchFactor(0, 3);
     results->setStretchFactor(1, 2);
@@ -284,9 +284,13 @@ ExperimentWindow::ExperimentWindow(const int *landscape, const QString &landscap
     updateButtons();
 }
 
+// The views, deleted after the results, must not look into them meanwhile.
 ExperimentWindow::~ExperimentWindow()
 {
     cancel();
+    model->setRuns(nullptr, nullptr);
+    for (ExperimentChart *chart : charts())
+        chart->setResults(nullptr, nullptr);
 }
 
 void ExperimentWindow::setStart(const int *landscape, const QString &landscapeName, const Settings &settings)
@@ -298,6 +302,11 @@ void ExperimentWindow::setStart(const int *landscape, const QString &landscapeNa
     base = settings;
     landscapeLabel->setText(tr("%1 (highest value %2)").arg(landscapeName).arg(highestValue(landscape)));
     validate();
+}
+
+QList<ExperimentChart *> ExperimentWindow::charts() const
+{
+    return {hitRateChart, runLengthChart, heatMapChart};
 }
 
 int ExperimentWindow::runCount() const
@@ -433,10 +442,9 @@ void ExperimentWindow::poll()
 void ExperimentWindow::showResults()
 {
     const bool grid = shown->plan.variations.size() > 1;
-    for (ExperimentChart *chart : {static_cast<ExperimentChart *>(hitRateChart), static_cast<ExperimentChart *>(runLengthChart),
-                                   static_cast<ExperimentChart *>(heatMapChart)})
+    for (ExperimentChart *chart : charts())
         chart->setResults(&shown->plan, &shown->summary);
-    charts->setCurrentWidget(grid ? static_cast<QWidget *>(heatMapChart) : ratePage);
+    chartStack->setCurrentWidget(grid ? static_cast<QWidget *>(heatMapChart) : ratePage);
     model->setRuns(&shown->plan, &shown->runs);
     table->resizeColumnsToContents();
     progressBar->setValue(progressBar->maximum());
@@ -501,7 +509,7 @@ bool ExperimentWindow::saveImage(const QString &path, QString &error)
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!charts->grab().save(&buffer, "PNG")) {
+    if (!chartStack->grab().save(&buffer, "PNG")) {
         error = tr("the image could not be made");
         return false;
     }

@@ -25,6 +25,7 @@ class QStatusBar;
 class QTableView;
 class QTimer;
 QT_END_NAMESPACE
+class ExperimentChart;
 class HeatMapChart;
 class HitRateChart;
 class RunLengthChart;
@@ -87,6 +88,7 @@ private:
     void chooseImageFile();
     void report(bool done, const QString &message, const QString &error);
     void updateButtons();
+    QList<ExperimentChart *> charts() const;
 
     int landscape[LandscapeSize];
     QString landscapeName;
@@ -111,7 +113,7 @@ private:
     QLabel *messageLabel;
     QPushButton *exportButton;
     QPushButton *imageButton;
-    QStackedWidget *charts;
+    QStackedWidget *chartStack;
     QWidget *ratePage;
     HitRateChart *hitRateChart;
     RunLengthChart *runLengthChart;
