@@ -173,7 +173,6 @@ void tst_Experiment::summaryByHand()
     QCOMPARE(QByteArray::fromStdString(summary.csv()), QByteArray(SummaryCsvHeader)
                                                             + "20,25,0,5,4,0.8000,0.3755,0.9638,5,2,7,120.000\n"
                                                               "20,25,10,5,0,0.0000,0.0000,0.4345,,,,10.200\n");
-    QCOMPARE(summary.combinations().at(0).runLengths.hitsBy(5), 2);
 }
 
 void tst_Experiment::badVariationRefused_data()

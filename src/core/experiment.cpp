@@ -297,14 +297,6 @@ void RunLengths::add(long long generation)
     ++total;
 }
 
-long long RunLengths::hitsBy(long long generation) const
-{
-    long long count = 0;
-    for (auto entry = firstHits.begin(); entry != firstHits.end() && entry->first <= generation; ++entry)
-        count += entry->second;
-    return count;
-}
-
 long long RunLengths::atRank(long long rank) const
 {
     long long seen = 0;

@@ -100,8 +100,6 @@ class RunLengths
 public:
     void add(long long generation);
     long long hits() const { return total; }
-    // Runs that had reached the target by the generation.
-    long long hitsBy(long long generation) const;
     // The hit generation of the given rank, 1 the earliest, among the runs that hit.
     long long atRank(long long rank) const;
     const std::map<long long, long long> &counts() const { return firstHits; }
@@ -165,7 +163,6 @@ public:
     explicit Experiment(const ExperimentPlan &plan);
     ~Experiment();
 
-    const ExperimentPlan &plan() const { return setup; }
     long long size() const { return total; }
 
     // Runs everything on threads workers (0: one per core) and hands the results to
@@ -174,7 +171,6 @@ public:
     bool run(int threads, const Deliver &deliver);
     // From any thread: run() ends soon and returns false.
     void cancel();
-    bool cancelled() const { return cancelRequested.load(); }
     // Runs done so far; from any thread.
     long long finished() const { return done.load(std::memory_order_relaxed); }
 

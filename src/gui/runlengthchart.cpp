@@ -17,17 +17,17 @@ const int LegendSwatch = 16;
 const QColor Colours[] = {{30, 90, 200},  {220, 100, 20}, {20, 150, 60},  {200, 40, 40},
                           {150, 90, 190}, {120, 80, 40},  {210, 80, 160}, {90, 90, 90},
                           {160, 160, 20}, {20, 170, 190}};
+
+QColor colour(int combination)
+{
+    return Colours[combination % int(std::size(Colours))];
+}
 }
 
 RunLengthChart::RunLengthChart(QWidget *parent)
     : ExperimentChart(parent)
 {
     setAccessibleName(tr("Run-length chart"));
-}
-
-QColor RunLengthChart::colour(int combination)
-{
-    return Colours[combination % int(std::size(Colours))];
 }
 
 void RunLengthChart::paintEvent(QPaintEvent * /* event */)

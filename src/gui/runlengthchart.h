@@ -13,8 +13,6 @@ class RunLengthChart : public ExperimentChart
 public:
     explicit RunLengthChart(QWidget *parent = nullptr);
 
-    static QColor colour(int combination);
-
 protected:
     void paintEvent(QPaintEvent *event) override;
     QString describe() const override;
