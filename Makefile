@@ -73,6 +73,8 @@ bench: deps
 	$(BUILD)/bench/bench_vezo
 	$(BUILD)/bench/bench_paint
 	$(BUILD)/bench/bench_recorder
+	$(BUILD)/bench/bench_experiment
+	$(BUILD)/bench/bench_experiment_window 5
 	$(BUILD)/bench/bench_window 5 described
 	$(BUILD)/bench/bench_window 5 paced
 	$(BUILD)/bench/bench_window 5 observed

@@ -74,6 +74,11 @@ char *writeCsvRow(char *out, const GenerationRecord &record)
 {
     out = writeInteger(out, record.generation);
     *out++ = ',';
+    return writeCsvState(out, record);
+}
+
+char *writeCsvState(char *out, const GenerationRecord &record)
+{
     out = writeInteger(out, record.best);
     *out++ = ',';
     // The mean of ten integers is exact in thousandths.

@@ -34,5 +34,7 @@ extern const char CsvHeader[];
 constexpr std::size_t CsvRowMaxLength = 256;
 // Writes one line, ending in a line feed, into out; returns the end of what it wrote.
 char *writeCsvRow(char *out, const GenerationRecord &record);
+// The same without the generation: best,mean,worst,diversity,m0..m9 and the line feed.
+char *writeCsvState(char *out, const GenerationRecord &record);
 
 #endif

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "experimentcommand.h"
+#include "safefile.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+const qsizetype OutputBufferBytes = 1 << 16;
+const std::chrono::milliseconds ProgressInterval(250);
+const int SecondsPerMinute = 60;
+const int SecondsPerHour = 3600;
+
+int cannotWrite(const SafeFile &file)
+{
+    std::fprintf(stderr, "vezo-vizoziv: cannot write '%s': %s\n", qPrintable(file.displayName()),
+                 qPrintable(file.errorString()));
+    return 1;
+}
+
+std::string duration(long long seconds)
+{
+    char text[32];
+    if (seconds >= SecondsPerHour)
+        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", seconds / SecondsPerHour,
+                      seconds / SecondsPerMinute % SecondsPerMinute, seconds % SecondsPerMinute);
+    else if (seconds >= SecondsPerMinute)
+        std::snprintf(text, sizeof text, "%lld:%02lld", seconds / SecondsPerMinute, seconds % SecondsPerMinute);
+    else
+        std::snprintf(text, sizeof text, "%lld s", seconds);
+    return text;
+}
+
+// One line on standard error, rewritten in place from a thread of its own while
+// the experiment runs, and cleared at the end.
+class ProgressLine
+{
+public:
+    explicit ProgressLine(const Experiment &experiment)
+        : experiment(experiment), start(std::chrono::steady_clock::now()), thread(&ProgressLine::show, this)
+    {
+    }
+
+    ~ProgressLine()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            ended = true;
+        }
+        wake.notify_one();
+        thread.join();
+        std::fputs("\r\033[K", stderr);
+        std::fflush(stderr);
+    }
+
+private:
+    void show()
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        while (!wake.wait_for(lock, ProgressInterval, [this] { return ended; })) {
+            const long long done = experiment.finished();
+            const long long total = experiment.size();
+            const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            const double rate = done / seconds;
+            const std::string left = done > 0 ? duration(static_cast<long long>((total - done) / rate)) : "?";
+            std::fprintf(stderr, "\r%lld of %lld runs, %.0f runs per second, %s left\033[K", done, total, rate,
+                         left.c_str());
+            std::fflush(stderr);
+        }
+    }
+
+    const Experiment &experiment;
+    const std::chrono::steady_clock::time_point start;
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool ended = false;
+    std::thread thread;
+};
+}
+
+int runExperimentCommand(const ExperimentPlan &plan, int threads, const QByteArray &csv, const QByteArray &summary)
+{
+    SafeFile rows(csv, SafeFile::RegularFilesAndStreams);
+    if (!rows.open())
+        return cannotWrite(rows);
+    std::unique_ptr<SafeFile> summaryFile;
+    if (!summary.isEmpty()) {
+        summaryFile = std::make_unique<SafeFile>(summary, SafeFile::RegularFilesAndStreams);
+        if (!summaryFile->open())
+            return cannotWrite(*summaryFile);
+    }
+
+    Experiment experiment(plan);
+    ExperimentSummary totals(plan);
+    QByteArray buffer(RunCsvHeader);
+    buffer.reserve(OutputBufferBytes + static_cast<qsizetype>(RunCsvRowMaxLength));
+    bool written = true;
+    {
+        // Not over rows that go to the same terminal.
+        const bool showProgress = isatty(STDERR_FILENO) && !(csv.isEmpty() && isatty(STDOUT_FILENO));
+        std::unique_ptr<ProgressLine> progress(showProgress ? new ProgressLine(experiment) : nullptr);
+        experiment.run(threads, [&](const RunResult &result) {
+            char row[RunCsvRowMaxLength];
+            buffer.append(row, writeRunRow(row, plan, result) - row);
+            totals.add(result);
+            if (buffer.size() >= OutputBufferBytes) {
+                written = rows.write(buffer);
+                buffer.clear();
+            }
+            return written;
+        });
+    }
+    if (!written || !rows.write(buffer) || !rows.commit())
+        return cannotWrite(rows);
+    if (summaryFile && (!summaryFile->write(QByteArray::fromStdString(totals.csv())) || !summaryFile->commit()))
+        return cannotWrite(*summaryFile);
+    return 0;
+}

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "experimentchart.h"
+#include "chartaxis.h"
+
+#include <QPainter>
+
+namespace {
+const int TopMargin = 28;
+const int RightMargin = 16;
+const QSize MinimumSize(300, 220);
+const QSize PreferredSize(480, 320);
+const double Percent = 100.0;
+const double TopShare = 1.04;   // the plot's top, above 100 %
+const int MostTicks = 7;  // 0 to 100 in steps of 20
+}
+
+ExperimentChart::ExperimentChart(QWidget *parent)
+    : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    setPalette(QPalette(Chart::Background));
+}
+
+void ExperimentChart::setResults(const ExperimentPlan *plan, const ExperimentSummary *summary)
+{
+    this->plan = plan;
+    this->summary = summary;
+    setAccessibleDescription(summary ? describe() : tr("No results yet."));
+    update();
+}
+
+QSize ExperimentChart::minimumSizeHint() const
+{
+    return MinimumSize;
+}
+
+QSize ExperimentChart::sizeHint() const
+{
+    return PreferredSize;
+}
+
+bool ExperimentChart::paintFrame(QPainter &painter, const QString &title) const
+{
+    painter.setPen(Qt::black);
+    const QRectF titleArea(Chart::LeftMargin, 0, width() - Chart::LeftMargin - RightMargin, TopMargin);
+    painter.drawText(titleArea, Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(title, Qt::ElideRight, int(titleArea.width())));
+    if (plan && summary)
+        return true;
+    painter.setPen(Qt::darkGray);
+    painter.drawText(rect(), Qt::AlignCenter, tr("Start an experiment to see its results here."));
+    return false;
+}
+
+QRectF ExperimentChart::plotArea(int bottomMargin) const
+{
+    return QRectF(Chart::LeftMargin, TopMargin, width() - Chart::LeftMargin - RightMargin,
+                  height() - TopMargin - bottomMargin);
+}
+
+void ExperimentChart::paintPercentAxis(QPainter &painter, const QRectF &plot)
+{
+    paintValueAxis(painter, plot, 0, TopShare * Percent, MostTicks);
+}
+
+double ExperimentChart::percentY(const QRectF &plot, double share)
+{
+    return plot.bottom() - plot.height() * share / TopShare;
+}

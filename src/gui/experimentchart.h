@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef EXPERIMENTCHART_H
+#define EXPERIMENTCHART_H
+
+#include <QWidget>
+
+class ExperimentSummary;
+struct ExperimentPlan;
+
+// What the experiment's charts share: the results they show, in the observatory's
+// style, and a text for screen readers that says what the picture shows.
+class ExperimentChart : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ExperimentChart(QWidget *parent = nullptr);
+
+    // Null until an experiment has finished; both stay alive while shown.
+    void setResults(const ExperimentPlan *plan, const ExperimentSummary *summary);
+
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+protected:
+    // The title, and a hint where there is nothing to show yet; returns whether
+    // there are results to paint.
+    bool paintFrame(QPainter &painter, const QString &title) const;
+    // The plot's area inside the margins.
+    QRectF plotArea(int bottomMargin) const;
+    // Shares from 0 to 1 as 0 to 100 %, with room above 100 % for a point or a line there.
+    static void paintPercentAxis(QPainter &painter, const QRectF &plot);
+    static double percentY(const QRectF &plot, double share);
+    virtual QString describe() const = 0;
+
+    const ExperimentPlan *plan = nullptr;
+    const ExperimentSummary *summary = nullptr;
+};
+
+#endif

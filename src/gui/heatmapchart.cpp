@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "heatmapchart.h"
+#include "chartaxis.h"
+#include "experiment.h"
+#include "parametercaption.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+const int BottomMargin = 8;
+const int HeaderHeight = 40;   // the second parameter and its values above the cells
+const int RowLabelWidth = 140; // the first parameter and its values left of the cells
+const double Percent = 100.0;
+const double DarkText = 0.55;  // from this rate on, the cell's text is white
+const QColor HitColour(30, 60, 150);
+
+QColor rateColour(double rate)
+{
+    const auto mix = [rate](int none, int all) { return static_cast<int>(none + (all - none) * rate); };
+    return QColor(mix(Chart::Background.red(), HitColour.red()), mix(Chart::Background.green(), HitColour.green()),
+                  mix(Chart::Background.blue(), HitColour.blue()));
+}
+}
+
+HeatMapChart::HeatMapChart(QWidget *parent)
+    : ExperimentChart(parent)
+{
+    setAccessibleName(tr("Hit rate heat map"));
+    setToolTip(tr("Double-click a cell to watch its first run in the main window."));
+}
+
+int HeatMapChart::rows() const
+{
+    return plan && !plan->variations.empty() ? static_cast<int>(plan->variations.front().values.size()) : 1;
+}
+
+int HeatMapChart::columns() const
+{
+    return plan && plan->variations.size() > 1 ? static_cast<int>(plan->variations[1].values.size()) : 1;
+}
+
+QRectF HeatMapChart::grid() const
+{
+    QRectF area = plotArea(BottomMargin);
+    area.setTop(area.top() + HeaderHeight);
+    area.setLeft(RowLabelWidth);
+    return area;
+}
+
+int HeatMapChart::combinationAt(const QPointF &point) const
+{
+    const QRectF cells = grid();
+    if (!plan || !cells.contains(point))
+        return -1;
+    const int row = std::min(rows() - 1, static_cast<int>((point.y() - cells.top()) * rows() / cells.height()));
+    const int column = std::min(columns() - 1, static_cast<int>((point.x() - cells.left()) * columns() / cells.width()));
+    return row * columns() + column;
+}
+
+QPointF HeatMapChart::cellCentre(int combination) const
+{
+    const QRectF cells = grid();
+    return QPointF(cells.left() + cells.width() * (combination % columns() + 0.5) / columns(),
+                   cells.top() + cells.height() * (combination / columns() + 0.5) / rows());
+}
+
+void HeatMapChart::paintEvent(QPaintEvent * /* event */)
+{
+    QPainter painter(this);
+    if (!paintFrame(painter, tr("Hit rate, % (double-click a cell to watch its first run)")))
+        return;
+    const QRectF cells = grid();
+    const double cellWidth = cells.width() / columns();
+    const double cellHeight = cells.height() / rows();
+    const double lineHeight = painter.fontMetrics().height();
+    const Variation &down = plan->variations.front();
+    const Variation *across = plan->variations.size() > 1 ? &plan->variations[1] : nullptr;
+
+    painter.setPen(Qt::black);
+    if (across) {
+        painter.drawText(QRectF(cells.left(), cells.top() - HeaderHeight, cells.width(), lineHeight), Qt::AlignCenter,
+                         parameterCaption(*across->parameter));
+        for (int column = 0; column < columns(); ++column)
+            painter.drawText(QRectF(cells.left() + column * cellWidth, cells.top() - lineHeight - 2, cellWidth, lineHeight),
+                             Qt::AlignCenter, QString::number(across->values[column]));
+    }
+    painter.drawText(QRectF(0, cells.top() - lineHeight - 2, RowLabelWidth - 6, lineHeight),
+                     Qt::AlignRight | Qt::AlignVCenter, parameterCaption(*down.parameter));
+    for (int row = 0; row < rows(); ++row)
+        painter.drawText(QRectF(0, cells.top() + row * cellHeight, RowLabelWidth - 6, cellHeight),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(down.values[row]));
+
+    const std::vector<CombinationSummary> &combinations = summary->combinations();
+    for (int combination = 0; combination < int(combinations.size()); ++combination) {
+        const CombinationSummary &runs = combinations[combination];
+        const QRectF cell(cells.left() + combination % columns() * cellWidth,
+                          cells.top() + combination / columns() * cellHeight, cellWidth, cellHeight);
+        const double rate = runs.runs > 0 ? runs.hitRate() : 0;
+        painter.fillRect(cell, rateColour(rate));
+        painter.setPen(Chart::Grid);
+        painter.drawRect(cell);
+        if (runs.runs == 0)
+            continue;
+        painter.setPen(rate >= DarkText ? Qt::white : Qt::black);
+        const QString text = cell.height() >= 2 * lineHeight
+                                 ? tr("%1 %\n%2 of %3").arg(qRound(rate * Percent)).arg(runs.hits()).arg(runs.runs)
+                                 : tr("%1 %").arg(qRound(rate * Percent));
+        painter.drawText(cell, Qt::AlignCenter, text);
+    }
+}
+
+void HeatMapChart::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const int combination = combinationAt(event->position());
+    if (combination >= 0)
+        emit combinationActivated(combination);
+}
+
+QString HeatMapChart::describe() const
+{
+    QStringList lines;
+    for (const CombinationSummary &combination : summary->combinations())
+        lines << tr("%1: %2 of %3 runs hit")
+                     .arg(combinationCaption(plan->variations, combination.settings))
+                     .arg(combination.hits())
+                     .arg(combination.runs);
+    return lines.join('\n');
+}

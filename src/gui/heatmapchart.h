@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef HEATMAPCHART_H
+#define HEATMAPCHART_H
+
+#include "experimentchart.h"
+
+// The hit rate of every combination of two varied parameters: the first one's
+// values down, the second one's across, darker for more hits, the rate in the cell.
+class HeatMapChart : public ExperimentChart
+{
+    Q_OBJECT
+
+public:
+    explicit HeatMapChart(QWidget *parent = nullptr);
+
+    // The combination whose cell holds the point; -1 outside the cells.
+    int combinationAt(const QPointF &point) const;
+    // The middle of a combination's cell.
+    QPointF cellCentre(int combination) const;
+
+signals:
+    void combinationActivated(int combination);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    QString describe() const override;
+
+private:
+    QRectF grid() const;
+    int rows() const;
+    int columns() const;
+};
+
+#endif

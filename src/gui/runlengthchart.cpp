@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "runlengthchart.h"
+#include "chartaxis.h"
+#include "experiment.h"
+#include "parametercaption.h"
+
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+
+namespace {
+const int BottomMargin = 40;  // generation labels and the axis title
+const int MostTicks = 6;
+const int LegendPadding = 6;
+const int LegendSwatch = 16;
+const QColor Colours[] = {{30, 90, 200},  {220, 100, 20}, {20, 150, 60},  {200, 40, 40},
+                          {150, 90, 190}, {120, 80, 40},  {210, 80, 160}, {90, 90, 90},
+                          {160, 160, 20}, {20, 170, 190}};
+
+QColor colour(int combination)
+{
+    return Colours[combination % int(std::size(Colours))];
+}
+}
+
+RunLengthChart::RunLengthChart(QWidget *parent)
+    : ExperimentChart(parent)
+{
+    setAccessibleName(tr("Run-length chart"));
+}
+
+void RunLengthChart::paintEvent(QPaintEvent * /* event */)
+{
+    QPainter painter(this);
+    if (!paintFrame(painter, tr("Runs that have hit by each generation, %")))
+        return;
+    QRectF plot = plotArea(BottomMargin);
+    plot.setRight(plot.right() - legendWidth(painter.fontMetrics()));
+    painter.drawRect(plot);
+    paintPercentAxis(painter, plot);
+
+    const double last = double(std::max(plan->generations, 1LL));
+    const auto x = [&](double generation) { return plot.left() + plot.width() * generation / last; };
+    const double lineHeight = painter.fontMetrics().height();
+    painter.setPen(Qt::black);
+    for (double tick : axisTicks(0, last, MostTicks)) {
+        painter.drawText(QRectF(x(tick) - plot.width() / 2, plot.bottom() + 2, plot.width(), lineHeight),
+                         Qt::AlignCenter, QString::number(tick, 'g', 12));
+    }
+    painter.drawText(QRectF(plot.left(), plot.bottom() + lineHeight + 4, plot.width(), lineHeight), Qt::AlignCenter,
+                     tr("generation"));
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    const std::vector<CombinationSummary> &combinations = summary->combinations();
+    for (std::size_t index = 0; index < combinations.size(); ++index) {
+        const CombinationSummary &combination = combinations[index];
+        if (combination.runs == 0)
+            continue;
+        const auto y = [&](long long hits) { return percentY(plot, double(hits) / double(combination.runs)); };
+        QPolygonF steps;
+        long long hits = 0;
+        steps << QPointF(x(0), y(0));
+        for (const auto &[generation, count] : combination.runLengths.counts()) {
+            steps << QPointF(x(double(generation)), y(hits));
+            hits += count;
+            steps << QPointF(x(double(generation)), y(hits));
+        }
+        steps << QPointF(x(last), y(hits));
+        painter.setPen(QPen(colour(int(index)), 2));
+        painter.drawPolyline(steps);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    paintLegend(painter, plot);
+}
+
+int RunLengthChart::legendWidth(const QFontMetrics &metrics) const
+{
+    int widest = 0;
+    for (const CombinationSummary &combination : summary->combinations())
+        widest = std::max(widest, metrics.horizontalAdvance(combinationCaption(plan->variations, combination.settings)));
+    return widest + LegendSwatch + 3 * LegendPadding;
+}
+
+// Beside the plot, on its right.
+void RunLengthChart::paintLegend(QPainter &painter, const QRectF &plot) const
+{
+    QStringList names;
+    for (const CombinationSummary &combination : summary->combinations())
+        names << combinationCaption(plan->variations, combination.settings);
+    const double rowHeight = painter.fontMetrics().height();
+    const QRectF box(plot.right() + LegendPadding, plot.top(), width() - plot.right() - LegendPadding,
+                     rowHeight * names.size());
+    for (int index = 0; index < names.size(); ++index) {
+        const double y = box.top() + rowHeight * (index + 0.5);
+        painter.setPen(QPen(colour(index), 2));
+        painter.drawLine(QPointF(box.left() + LegendPadding, y), QPointF(box.left() + LegendPadding + LegendSwatch, y));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(box.left() + 2 * LegendPadding + LegendSwatch, y - rowHeight / 2, box.width(), rowHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, names.at(index));
+    }
+}
+
+QString RunLengthChart::describe() const
+{
+    QStringList lines;
+    for (const CombinationSummary &combination : summary->combinations()) {
+        if (combination.hits() == 0) {
+            lines << tr("%1: no run hit").arg(combinationCaption(plan->variations, combination.settings));
+            continue;
+        }
+        lines << tr("%1: half of the runs that hit did so by generation %2, all by %3")
+                     .arg(combinationCaption(plan->variations, combination.settings))
+                     .arg(combination.hitPercentile(50))
+                     .arg(combination.hitPercentile(100));
+    }
+    return lines.join('\n');
+}

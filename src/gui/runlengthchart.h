@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef RUNLENGTHCHART_H
+#define RUNLENGTHCHART_H
+
+#include "experimentchart.h"
+
+// For each combination, the share of its runs that had hit the target by each
+// generation: a rising step curve, one colour per combination.
+class RunLengthChart : public ExperimentChart
+{
+    Q_OBJECT
+
+public:
+    explicit RunLengthChart(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    QString describe() const override;
+
+private:
+    int legendWidth(const QFontMetrics &metrics) const;
+    void paintLegend(QPainter &painter, const QRectF &plot) const;
+};
+
+#endif

@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "experiment.h"
+#include "experimentwindow.h"
+#include "heatmapchart.h"
+#include "startstate.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class tst_ExperimentWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void runsAndExportsTheCommandLinesRows();
+    void doubleClickChoosesTheRun();
+    void cancelKeepsTheResultsShown();
+    void badValuesAreRefused();
+
+private:
+    template <typename Widget>
+    Widget *named(const QString &name) const;
+    void plan(const QString &first, int second, const QString &secondValues, int seeds, int generations);
+
+    int tent[LandscapeSize];
+    ExperimentWindow *window = nullptr;
+};
+
+template <typename Widget>
+Widget *tst_ExperimentWindow::named(const QString &name) const
+{
+    for (Widget *candidate : window->findChildren<Widget *>()) {
+        if (candidate->accessibleName() == name)
+            return candidate;
+    }
+    return nullptr;
+}
+
+// Bias varied over first, and parameter second - 1 over secondValues (0: none).
+void tst_ExperimentWindow::plan(const QString &first, int second, const QString &secondValues, int seeds,
+                                int generations)
+{
+    named<QLineEdit>("Values of the parameter to vary")->setText(first);
+    named<QComboBox>("Second parameter to vary")->setCurrentIndex(second);
+    named<QLineEdit>("Values of the second parameter")->setText(secondValues);
+    named<QSpinBox>("Number of seeds")->setValue(seeds);
+    named<QSpinBox>("Generations per run")->setValue(generations);
+}
+
+void tst_ExperimentWindow::init()
+{
+    fillStartLandscape(tent);
+    Settings settings;
+    settings.mutation = 60;
+    window = new ExperimentWindow(tent, "tent", settings);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+void tst_ExperimentWindow::cleanup()
+{
+    delete window;
+}
+
+void tst_ExperimentWindow::runsAndExportsTheCommandLinesRows()
+{
+    plan("0,10", 0, QString(), 10, 50);
+    QSignalSpy finished(window, &ExperimentWindow::finished);
+    QVERIFY(window->start());
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(window->runCount(), 20);
+    QCOMPARE(window->findChild<QTableView *>()->model()->rowCount(), 20);
+
+    ExperimentPlan expected;
+    expected.base.mutation = 60;
+    std::string error;
+    parseVariation("bias=0,10", expected.variations.emplace_back(), error);
+    expected.seeds = 10;
+    expected.generations = 50;
+    QByteArray rows(RunCsvHeader);
+    Experiment(expected).run(1, [&](const RunResult &run) {
+        char row[RunCsvRowMaxLength];
+        rows.append(row, writeRunRow(row, expected, run) - row);
+        return true;
+    });
+    QTemporaryDir folder;
+    QString reason;
+    QVERIFY2(window->exportCsv(folder.filePath("runs.csv"), reason), qPrintable(reason));
+    QFile file(folder.filePath("runs.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), rows);
+    QVERIFY(!window->exportCsv("/dev/null", reason));
+}
+
+// A row of the table, and a cell of the heat map for its first run.
+void tst_ExperimentWindow::doubleClickChoosesTheRun()
+{
+    plan("0,10", 2, "5,90", 3, 20);
+    QSignalSpy finished(window, &ExperimentWindow::finished);
+    QVERIFY(window->start());
+    QTRY_COMPARE(finished.count(), 1);
+    QSignalSpy chosen(window, &ExperimentWindow::runChosen);
+
+    QTableView *table = window->findChild<QTableView *>();
+    const QModelIndex fifth = table->model()->index(4, 0);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(fifth).center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(fifth).center());
+    HeatMapChart *heatMap = window->findChild<HeatMapChart *>();
+    QTest::mouseDClick(heatMap, Qt::LeftButton, {}, heatMap->cellCentre(2).toPoint());
+    QCOMPARE(chosen.count(), 2);
+    QCOMPARE(chosen.at(0).at(0).value<QList<int>>(), QList<int>(tent, tent + LandscapeSize));
+    QCOMPARE(chosen.at(0).at(1).toString(), QString("tent"));
+    const QList<int> expected = {2, 0, 90, 1, 10, 5}; // seed, bias, mutation of each
+    for (int signal = 0; signal < 2; ++signal) {
+        const Settings settings = chosen.at(signal).at(2).value<Settings>();
+        QCOMPARE(chosen.at(signal).at(3).toUInt(), unsigned(expected.at(3 * signal)));
+        QCOMPARE(settings.bias, expected.at(3 * signal + 1));
+        QCOMPARE(settings.mutation, expected.at(3 * signal + 2));
+        QCOMPARE(settings.fitness, Parameters::Fitness.start);
+    }
+}
+
+void tst_ExperimentWindow::cancelKeepsTheResultsShown()
+{
+    plan("1", 0, QString(), 4, 10);
+    QSignalSpy finished(window, &ExperimentWindow::finished);
+    QVERIFY(window->start());
+    QTRY_COMPARE(finished.count(), 1);
+    plan("0,10", 0, QString(), 100000, 1000000);
+    QVERIFY(window->start());
+    QVERIFY(window->isRunning());
+    QVERIFY(!window->start());
+    window->cancel();
+    QVERIFY(!window->isRunning());
+    QCOMPARE(window->runCount(), 4);
+    QTest::qWait(100);
+    QCOMPARE(finished.count(), 1);
+}
+
+void tst_ExperimentWindow::badValuesAreRefused()
+{
+    plan("0,,10", 0, QString(), 3, 10);
+    QVERIFY(!window->start());
+    plan("0,10", 3, "1,2", 3, 10);   // bias twice
+    QVERIFY(!window->start());
+    QVERIFY(!window->isRunning());
+    QCOMPARE(window->runCount(), 0);
+    QVERIFY(window->minimumSizeHint().width() < 1100 && window->minimumSizeHint().height() < 600);
+}
+
+QTEST_MAIN(tst_ExperimentWindow)
+#include "tst_experimentwindow.moc"
