@@ -21,6 +21,9 @@ private slots:
     void interruptedRunLeavesTheOldFile();
     void zeroTotalStaysOutOfTheRows();
     void snapshotGoesOnWithTheRun();
+    void experimentRefusesBadInput_data();
+    void experimentRefusesBadInput();
+    void experimentRowsDoNotDependOnThreads();
 };
 
 namespace {
@@ -170,6 +173,47 @@ void tst_CommandLine::snapshotGoesOnWithTheRun()
     QCOMPARE(first->exitCode() + rest->exitCode(), 0);
     const QList<QByteArray> rows = whole->readAllStandardOutput().split('\n');
     QCOMPARE(rest->readAllStandardOutput(), rows.mid(0, 1).join('\n') + '\n' + rows.mid(9).join('\n'));
+}
+
+void tst_CommandLine::experimentRefusesBadInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("unknown name") << QStringList{"--vary", "speed=1,2"} << "unknown parameter 'speed'";
+    QTest::newRow("empty list") << QStringList{"--vary", "bias="} << "bias: no values given";
+    QTest::newRow("out of range") << QStringList{"--vary", "fitness=0,5"} << "fitness takes whole numbers from 1 to 100";
+    QTest::newRow("seeds 0") << QStringList{"--seeds", "0"} << "--seeds takes a whole number from 1";
+    QTest::newRow("shard 0/3") << QStringList{"--shard", "0/3"} << "1 <= K <= N, not '0/3'";
+    QTest::newRow("shard 4/3") << QStringList{"--shard", "4/3"} << "1 <= K <= N, not '4/3'";
+    QTest::newRow("three --vary") << QStringList{"--vary", "bias=1", "--vary", "fitness=2", "--vary", "mutation=3"}
+                                  << "at most 2 parameters can vary";
+    QTest::newRow("with --headless") << QStringList{"--headless"} << "--headless and --experiment do not go together";
+    QTest::newRow("missing landscape") << QStringList{"--landscape", "/nonexistent"} << "cannot read landscape";
+}
+
+// One line, no rows, no file.
+void tst_CommandLine::experimentRefusesBadInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    QTemporaryDir folder;
+    QScopedPointer<QProcess> process(program(QStringList{"--experiment", "--generations", "5", "--seeds", "3", "--csv",
+                                                         folder.filePath("runs.csv")} + arguments));
+    QCOMPARE(process->exitCode(), 1);
+    QCOMPARE(process->readAllStandardOutput(), QByteArray());
+    const QString said = process->readAllStandardError();
+    QVERIFY2(said.contains(error) && said.count('\n') == 1, qPrintable(said));
+    QVERIFY(!QFile::exists(folder.filePath("runs.csv")));
+}
+
+void tst_CommandLine::experimentRowsDoNotDependOnThreads()
+{
+    const QStringList experiment{"--experiment", "--generations", "60", "--seeds", "7", "--vary", "bias=0,10", "--threads"};
+    QScopedPointer<QProcess> one(program(experiment + QStringList{"1"}));
+    QScopedPointer<QProcess> two(program(experiment + QStringList{"2"}));
+    const QByteArray rows = one->readAllStandardOutput();
+    QCOMPARE(rows.count('\n'), 1 + 2 * 7);
+    QCOMPARE(two->readAllStandardOutput(), rows);
 }
 
 QTEST_APPLESS_MAIN(tst_CommandLine)

@@ -11,7 +11,7 @@
 
 namespace {
 // Where an option may be given.
-enum Use { Anywhere, WindowOnly, HeadlessOnly };
+enum Use { UseWindow = 1, UseHeadless = 2, UseExperiment = 4, UseRuns = UseHeadless | UseExperiment, UseAnywhere = 7 };
 
 struct Option
 {
@@ -22,22 +22,32 @@ struct Option
 };
 
 const Option Options[] = {
-    {"help", nullptr, QT_TRANSLATE_NOOP("main", "Print the options and exit."), Anywhere},
-    {"version", nullptr, QT_TRANSLATE_NOOP("main", "Print the version and exit."), Anywhere},
-    {"observe", nullptr, QT_TRANSLATE_NOOP("main", "Open the observatory beside the window."), WindowOnly},
-    {"headless", nullptr, QT_TRANSLATE_NOOP("main", "Run without a window and write CSV rows."), Anywhere},
-    {"explain", nullptr, QT_TRANSLATE_NOOP("main", "With --headless: instead, a row per child: parents, split, flip."), HeadlessOnly},
-    {"generations", "n", QT_TRANSLATE_NOOP("main", "With --headless: run <n> generations."), HeadlessOnly},
-    {"every", "k", QT_TRANSLATE_NOOP("main", "A row for every <k>-th generation (default 1)."), HeadlessOnly},
-    {"landscape", "file", QT_TRANSLATE_NOOP("main", "Read the landscape from <file> (default: the tent)."), HeadlessOnly},
-    {Parameters::Fitness.name, "f", QT_TRANSLATE_NOOP("main", "Fitness multiplier"), HeadlessOnly},
-    {Parameters::Mutation.name, "p", QT_TRANSLATE_NOOP("main", "Mutation probability"), HeadlessOnly},
-    {Parameters::Bias.name, "b", QT_TRANSLATE_NOOP("main", "Mutation bias"), HeadlessOnly},
-    {"seed", "s", QT_TRANSLATE_NOOP("main", "Seed of the run"), HeadlessOnly},
-    {"csv", "file", QT_TRANSLATE_NOOP("main", "Write the rows to <file> (default: standard output)."), HeadlessOnly},
-    {"snapshot", "file", QT_TRANSLATE_NOOP("main", "Go on from the run kept in the snapshot <file>."), HeadlessOnly},
-    {"save-snapshot", "file", QT_TRANSLATE_NOOP("main", "Keep the run at its end in the snapshot <file>."), HeadlessOnly},
+    {"help", nullptr, QT_TRANSLATE_NOOP("main", "Print the options and exit."), UseAnywhere},
+    {"version", nullptr, QT_TRANSLATE_NOOP("main", "Print the version and exit."), UseAnywhere},
+    {"observe", nullptr, QT_TRANSLATE_NOOP("main", "Open the observatory beside the window."), UseWindow},
+    {"headless", nullptr, QT_TRANSLATE_NOOP("main", "Run without a window and write CSV rows."), UseAnywhere},
+    {"experiment", nullptr, QT_TRANSLATE_NOOP("main", "Make many runs on every core and write a row per run."), UseAnywhere},
+    {"generations", "n", QT_TRANSLATE_NOOP("main", "Run <n> generations."), UseRuns},
+    {"every", "k", QT_TRANSLATE_NOOP("main", "A row for every <k>-th generation (default 1)."), UseHeadless},
+    {"explain", nullptr, QT_TRANSLATE_NOOP("main", "Instead, a row per child: parents, split, flip."), UseHeadless},
+    {"landscape", "file", QT_TRANSLATE_NOOP("main", "Read the landscape from <file> (default: the tent)."), UseRuns},
+    {Parameters::Fitness.name, "f", QT_TRANSLATE_NOOP("main", "Fitness multiplier"), UseRuns},
+    {Parameters::Mutation.name, "p", QT_TRANSLATE_NOOP("main", "Mutation probability"), UseRuns},
+    {Parameters::Bias.name, "b", QT_TRANSLATE_NOOP("main", "Mutation bias"), UseRuns},
+    {"seed", "s", QT_TRANSLATE_NOOP("main", "Seed of the run"), UseHeadless},
+    {"csv", "file", QT_TRANSLATE_NOOP("main", "Write the rows to <file> (default: standard output)."), UseRuns},
+    {"snapshot", "file", QT_TRANSLATE_NOOP("main", "Go on from the run kept in the snapshot <file>."), UseHeadless},
+    {"save-snapshot", "file", QT_TRANSLATE_NOOP("main", "Keep the run at its end in the snapshot <file>."), UseHeadless},
+    {"seeds", "n", QT_TRANSLATE_NOOP("main", "Runs <n> seeds of each setting."), UseExperiment},
+    {"first-seed", "s", QT_TRANSLATE_NOOP("main", "The seeds from <s> on (default 1)."), UseExperiment},
+    {"vary", "name=v1,v2", QT_TRANSLATE_NOOP("main", "Vary fitness, mutation or bias over the values; twice for a grid."), UseExperiment},
+    {"target", "v", QT_TRANSLATE_NOOP("main", "A run hits when its best reaches <v> (default: the highest value)."), UseExperiment},
+    {"threads", "t", QT_TRANSLATE_NOOP("main", "Work on <t> threads (default: one per core)."), UseExperiment},
+    {"shard", "k/n", QT_TRANSLATE_NOOP("main", "Only the runs whose place i in the run order has i mod n = k - 1."), UseExperiment},
+    {"summary", "file", QT_TRANSLATE_NOOP("main", "Write a row per setting: hit rate, interval, run lengths."), UseExperiment},
 };
+
+const int MostThreads = 1024;
 
 // What a snapshot holds already.
 const char *const SnapshotHolds[] = {"landscape", "seed", Parameters::Fitness.name, Parameters::Mutation.name,
@@ -95,6 +105,16 @@ QString numberError(const char *name, long long low, long long high, const QByte
 {
     return QString("--%1 takes a whole number from %2 to %3, not '%4'")
         .arg(name).arg(low).arg(high).arg(QString::fromLocal8Bit(text));
+}
+
+// Where an option goes, for the message when it is given elsewhere.
+QString placeOf(const Option &option)
+{
+    if (option.use == UseWindow)
+        return QString("--%1 goes with the window only").arg(option.name);
+    if (option.use == UseRuns)
+        return QString("--%1 goes with --headless or --experiment").arg(option.name);
+    return QString("--%1 goes with --%2").arg(option.name, option.use == UseHeadless ? "headless" : "experiment");
 }
 }
 
@@ -170,22 +190,29 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
         return true;
     }
     const bool headless = given.contains("headless");
-    if (headless && observe) {
-        error = "--observe does not go with --headless: there is no window";
+    const bool experiment = given.contains("experiment");
+    if (headless && experiment) {
+        error = "--headless and --experiment do not go together";
         return false;
     }
-    if (headless && !qtOptions.isEmpty()) {
-        error = QString("%1 is an option for the window; --headless has none").arg(qtOptions.constFirst());
+    const char *const noWindow = headless ? "--headless" : "--experiment";
+    if ((headless || experiment) && observe) {
+        error = QString("--observe does not go with %1: there is no window").arg(noWindow);
         return false;
     }
+    if ((headless || experiment) && !qtOptions.isEmpty()) {
+        error = QString("%1 is an option for the window; %2 has none").arg(qtOptions.constFirst(), noWindow);
+        return false;
+    }
+    const int use = headless ? UseHeadless : experiment ? UseExperiment : UseWindow;
     for (const Option &option : Options) {
-        if (option.use == HeadlessOnly && !headless && given.contains(option.name)) {
-            error = QString("--%1 goes with --headless").arg(option.name);
+        if (!(option.use & use) && given.contains(option.name)) {
+            error = placeOf(option);
             return false;
         }
     }
-    if (headless && !openSnapshot.isEmpty()) {
-        error = QString("--headless opens no snapshot in a window; use --snapshot '%1'").arg(QFile::decodeName(openSnapshot));
+    if ((headless || experiment) && !openSnapshot.isEmpty()) {
+        error = QString("%1 opens no snapshot in a window; use --snapshot '%2'").arg(noWindow, QFile::decodeName(openSnapshot));
         return false;
     }
     for (const char *held : SnapshotHolds) {
@@ -194,13 +221,22 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
             return false;
         }
     }
-    if (headless && !given.contains("generations")) {
-        error = "--headless needs --generations <n>";
-        return false;
+    for (const char *needed : {"generations", "seeds"}) {
+        if ((headless || experiment) && !given.contains(needed) && (experiment || needed == QByteArray("generations"))) {
+            error = QString("%1 needs --%2 <n>").arg(noWindow, needed);
+            return false;
+        }
     }
     // --every is checked as usual but has no effect there: every generation is explained.
     recorder.explain = given.contains("explain");
-    mode = headless ? Headless : Window;
+    plan.base = recorder.parameters;
+    plan.generations = recorder.generations;
+    std::string planError;
+    if (experiment && !plan.check(planError)) {
+        error = QString::fromStdString(planError);
+        return false;
+    }
+    mode = headless ? Headless : experiment ? Experiment : Window;
     return true;
 }
 
@@ -208,9 +244,9 @@ bool CommandLine::setValue(const char *name, const QByteArray &value, QString &e
 {
     const QByteArray option(name);
     long long number = 0;
-    QByteArray *const fileNames[] = {&files.landscape, &files.csv, &files.snapshot, &files.saveSnapshot};
-    const char *const fileOptions[] = {"landscape", "csv", "snapshot", "save-snapshot"};
-    for (int index = 0; index < 4; ++index) {
+    QByteArray *const fileNames[] = {&files.landscape, &files.csv, &files.snapshot, &files.saveSnapshot, &summary};
+    const char *const fileOptions[] = {"landscape", "csv", "snapshot", "save-snapshot", "summary"};
+    for (int index = 0; index < 5; ++index) {
         if (option != fileOptions[index])
             continue;
         if (value.isEmpty()) {
@@ -230,8 +266,20 @@ bool CommandLine::setValue(const char *name, const QByteArray &value, QString &e
             return true;
         }
     }
-    const long long low = option == "every" ? 1 : 0;
-    const long long high = option == "seed" ? UINT_MAX : LLONG_MAX;
+    std::string reason;
+    if (option == "vary" || option == "shard") {
+        Variation variation;
+        const bool parsed = option == "vary" ? parseVariation(value.toStdString(), variation, reason)
+                                             : parseShard(value.toStdString(), plan.shard, reason);
+        if (option == "vary" && parsed)
+            plan.variations.push_back(variation);
+        error = QString::fromStdString(reason);
+        return parsed;
+    }
+    const long long low = option == "target" ? INT_MIN : option == "every" || option == "seeds" || option == "threads" ? 1 : 0;
+    const long long high = option == "target" ? INT_MAX : option == "seed" || option == "first-seed" ? UINT_MAX
+                           : option == "threads"                                                    ? MostThreads
+                                                                                                    : LLONG_MAX;
     if (!wholeNumber(value, low, high, number)) {
         error = numberError(name, low, high, value);
         return false;
@@ -240,15 +288,24 @@ bool CommandLine::setValue(const char *name, const QByteArray &value, QString &e
         recorder.generations = number;
     else if (option == "every")
         recorder.every = number;
-    else
+    else if (option == "seed")
         recorder.seed = static_cast<unsigned>(number);
+    else if (option == "seeds")
+        plan.seeds = number;
+    else if (option == "first-seed")
+        plan.firstSeed = static_cast<unsigned>(number);
+    else if (option == "target")
+        plan.target = static_cast<int>(number);
+    else
+        threads = static_cast<int>(number);
     return true;
 }
 
 QString CommandLine::helpText()
 {
     QString text = tr("Usage: vezo-vizoziv [--observe] [snapshot.vezo]\n"
-                      "       vezo-vizoziv --headless --generations <n> [options]\n\n"
+                      "       vezo-vizoziv --headless --generations <n> [options]\n"
+                      "       vezo-vizoziv --experiment --generations <n> --seeds <n> [options]\n\n"
                       "Watch a genetic algorithm work: ten nine-bit genomes on a landscape of 512 values.\n\n"
                       "Options:\n");
     for (const Option &option : Options) {
@@ -266,7 +323,7 @@ QString CommandLine::helpText()
         }
         if (option.name == QByteArray("seed"))
             help = tr("%1 (default %2).").arg(help).arg(StartSeed);
-        text += QString("  %1%2\n").arg(left, -22).arg(help);
+        text += QString("  %1%2\n").arg(left, -26).arg(help);
     }
     return text;
 }

@@ -2,6 +2,7 @@
 #ifndef COMMANDLINE_H
 #define COMMANDLINE_H
 
+#include "experiment.h"
 #include "recording.h"
 
 #include <QByteArray>
@@ -13,7 +14,7 @@
 class CommandLine
 {
 public:
-    enum Mode { Window, Headless, Help, Version };
+    enum Mode { Window, Headless, Experiment, Help, Version };
 
     // False with a one-line message in error.
     bool parse(int argc, char **argv, QString &error);
@@ -23,7 +24,10 @@ public:
     bool observe = false;
     QByteArray openSnapshot;        // a snapshot to open in the window
     RecorderSettings recorder;
-    RecordingFiles files;
+    RecordingFiles files;           // with --experiment, the landscape and the rows
+    ExperimentPlan plan;            // its landscape still to be read
+    int threads = 0;                // 0: one per core
+    QByteArray summary;
 
 private:
     bool setValue(const char *name, const QByteArray &value, QString &error);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
+#include "experimentcommand.h"
 #include "framepacer.h"
+#include "landscapefile.h"
 #include "mainwindow.h"
 #include "observatory.h"
 #include "recording.h"
@@ -62,6 +64,14 @@ int recordHeadless(const CommandLine &commandLine)
     }
     return status;
 }
+
+int experiment(CommandLine &commandLine)
+{
+    QString reason;
+    if (!commandLine.files.landscape.isEmpty() && !loadLandscape(commandLine.files.landscape, commandLine.plan.landscape, reason))
+        return refuse(QString("cannot read landscape '%1': %2").arg(QFile::decodeName(commandLine.files.landscape), reason));
+    return runExperimentCommand(commandLine.plan, commandLine.threads, commandLine.files.csv, commandLine.summary);
+}
 }
 
 int main(int argc, char **argv)
@@ -74,7 +84,8 @@ int main(int argc, char **argv)
     if (!commandLine.parse(argc, argv, error))
         return refuse(error);
     const bool writesToOutput = commandLine.mode == CommandLine::Help || commandLine.mode == CommandLine::Version
-                                || (commandLine.mode == CommandLine::Headless && commandLine.files.csv.isEmpty());
+                                || (commandLine.mode == CommandLine::Headless && commandLine.files.csv.isEmpty())
+                                || (commandLine.mode == CommandLine::Experiment && commandLine.files.csv.isEmpty());
     if (outputClosed && writesToOutput)
         return refuse(QCoreApplication::translate("main", "standard output is closed"));
 
@@ -87,6 +98,8 @@ int main(int argc, char **argv)
         return 0;
     case CommandLine::Headless:
         return recordHeadless(commandLine);
+    case CommandLine::Experiment:
+        return experiment(commandLine);
     case CommandLine::Window:
         break;
     }
