@@ -2,7 +2,11 @@
 #include "historychart.h"
 #include "landscapechart.h"
 #include "mainwindow.h"
+#include "experimentwindow.h"
+#include "genomes.h"
 #include "generationview.h"
+#include "landscapepresets.h"
+#include "run.h"
 #include "observatory.h"
 #include "schemataview.h"
 #include "parametercontrols.h"
@@ -48,6 +52,7 @@ private slots:
     void chartDescriptionsFollowTheRun();
     void closingTheMainWindowEndsTheProgram();
     void generationTabsFollowTheSteps();
+    void experimentRunIsWatchedExactly();
 };
 
 namespace {
@@ -419,7 +424,7 @@ void tst_Observatory::everyControlIsNamedAndReachable()
     }
     for (QWidget *widget : order)
         QVERIFY2(!widget->accessibleName().isEmpty(), widget->metaObject()->className());
-    QCOMPARE(order.size(), 31);
+    QCOMPARE(order.size(), 32);
     QCOMPARE(order.at(order.size() - 3), observatory.findChild<LandscapeChart *>());
     QCOMPARE(order.constLast(), observatory.findChild<HistoryChart *>());
 }
@@ -461,6 +466,27 @@ void tst_Observatory::generationTabsFollowTheSteps()
     button(observatory, "Step")->click();
     QCOMPARE(observatory.findChild<GenerationView *>()->selectionCheck().generations(), 2);
     QCOMPARE(schemata->columnCount(0), 2);
+}
+
+// A run chosen in an experiment window restarts the main window as that run, generation by generation.
+void tst_Observatory::experimentRunIsWatchedExactly()
+{
+    MainWindow window;
+    Observatory observatory(&window);
+    ExperimentWindow *experiment = observatory.openExperiment();
+    QVERIFY(experiment->isVisible());
+    int needle[LandscapeSize];
+    fillPreset(Preset::Needle, needle);
+    const Settings settings{7, 90, 0};
+    emit experiment->runChosen(QList<int>(needle, needle + LandscapeSize), "needle", settings, 42);
+    QCOMPARE(observatory.landscapeName(), "needle");
+    QCOMPARE(window.generationCount(), 0);
+    Run run(needle, settings, 42);
+    for (int generation = 0; generation < 30; ++generation) {
+        button(observatory, "Step")->click();
+        run.step();
+    }
+    QCOMPARE(genomeValues(window.community()), QList<int>(run.genomes(), run.genomes() + CommunitySize));
 }
 
 QTEST_MAIN(tst_Observatory)

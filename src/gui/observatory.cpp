@@ -2,6 +2,7 @@
 #include "observatory.h"
 #include "chartaxis.h"
 #include "common.h"
+#include "experimentwindow.h"
 #include "framepacer.h"
 #include "generationview.h"
 #include "historychart.h"
@@ -125,6 +126,7 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(recordControls, &RecordControls::clearRequested, this, &Observatory::clearHistory);
     connect(recordControls, &RecordControls::exportRequested, this, &Observatory::chooseCsvFile);
     connect(recordControls, &RecordControls::saveImageRequested, this, &Observatory::chooseImageFile);
+    connect(recordControls, &RecordControls::experimentRequested, this, &Observatory::openExperiment);
     connect(landscapeWatch, &LandscapeWatch::changed, this, &Observatory::followLandscape);
     connect(landscapeEditor, &LandscapePanel::snapshotRestored, this, &Observatory::followSnapshot);
     connect(landscapeEditor, &LandscapePanel::reported, this, &Observatory::report);
@@ -220,6 +222,8 @@ void Observatory::addShortcuts()
             [this] { setZoom(SmallestZoom); });
     shortcut(Qt::Key_F11, this, &Observatory::toggleFullScreen);
     shortcut(QKeySequence::Open, this, &Observatory::chooseLandscapeFile);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this), &QShortcut::activated, this,
+            &Observatory::openExperiment);
 }
 
 // The controls top to bottom, then the charts.
@@ -329,6 +333,32 @@ void Observatory::zoomOut()
     setZoom(next != std::begin(ZoomSteps) ? *(next - 1) : SmallestZoom);
 }
 
+ExperimentWindow *Observatory::openExperiment()
+{
+    const Settings settings{window->fitnessMultiplier(), window->mutationProbability(), window->mutationBias()};
+    if (!experiment) {
+        experiment = new ExperimentWindow(window->environment(), landscapeName(), settings, this);
+        connect(experiment, &ExperimentWindow::runChosen, this, &Observatory::watchRun);
+    } else if (!experiment->isRunning()) {
+        experiment->setStart(window->environment(), landscapeName(), settings);
+    }
+    experiment->show();
+    experiment->raise();
+    experiment->activateWindow();
+    return experiment;
+}
+
+void Observatory::watchRun(const QList<int> &landscape, const QString &name, const Settings &settings, unsigned seed)
+{
+    landscapeWatch->nameNextChange(name);
+    window->setLandscape(landscape.constData());
+    window->setFitness(settings.fitness);
+    window->setMuteProb(settings.mutation);
+    window->setMuteBias(settings.bias);
+    restart(seed);
+    showBeside();
+}
+
 void Observatory::restart(unsigned seed)
 {
     recorded.clear();
@@ -337,6 +367,7 @@ void Observatory::restart(unsigned seed)
     window->restartWithSeed(seed);
     restarting = false;
     caption->setSeed(seed);
+    recordControls->setSeed(seed);
     marks.add(HistoryMarker::Restart, window->generationCount(), tr("Restarted with seed %1").arg(seed), clock.elapsed());
     statusBar->showMessage(tr("Restarted with seed %1").arg(seed), StatusMilliseconds);
 }
@@ -373,6 +404,7 @@ void Observatory::followSnapshot(const RunState &state)
 {
     setPace(state.pace);
     caption->setSeed(state.reseedSeed);
+    recordControls->setSeed(state.reseedSeed);
     recorded.clear();
     marks.clear();
     generationView->clearCheck();

@@ -17,6 +17,7 @@ QT_BEGIN_NAMESPACE
 class QStatusBar;
 class QTabWidget;
 QT_END_NAMESPACE
+class ExperimentWindow;
 class GenerationView;
 class HistoryChart;
 class LandscapeChart;
@@ -74,6 +75,10 @@ public:
     // Goes on from a snapshot: the run, its landscape's name and pace; the history starts again.
     bool openSnapshot(const QByteArray &path, QString &error);
     const HistoryMarkers &markers() const { return marks; }
+    // The experiment window, on the main window's landscape and parameters.
+    ExperimentWindow *openExperiment();
+    // Puts a run of an experiment into the main window and restarts it with the seed.
+    void watchRun(const QList<int> &landscape, const QString &name, const Settings &settings, unsigned seed);
     QTabWidget *lowerTabs() const { return tabs; }
 
     void toggle();
@@ -129,6 +134,7 @@ private:
     HistoryChart *historyChart;
     GenerationView *generationView;
     SchemataView *schemataView;
+    ExperimentWindow *experiment = nullptr;
     GenerationTrace trace; // what the main window's latest step drew; width 0 once taken
     QTabWidget *tabs;
     QStatusBar *statusBar;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <climits>
 
 RecordControls::RecordControls(QWidget *parent)
@@ -31,6 +32,9 @@ RecordControls::RecordControls(QWidget *parent)
     imageButton = panelButton(tr("Save image…"), tr("A PNG of the charts with the caption line"));
     connect(imageButton, &QPushButton::clicked, this, &RecordControls::saveImageRequested);
 
+    experimentButton = panelButton(tr("Experiment…"), tr("Many runs over seeds and parameter values, with hit rates (Ctrl+E)"));
+    connect(experimentButton, &QPushButton::clicked, this, &RecordControls::experimentRequested);
+
     QGridLayout *layout = new QGridLayout(this);
     layout->addWidget(seedLabel, 0, 0);
     layout->addWidget(seedBox, 0, 1);
@@ -38,9 +42,15 @@ RecordControls::RecordControls(QWidget *parent)
     layout->addWidget(clearButton, 1, 0);
     layout->addWidget(exportButton, 1, 1);
     layout->addWidget(imageButton, 1, 2);
+    layout->addWidget(experimentButton, 2, 0, 1, 3);
+}
+
+void RecordControls::setSeed(unsigned seed)
+{
+    seedBox->setValue(static_cast<int>(std::min<unsigned>(seed, INT_MAX)));
 }
 
 QList<QWidget *> RecordControls::tabOrder() const
 {
-    return {seedBox, restartButton, clearButton, exportButton, imageButton};
+    return {seedBox, restartButton, clearButton, exportButton, imageButton, experimentButton};
 }

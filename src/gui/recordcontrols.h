@@ -10,7 +10,7 @@ class QSpinBox;
 QT_END_NAMESPACE
 
 // What to do with the recorded run: restart it from a seed, clear it, export it
-// as CSV or save a picture of it.
+// as CSV or save a picture of it; or make many runs of it in an experiment.
 class RecordControls : public QGroupBox
 {
     Q_OBJECT
@@ -19,12 +19,14 @@ public:
     explicit RecordControls(QWidget *parent = nullptr);
 
     QList<QWidget *> tabOrder() const;
+    void setSeed(unsigned seed);
 
 signals:
     void restartRequested(unsigned seed);
     void clearRequested();
     void exportRequested();
     void saveImageRequested();
+    void experimentRequested();
 
 private:
     QSpinBox *seedBox;
@@ -32,6 +34,7 @@ private:
     QPushButton *clearButton;
     QPushButton *exportButton;
     QPushButton *imageButton;
+    QPushButton *experimentButton;
 };
 
 #endif
