@@ -79,14 +79,16 @@ bench: deps
 	$(BUILD)/bench/bench_window 5 paced
 	$(BUILD)/bench/bench_window 5 observed
 
-# libFuzzer on the landscape reader; new inputs go to $(FUZZ)/corpus, the seeds stay as they are.
+# libFuzzer on the landscape reader and on snapshot files, each for FUZZ_SECONDS; new
+# inputs go to $(FUZZ)/corpus and $(FUZZ)/snapshots, the seeds stay as they are.
 fuzz: fuzz-deps
 	@[ -f $(FUZZ)/build.ninja ] || CXX=clang++ cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	  -DVEZO_FUZZ=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
 	  -DCMAKE_CXX_FLAGS="-O1 -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
-	cmake --build $(FUZZ) --target fuzz_landscape
-	mkdir -p $(FUZZ)/corpus
+	cmake --build $(FUZZ) --target fuzz_landscape fuzz_snapshot
+	mkdir -p $(FUZZ)/corpus $(FUZZ)/snapshots
 	$(FUZZ)/tests/fuzz_landscape -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ)/corpus tests/fuzz-corpus
+	$(FUZZ)/tests/fuzz_snapshot -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ)/snapshots lessons
 
 # The sanitized window under random use for $(SOAK_GENERATIONS) generations.
 # A small quarantine keeps the address sanitizer's own memory from masking growth.
