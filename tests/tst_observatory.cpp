@@ -13,7 +13,11 @@
 #include "widgets.h"
 
 #include <QScopeGuard>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
@@ -48,6 +52,7 @@ private slots:
     void zoomStaysWithinBounds();
     void fitsSmallScreens_data();
     void fitsSmallScreens();
+    void splitIsRemembered();
     void everyControlIsNamedAndReachable();
     void chartDescriptionsFollowTheRun();
     void closingTheMainWindowEndsTheProgram();
@@ -388,6 +393,7 @@ void tst_Observatory::fitsSmallScreens_data()
     QTest::addColumn<int>("zoom");
     QTest::addColumn<QSize>("screen"); // less a title bar
     QTest::newRow("100 %") << 100 << QSize(1280, 680);
+    QTest::newRow("100 %, 1366") << 100 << QSize(1366, 728);
     QTest::newRow("300 %") << 300 << QSize(1280, 690);
 }
 
@@ -404,9 +410,45 @@ void tst_Observatory::fitsSmallScreens()
     QVERIFY2(observatory.minimumSizeHint().boundedTo(screen) == observatory.minimumSizeHint(),
              qPrintable(QString("%1x%2").arg(observatory.minimumSizeHint().width()).arg(observatory.minimumSizeHint().height())));
     QCOMPARE(observatory.size(), screen);
+    // At 100 % each tab below reads whole, without scrolling.
+    QTabWidget *tabs = observatory.findChild<QTabWidget *>();
+    for (int tab = 0; zoom == 100 && tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        if (const QScrollArea *scroller = qobject_cast<QScrollArea *>(tabs->currentWidget())) {
+            QTRY_COMPARE(scroller->widget()->size(), scroller->viewport()->size());
+            QVERIFY2(scroller->widget()->minimumSizeHint().boundedTo(scroller->viewport()->size())
+                         == scroller->widget()->minimumSizeHint(),
+                     qPrintable(tabs->tabText(tab)));
+        }
+    }
     observatory.close();
     QVERIFY(!observatory.isVisible());
     QVERIFY(!observatory.testAttribute(Qt::WA_QuitOnClose));
+}
+
+// The line between the landscape and the tabs stays where it was dragged.
+void tst_Observatory::splitIsRemembered()
+{
+    MainWindow window;
+    int dragged = 0;
+    for (int start = 0; start < 2; ++start) {
+        Observatory observatory(&window);
+        observatory.resize(1280, 680);
+        observatory.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&observatory));
+        QSplitter *split = observatory.findChild<QSplitter *>();
+        if (start == 0) {
+            const int before = split->sizes().constFirst();
+            QWidget *handle = split->handle(1);
+            const QPoint up = handle->rect().center() - QPoint(0, before / 4);
+            QTest::mousePress(handle, Qt::LeftButton, {}, handle->rect().center());
+            QTest::mouseMove(handle, up);
+            QTest::mouseRelease(handle, Qt::LeftButton, {}, up);
+            dragged = split->sizes().constFirst();
+            QVERIFY2(dragged < before, qPrintable(QString("%1 %2").arg(dragged).arg(before)));
+        }
+        QCOMPARE(split->sizes().constFirst(), dragged);
+    }
 }
 
 // Tab visits every control once, the controls before the charts, and each has a name.

@@ -29,7 +29,10 @@ const double SplitWidth = 2;
 const double FlipWidth = 2;
 const double PointRadius = 4.5;
 const double BarShare = 0.6; // of a wheel row's height
+const double LeastBars = 80; // the wheel's bars keep this much before its numbers of copies show
+const int WheelColumnsAlways = 3; // #, fitness and share
 const double CellFontShare = 0.85; // of the view's font
+const double SwatchShare = 0.8; // of a line of the key
 const int DescribeMilliseconds = 250;
 const int MinimumCheckSamples = 200; // fewer make a bin's mean too rough to judge
 const int MostTicks = 6;
@@ -46,16 +49,17 @@ const QColor FlipColour(230, 110, 20);
 const QColor SplitColour(200, 40, 40);
 const QColor FaintText(90, 90, 90);
 
-// In characters and text lines, so that they follow the font and the zoom.
-const QSize WheelSize(32, 13);
-const QSize PairsSize(64, 13);
-const QSize MutationSize(22, 13);
-const QSize CalibrationSize(22, 12);
+// In characters and text lines, so that they follow the font and the zoom: all
+// four side by side fit beside the controls on a screen 1280 pixels wide.
+const QSize WheelSize(33, 13);
+const QSize PairsSize(60, 13);
+const QSize MutationSize(25, 13);
+const QSize CalibrationSize(24, 10);
 
 QString percent(double chance)
 {
     const double value = chance * 100;
-    return QString::number(value, 'f', value >= 10 || value == 0 ? 0 : 1) + QStringLiteral(" %");
+    return QString::number(value, 'f', value >= 10 || value == 0 ? 0 : 1) + QStringLiteral("\u00a0%");
 }
 
 double expectedCopies(const GenerationTrace &trace, int membr)
@@ -146,6 +150,27 @@ QRectF paintTitle(QPainter &painter, const QRectF &area, const QString &title, d
     painter.restore();
     return area.adjusted(0, height + gap, 0, 0);
 }
+
+// One entry of a key on line from x: a swatch, square or round, and its label.
+// Returns where the next entry starts.
+double paintKey(QPainter &painter, double x, const QRectF &line, const QColor &fill, const QPen &edge, bool round,
+                const QString &label, double gap)
+{
+    const QFontMetrics metrics = painter.fontMetrics();
+    const double side = metrics.height() * SwatchShare;
+    const QRectF swatch(x, line.center().y() - side / 2, side, side);
+    painter.setPen(edge);
+    painter.setBrush(fill);
+    if (round)
+        painter.drawEllipse(swatch);
+    else
+        painter.drawRect(swatch);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(Qt::black);
+    x = swatch.right() + gap / 2;
+    painter.drawText(QRectF(x, line.top(), line.right() - x, line.height()), Qt::AlignLeft | Qt::AlignVCenter, label);
+    return x + metrics.horizontalAdvance(label) + gap;
+}
 }
 
 // One painted part of the view, each a stop for Tab with a name and a description
@@ -196,6 +221,14 @@ GenerationView::GenerationView(QWidget *parent)
     Part *pairs = addPart(&GenerationView::paintPairs, tr("Pairs and children"), PairsSize);
     Part *mutation = addPart(&GenerationView::paintMutation, tr("Mutation in numbers"), MutationSize);
     Part *calibration = addPart(&GenerationView::paintCalibration, tr("Selection check"), CalibrationSize);
+    wheel->setToolTip(tr("A member's share of the wheel is its fitness over the fitness of all ten. Of the ten draws, "
+                         "the bar shows the copies a member may expect, the dot the copies it got."));
+    pairs->setToolTip(tr("Each pair splits at the red line: a child keeps its parent's bits left of it and takes its "
+                         "partner's, blue, right of it. Mutation flipped the orange bits."));
+    mutation->setToolTip(tr("Mutation in numbers: how many children mutate at the mutation probability p, and which "
+                            "bit flips at the mutation bias"));
+    calibration->setToolTip(tr("Over many generations, members expected to get so many copies should on average be "
+                               "drawn that often: the points then lie near the dashed line."));
 
     QPushButton *clearButton = new QPushButton(tr("Clear check"));
     clearButton->setAccessibleName(tr("Clear the selection check"));
@@ -203,25 +236,25 @@ GenerationView::GenerationView(QWidget *parent)
     clearButton->setAccessibleDescription(tr("Starts counting the selection check again"));
     connect(clearButton, &QPushButton::clicked, this, &GenerationView::clearCheck);
 
-    // The check's title shares its line with Clear.
+    // The check's title above it, Clear below it.
     QWidget *checkPanel = new QWidget;
     QLabel *checkTitle = new QLabel(tr("<b>Selection check</b>"));
-    QHBoxLayout *checkHead = new QHBoxLayout;
-    checkHead->setContentsMargins(static_cast<int>(px(Pad)), 0, 0, 0);
-    checkHead->addWidget(checkTitle, 1);
-    checkHead->addWidget(clearButton);
+    checkTitle->setContentsMargins(static_cast<int>(px(Pad)), 0, 0, 0);
     QVBoxLayout *checkColumn = new QVBoxLayout(checkPanel);
     checkColumn->setContentsMargins(0, 0, 0, 0);
     checkColumn->setSpacing(0);
-    checkColumn->addLayout(checkHead);
+    checkColumn->addWidget(checkTitle);
     checkColumn->addWidget(calibration, 1);
+    checkColumn->addWidget(clearButton, 0, Qt::AlignRight);
 
+    // The parts pad themselves.
     QHBoxLayout *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(wheel, 5);
-    layout->addWidget(pairs, 9);
+    layout->setSpacing(0);
+    layout->addWidget(wheel, 4);
+    layout->addWidget(pairs, 8);
     layout->addWidget(mutation, 3);
-    layout->addWidget(checkPanel, 3);
+    layout->addWidget(checkPanel, 4);
 
     describeTimer.setSingleShot(true);
     describeTimer.setInterval(DescribeMilliseconds);
@@ -298,14 +331,15 @@ void GenerationView::describe()
 
 void GenerationView::paintWheel(QPainter &painter, const QRectF &whole) const
 {
-    const QRectF area = paintTitle(painter, whole, tr("The wheel (bar: expected copies, dot: draws)"), px(RowGap));
+    const QRectF area = paintTitle(painter, whole, tr("The wheel"), px(RowGap));
     painter.setPen(Qt::black);
     if (!hasGeneration()) {
         painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, tr("Run or step to see a generation."));
         return;
     }
     const QFontMetrics metrics = painter.fontMetrics();
-    const double rowHeight = (area.height() - metrics.height()) / CommunitySize;
+    // The column heads, ten rows and the key.
+    const double rowHeight = (area.height() - 2 * metrics.height()) / CommunitySize;
     const QStringList headers = {tr("#"), tr("fitness"), tr("share"), tr("expected"), tr("drawn")};
     QList<QStringList> rows;
     double most = SmallestCopiesRange;
@@ -319,7 +353,8 @@ void GenerationView::paintWheel(QPainter &painter, const QRectF &whole) const
     }
     most = std::ceil(most);
 
-    // Columns as wide as their widest text, numbers to the right.
+    // Columns as wide as their widest text, numbers to the right; the numbers of
+    // copies only where the bars keep their room, which show them too.
     double x = area.left();
     QList<double> rights;
     for (int column = 0; column < headers.size(); ++column) {
@@ -330,11 +365,13 @@ void GenerationView::paintWheel(QPainter &painter, const QRectF &whole) const
         rights << x;
         x += px(ColumnGap);
     }
+    const qsizetype shown = area.right() - x >= px(LeastBars) ? headers.size() : WheelColumnsAlways;
+    x = rights[shown - 1] + px(ColumnGap);
     const QRectF bars(x, area.top() + metrics.height(), std::max(area.right() - x, px(CellSize)),
                       rowHeight * CommunitySize);
     const auto copiesX = [&](double copies) { return bars.left() + bars.width() * copies / most; };
 
-    for (int column = 0; column < headers.size(); ++column) {
+    for (int column = 0; column < shown; ++column) {
         painter.drawText(QRectF(area.left(), area.top(), rights[column] - area.left(), metrics.height()),
                          Qt::AlignRight | Qt::AlignVCenter, headers[column]);
     }
@@ -350,7 +387,7 @@ void GenerationView::paintWheel(QPainter &painter, const QRectF &whole) const
     for (int membr = 0; membr < CommunitySize; ++membr) {
         const QRectF row(area.left(), bars.top() + membr * rowHeight, area.width(), rowHeight);
         painter.setPen(Qt::black);
-        for (int column = 0; column < headers.size(); ++column) {
+        for (int column = 0; column < shown; ++column) {
             painter.drawText(QRectF(area.left(), row.top(), rights[column] - area.left(), rowHeight),
                              Qt::AlignRight | Qt::AlignVCenter, rows[membr][column]);
         }
@@ -364,6 +401,11 @@ void GenerationView::paintWheel(QPainter &painter, const QRectF &whole) const
         painter.drawEllipse(QPointF(copiesX(timesDrawn(latest, membr)), middle), px(MarkerRadius), px(MarkerRadius));
         painter.setBrush(Qt::NoBrush);
     }
+
+    const QRectF keyLine(area.left(), bars.bottom(), area.width(), metrics.height());
+    const double next = paintKey(painter, area.left(), keyLine, BarColour, QPen(BarColour, px(1)), false,
+                                 tr("expected copies"), px(ColumnGap));
+    paintKey(painter, next, keyLine, Qt::black, QPen(Qt::black, px(1)), true, tr("drawn"), px(ColumnGap));
 }
 
 void GenerationView::paintPairs(QPainter &painter, const QRectF &whole) const
@@ -381,23 +423,27 @@ void GenerationView::paintPairs(QPainter &painter, const QRectF &whole) const
     for (int membr = 0; membr < CommunitySize; ++membr)
         fittest = std::max({fittest, std::llabs(latest.fitness[membr]), std::llabs(childFitness[membr])});
     const double pairWidth = std::max(metrics.horizontalAdvance(tr("pair 5")), metrics.horizontalAdvance(tr("split 8")));
-    const double memberWidth = metrics.horizontalAdvance(tr("parent"));
+    const double memberWidth = std::max(metrics.horizontalAdvance(tr("#")), metrics.horizontalAdvance(QStringLiteral("0")));
     const double genomeWidth = std::max(metrics.horizontalAdvance(QStringLiteral("000")), metrics.horizontalAdvance(tr("genome")));
     const double fitnessWidth = std::max(metrics.horizontalAdvance(tr("fitness")),
                                          metrics.horizontalAdvance(QString::number(-fittest)));
     const double arrowWidth = metrics.horizontalAdvance(QStringLiteral("→")) + gap / 2;
-    const double textWidth = pairWidth + memberWidth + 2 * (genomeWidth + fitnessWidth) + arrowWidth + 7 * gap;
+    const double numbersWidth = genomeWidth + fitnessWidth + 2 * gap;
 
-    // Cells as large as the room allows, down to what a digit of the cell font needs.
-    const double cell = std::clamp((area.width() - textWidth) / (2 * GenomeLength), CellFontShare * metrics.height(),
-                                   px(CellSize));
+    // Cells as large as the room allows, down to what a digit of the cell font
+    // needs; the pairs' labels and the parents' numbers only where that leaves room.
+    const double leastCell = CellFontShare * metrics.height();
+    const double narrowWidth = memberWidth + gap + arrowWidth + gap + numbersWidth;
+    const bool wide = area.width() - narrowWidth - pairWidth - gap - numbersWidth >= 2 * GenomeLength * leastCell;
+    const double textWidth = wide ? narrowWidth + pairWidth + gap + numbersWidth : narrowWidth;
+    const double cell = std::clamp((area.width() - textWidth) / (2 * GenomeLength), leastCell, px(CellSize));
     const double cellsWidth = GenomeLength * cell;
     // The column heads, ten rows and the key.
     const double rowHeight = std::min(cell + px(RowGap), (area.height() - (Pairs - 1) * px(PairGap)) / (CommunitySize + 2));
-    const double parentLeft = area.left() + pairWidth + gap;
-    const double genomeLeft = parentLeft + memberWidth + gap;
-    const double fitnessLeft = genomeLeft + genomeWidth + gap;
-    const double parentCells = fitnessLeft + fitnessWidth + gap;
+    const double memberLeft = wide ? area.left() + pairWidth + gap : area.left();
+    const double parentGenome = memberLeft + memberWidth + gap;
+    const double parentFitness = parentGenome + genomeWidth + gap;
+    const double parentCells = wide ? parentFitness + fitnessWidth + gap : parentGenome;
     const double arrowLeft = parentCells + cellsWidth;
     const double childCells = arrowLeft + arrowWidth;
     const double childGenome = childCells + cellsWidth + gap;
@@ -407,10 +453,12 @@ void GenerationView::paintPairs(QPainter &painter, const QRectF &whole) const
     const auto text = [&](double left, double top, double width, const QString &value, int alignment) {
         painter.drawText(QRectF(left, top, width, rowHeight), alignment | Qt::AlignVCenter, value);
     };
-    text(parentLeft, head.top(), memberWidth, tr("parent"), Qt::AlignRight);
-    text(genomeLeft, head.top(), genomeWidth, tr("genome"), Qt::AlignRight);
-    text(fitnessLeft, head.top(), fitnessWidth, tr("fitness"), Qt::AlignRight);
-    text(parentCells, head.top(), cellsWidth, tr("bits 8 … 0"), Qt::AlignHCenter);
+    text(memberLeft, head.top(), memberWidth, tr("#"), Qt::AlignRight);
+    if (wide) {
+        text(parentGenome, head.top(), genomeWidth, tr("genome"), Qt::AlignRight);
+        text(parentFitness, head.top(), fitnessWidth, tr("fitness"), Qt::AlignRight);
+    }
+    text(parentCells, head.top(), cellsWidth, tr("parent"), Qt::AlignHCenter);
     text(childCells, head.top(), cellsWidth, tr("child"), Qt::AlignHCenter);
     text(childGenome, head.top(), genomeWidth, tr("genome"), Qt::AlignRight);
     text(childFitnessLeft, head.top(), fitnessWidth, tr("fitness"), Qt::AlignRight);
@@ -422,11 +470,13 @@ void GenerationView::paintPairs(QPainter &painter, const QRectF &whole) const
         const int parent = latest.parents[child];
         const int split = latest.splits[pair];
         painter.setPen(Qt::black);
-        text(area.left(), top, pairWidth, child % 2 == 0 ? tr("pair %1").arg(pair + 1) : tr("split %1").arg(split),
-             Qt::AlignLeft);
-        text(parentLeft, top, memberWidth, QString::number(parent), Qt::AlignRight);
-        text(genomeLeft, top, genomeWidth, QString::number(latest.before[parent]), Qt::AlignRight);
-        text(fitnessLeft, top, fitnessWidth, QString::number(latest.fitness[parent]), Qt::AlignRight);
+        if (wide) {
+            text(area.left(), top, pairWidth, child % 2 == 0 ? tr("pair %1").arg(pair + 1) : tr("split %1").arg(split),
+                 Qt::AlignLeft);
+            text(parentGenome, top, genomeWidth, QString::number(latest.before[parent]), Qt::AlignRight);
+            text(parentFitness, top, fitnessWidth, QString::number(latest.fitness[parent]), Qt::AlignRight);
+        }
+        text(memberLeft, top, memberWidth, QString::number(parent), Qt::AlignRight);
         text(arrowLeft, top, arrowWidth, QStringLiteral("→"), Qt::AlignHCenter);
         text(childGenome, top, genomeWidth, QString::number(latest.after[child]), Qt::AlignRight);
         text(childFitnessLeft, top, fitnessWidth, QString::number(childFitness[child]), Qt::AlignRight);
@@ -436,28 +486,16 @@ void GenerationView::paintPairs(QPainter &painter, const QRectF &whole) const
 
     cells.paint(painter);
 
-    // The key, on the last line.
-    const double keyTop = head.top() + (CommunitySize + 1) * rowHeight + (Pairs - 1) * px(PairGap);
-    double x = parentLeft;
-    const double swatch = metrics.height() * 0.8;
-    const auto key = [&](const QColor &fill, const QColor &edge, const QString &label) {
-        painter.setPen(QPen(edge, px(1)));
-        painter.setBrush(fill);
-        painter.drawRect(QRectF(x, keyTop + (rowHeight - swatch) / 2, swatch, swatch));
-        painter.setBrush(Qt::NoBrush);
-        x += swatch + px(Pad) / 2;
-        painter.setPen(Qt::black);
-        painter.drawText(QPointF(x, keyTop + (rowHeight - metrics.height()) / 2 + metrics.ascent()), label);
-        x += metrics.horizontalAdvance(label) + gap;
-    };
-    key(SplitColour, SplitColour, tr("split: the parent's bits on its left"));
-    key(PartnerOneColour, PartnerOneColour, tr("the partner's"));
-    key(FlipColour, SplitColour, tr("flipped"));
+    const QRectF keyLine(area.left(), head.top() + (CommunitySize + 1) * rowHeight + (Pairs - 1) * px(PairGap),
+                         area.width(), rowHeight);
+    double x = paintKey(painter, area.left(), keyLine, SplitColour, QPen(SplitColour, px(1)), false, tr("split"), gap);
+    x = paintKey(painter, x, keyLine, PartnerOneColour, QPen(PartnerOneColour, px(1)), false, tr("from the partner"), gap);
+    paintKey(painter, x, keyLine, FlipColour, QPen(SplitColour, px(1)), false, tr("flipped"), gap);
 }
 
 void GenerationView::paintMutation(QPainter &painter, const QRectF &whole) const
 {
-    QRectF area = paintTitle(painter, whole, tr("Mutation in numbers"), px(RowGap));
+    QRectF area = paintTitle(painter, whole, tr("Mutation"), px(RowGap));
     const QFontMetrics metrics = painter.fontMetrics();
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     const auto paragraph = [&](const QString &text, const QColor &colour) {
@@ -468,7 +506,7 @@ void GenerationView::paintMutation(QPainter &painter, const QRectF &whole) const
     };
     const int p = settings.mutation;
     paragraph(p == 0 ? tr("p = 0: no child mutates.")
-                     : tr("p = %1 → 1/(100 − %1) = %2 of children mutate, one bit each.").arg(p).arg(percent(mutationChance(p))),
+                     : tr("p = %1 → 1/\u2060(100\u00a0−\u00a0%1) = %2 of children mutate, one bit each.").arg(p).arg(percent(mutationChance(p))),
               Qt::black);
     if (hasGeneration()) {
         const int mutated = static_cast<int>(std::count_if(std::begin(latest.flipped), std::end(latest.flipped),
@@ -485,8 +523,8 @@ void GenerationView::paintMutation(QPainter &painter, const QRectF &whole) const
     const int parts = static_cast<int>(std::lround(1 / rarest));
     paragraph(tr("The bit that flips at bias %1, in %2ths:").arg(settings.bias).arg(parts), Qt::black);
     const QString note = settings.bias == 0
-                             ? tr("Bias 1 to 10 instead all give the same chances, (9 − bit)²/285: bit 0 the most.")
-                             : tr("The same at every bias from 1 to 10: (9 − bit)²/285. Bias 0 gives 1/9 each.");
+                             ? tr("Bias 1 to 10 instead all give the same chances, (9\u00a0−\u00a0bit)²/\u2060285: bit 0 the most.")
+                             : tr("The same at every bias from 1 to 10: (9\u00a0−\u00a0bit)²/\u2060285. Bias 0 gives 1/9 each.");
 
     const QRectF noteBox = painter.boundingRect(area, flags, note);
     const double labelHeight = metrics.height();

@@ -34,6 +34,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -57,6 +58,7 @@ const char SettingsApplication[] = "vezo-vizoziv";
 const char PaceKey[] = "observatory/pace";
 const char ZoomKey[] = "observatory/zoom";
 const char GeometryKey[] = "observatory/geometry";
+const char SplitKey[] = "observatory/split";
 const char LandscapeFolderKey[] = "observatory/landscapeFolder";
 const char SaveFolderKey[] = "observatory/saveFolder";
 
@@ -166,7 +168,8 @@ Observatory::~Observatory()
         saveGeometrySetting();
 }
 
-// The controls in a column that scrolls when the window is short; the charts fill the rest.
+// The controls in a column that scrolls when the window is short; the charts fill
+// the rest, the landscape above the tabs, the line between them moved at will.
 void Observatory::buildLayout(QWidget *panel)
 {
     QScrollArea *panelArea = new QScrollArea;
@@ -191,10 +194,18 @@ void Observatory::buildLayout(QWidget *panel)
     }
     tabs->tabBar()->setAccessibleName(tr("Charts below"));
 
+    QSplitter *split = new QSplitter(Qt::Vertical);
+    split->setChildrenCollapsible(false);
+    split->addWidget(landscapeChart);
+    split->addWidget(tabs);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    split->restoreState(setting(SplitKey).toByteArray());
+    connect(split, &QSplitter::splitterMoved, this, [split] { remember(SplitKey, split->saveState()); });
+
     QVBoxLayout *charts = new QVBoxLayout;
     charts->addWidget(caption);
-    charts->addWidget(landscapeChart, 1);
-    charts->addWidget(tabs, 1);
+    charts->addWidget(split, 1);
 
     QHBoxLayout *columns = new QHBoxLayout;
     columns->addWidget(panelArea);

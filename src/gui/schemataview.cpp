@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -26,8 +28,13 @@ const int SwatchSize = 12;
 const int DescribeMilliseconds = 250;
 const int MaxInputLength = 32;
 const int GenomeTickCount = 6;
-const QSize ChartCharacters(60, 9);
-const QSize ListCharacters(28, 4);
+// Beside the controls on a screen 1280 pixels wide, the chart and the bound's
+// factors share the room left of the schemata's column.
+const QSize ChartCharacters(45, 9);
+const QSize ExplanationCharacters(30, 6);
+const QSize ListCharacters(28, 3);
+const int ChartStretch = 1;
+const int ExplanationStretch = 1;
 const QColor ErrorColour(170, 20, 20);
 const QColor FaintText(90, 90, 90);
 // Told apart also by those who see few colours.
@@ -65,7 +72,7 @@ QList<QLineF> dashes(const QPolygonF &points, double dash)
 
 QString percent(double chance)
 {
-    return QString::number(chance * 100, 'f', chance * 100 >= 10 ? 1 : 2) + QStringLiteral(" %");
+    return QString::number(chance * 100, 'f', chance * 100 >= 10 ? 1 : 2) + QStringLiteral("\u00a0%");
 }
 }
 
@@ -79,6 +86,8 @@ public:
         setPalette(QPalette(::Chart::Background));
         setFocusPolicy(Qt::StrongFocus);
         setAccessibleName(SchemataView::tr("Schema counts and bounds"));
+        setToolTip(SchemataView::tr("For each schema, the members of each generation that match it (solid) and the "
+                                    "least number the schema theorem expects from the generation before (dashed)"));
     }
 
     QSize minimumSizeHint() const override
@@ -101,14 +110,17 @@ void SchemataView::Chart::paintEvent(QPaintEvent * /* event */)
     const QFontMetrics metrics = painter.fontMetrics();
     const double pad = view->px(Pad);
     const double labelWidth = metrics.horizontalAdvance(QStringLiteral("10")) + 2 * pad;
-    const QRectF plot(labelWidth, metrics.height() + pad, width() - labelWidth - 2 * pad,
-                      height() - 3 * metrics.height() - 2 * pad);
+    const QString title = SchemataView::tr("Members that match (solid) and their bound (dashed)");
+    const int titleFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QRectF titleBox(labelWidth, 0, width() - labelWidth - pad, height());
+    const double titleHeight = painter.boundingRect(titleBox, titleFlags, title).height();
+    const QRectF plot(labelWidth, titleHeight + pad, width() - labelWidth - 2 * pad,
+                      height() - titleHeight - 2 * metrics.height() - 2 * pad);
     if (plot.width() <= 0 || plot.height() <= 0)
         return;
 
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(plot.left(), 0, plot.width(), plot.top()), Qt::AlignLeft | Qt::AlignVCenter,
-                     SchemataView::tr("Members that match (solid) and the bound from the generation before (dashed)"));
+    painter.drawText(titleBox, titleFlags, title);
     for (int count = 0; count <= CommunitySize; count += 2) {
         const double y = plot.bottom() - plot.height() * count / CommunitySize;
         painter.setPen(QPen(::Chart::Grid, view->px(1)));
@@ -178,6 +190,7 @@ SchemataView::SchemataView(QWidget *parent)
     input->setAccessibleDescription(tr("Nine characters from bit 8 down to bit 0: 1, 0 or * for either"));
     QLabel *inputLabel = new QLabel(tr("&Schema: nine characters, bit 8 first"));
     inputLabel->setBuddy(input);
+    inputLabel->setWordWrap(true);
     QPushButton *trackButton = new QPushButton(tr("Track"));
     connect(trackButton, &QPushButton::clicked, this, &SchemataView::trackTyped);
     connect(input, &QLineEdit::returnPressed, this, &SchemataView::trackTyped);
@@ -199,11 +212,14 @@ SchemataView::SchemataView(QWidget *parent)
     });
 
     chart = new Chart(this);
-    explanationLabel = new QLabel;
-    explanationLabel->setWordWrap(true);
-    explanationLabel->setTextFormat(Qt::RichText);
-    explanationLabel->setAccessibleName(tr("The bound's factors"));
-    explanationLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Beside the chart on the window's background; it scrolls only when zoomed in.
+    explanationText = new QTextBrowser;
+    explanationText->setFrameShape(QFrame::NoFrame);
+    explanationText->setAccessibleName(tr("The bound's factors"));
+    QPalette plain = explanationText->palette();
+    plain.setColor(QPalette::Base, plain.color(QPalette::Window));
+    explanationText->setPalette(plain);
+    setExplanationMinimum();
 
     QHBoxLayout *entry = new QHBoxLayout;
     entry->addWidget(input, 1);
@@ -214,13 +230,11 @@ SchemataView::SchemataView(QWidget *parent)
     left->addWidget(messageLabel);
     left->addWidget(list, 1);
     left->addWidget(removeButton, 0, Qt::AlignRight);
-    QVBoxLayout *right = new QVBoxLayout;
-    right->addWidget(chart, 1);
-    right->addWidget(explanationLabel);
     QHBoxLayout *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(left, 1);
-    layout->addLayout(right, 3);
+    layout->addLayout(left);
+    layout->addWidget(chart, ChartStretch);
+    layout->addWidget(explanationText, ExplanationStretch);
 
     describeTimer.setSingleShot(true);
     describeTimer.setInterval(DescribeMilliseconds);
@@ -358,9 +372,15 @@ void SchemataView::setZoom(double zoom)
     setFont(font);
     list->setMinimumSize(ListCharacters.width() * list->fontMetrics().averageCharWidth(),
                          ListCharacters.height() * list->fontMetrics().height());
+    setExplanationMinimum();
     rebuildList();
     chart->updateGeometry();
     update();
+}
+
+int SchemataView::heightForWidth(int width) const
+{
+    return layout()->totalMinimumHeightForWidth(width);
 }
 
 QString SchemataView::schemaText(int index) const
@@ -395,12 +415,14 @@ QString SchemataView::explanation() const
     }
     const int lowest = series.schema.lowest();
     const int highest = series.schema.highest();
-    return tr("%1: m = %2 members of generation %3 match. "
-              "S<sub>H</sub>/S̄ = %4 / %5 = %6: their mean share of the wheel against the mean of all ten. "
-              "1 − d(H)/9 = 1 − %7/9 = %8: a split falls between its outermost fixed bits (%9 and %10) in %7 of 9 "
-              "cases. "
-              "1 − q·P<sub>H</sub> = 1 − %11 × %12 = %13: q = 1/(100 − %14) of children mutate, and P<sub>H</sub> is the "
-              "chance that the flipped bit (bias %15) is one of its %16 fixed bits. "
+    // A line for each factor.
+    return tr("%1: m = %2 members of generation %3 match.<br>"
+              "S<sub>H</sub>/S̄ = %4 / %5 = %6: their mean share of the wheel against the mean of all "
+              "ten.<br>"
+              "1 − d(H)/9 = 1 − %7/9 = %8: a split falls between its outermost fixed bits (%9 and %10) "
+              "in %7 of 9 cases.<br>"
+              "1 − q·P<sub>H</sub> = 1 − %11 × %12 = %13: q = 1/\u2060(100\u00a0−\u00a0%14) of children mutate, and "
+              "P<sub>H</sub> is the chance that the flipped bit (bias %15) is one of its %16 fixed bits.<br>"
               "Bound for generation %17: %2 × %6 × %8 × %13 = <b>%18</b>; it has <b>%19</b>.")
         .arg(name)
         .arg(bound.count)
@@ -470,8 +492,18 @@ void SchemataView::describe()
     describePending = false;
     describeTimer.start();
     removeButton->setEnabled(list->currentRow() >= 0);
-    explanationLabel->setText(explanation());
+    // Kept where the reader scrolled it.
+    const int scrolled = explanationText->verticalScrollBar()->value();
+    explanationText->setHtml(explanation());
+    explanationText->verticalScrollBar()->setValue(scrolled);
     chart->setAccessibleDescription(chartDescription());
+}
+
+void SchemataView::setExplanationMinimum()
+{
+    const QFontMetrics metrics = explanationText->fontMetrics();
+    explanationText->setMinimumSize(ExplanationCharacters.width() * metrics.averageCharWidth(),
+                                    ExplanationCharacters.height() * metrics.height());
 }
 
 // The selected schema, else the last one added; -1 without any.

@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QTextBrowser;
 QT_END_NAMESPACE
 
 // Schemata the user types, each followed over the generations: how many members
@@ -48,6 +49,9 @@ public:
     // 1.0 to 3.0: fonts, lines and spacing.
     void setZoom(double zoom);
     double zoom() const { return scale; }
+    // The least height for the width: its wrapped labels would otherwise make a
+    // scroll area around it scroll to give the list its preferred height.
+    int heightForWidth(int width) const override;
 
     int trackedCount() const { return static_cast<int>(tracked.size()); }
     QString schemaText(int index) const;
@@ -81,6 +85,7 @@ private:
     void rebuildList();
     void changed();
     void describe();
+    void setExplanationMinimum();
     int explained() const;
     QString chartDescription() const;
     double px(double length) const { return length * scale; }
@@ -96,7 +101,7 @@ private:
     QListWidget *list;
     QPushButton *removeButton;
     Chart *chart;
-    QLabel *explanationLabel;
+    QTextBrowser *explanationText;
     QTimer describeTimer;
     bool describePending = false;
 };
