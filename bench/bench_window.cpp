@@ -1,21 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Generations and paints per second of the real window while it runs, for a few
 // seconds. Offscreen unless QT_QPA_PLATFORM says otherwise (xcb under Xvfb, say).
-// Usage: bench_window [seconds] [described|paced|observed]
-//   described: the view repaints after every generation, as without a pacer
-//   paced:     the window paints once per display frame (the program's default)
-//   observed:  paced, with the observatory open beside it
+// Usage: bench_window [seconds] [described|paced|observed|generation|schemata]
+//   described:  the view repaints after every generation, as without a pacer
+//   paced:      the window paints once per display frame (the program's default)
+//   observed:   paced, with the observatory open beside it
+//   generation: observed, with the observatory's "Generation" tab shown
+//   schemata:   observed, with the "Schemata" tab shown, following two schemata
 // In every mode "Run" goes as fast as possible, the observatory's fastest pace.
 #include "framepacer.h"
 #include "landscapearea.h"
 #include "mainwindow.h"
 #include "observatory.h"
 #include "paintcounter.h"
+#include "schemataview.h"
 #include "widgets.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
@@ -30,7 +34,9 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true); // the observatory's settings, not the user's
     const double seconds = argc > 1 ? atof(argv[1]) : 5.0;
     const char *mode = argc > 2 ? argv[2] : "described";
-    const bool observed = strcmp(mode, "observed") == 0;
+    const bool generation = strcmp(mode, "generation") == 0;
+    const bool schemata = strcmp(mode, "schemata") == 0;
+    const bool observed = generation || schemata || strcmp(mode, "observed") == 0;
     const bool paced = observed || strcmp(mode, "paced") == 0;
 
     MainWindow window;
@@ -42,6 +48,12 @@ int main(int argc, char **argv)
     window.show();
     if (observed)
         observatory.showBeside();
+    if (generation || schemata)
+        observatory.lowerTabs()->setCurrentIndex(generation ? 1 : 2);
+    if (schemata) {
+        observatory.findChild<SchemataView *>()->track("1********");
+        observatory.findChild<SchemataView *>()->track("*******1*");
+    }
     QApplication::processEvents();
     PaintCounter counter;
     window.findChild<LandscapeArea *>()->installEventFilter(&counter);
