@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generationview.h"
+#include "throttle.h"
 #include "chartaxis.h"
 #include "schema.h"
 
@@ -256,13 +257,8 @@ GenerationView::GenerationView(QWidget *parent)
     layout->addWidget(mutation, 3);
     layout->addWidget(checkPanel, 4);
 
-    describeTimer.setSingleShot(true);
-    describeTimer.setInterval(DescribeMilliseconds);
-    connect(&describeTimer, &QTimer::timeout, this, [this] {
-        if (describePending)
-            describe();
-    });
-    describe();
+    describing = new Throttle(DescribeMilliseconds, [this] { describe(); }, this);
+    describing->request();
 }
 
 GenerationView::Part *GenerationView::addPart(Painter painter, const QString &name, QSize characters)
@@ -313,16 +309,11 @@ void GenerationView::setZoom(double zoom)
 void GenerationView::changed()
 {
     update(); // and the parts with it
-    if (describeTimer.isActive())
-        describePending = true;
-    else
-        describe();
+    describing->request();
 }
 
 void GenerationView::describe()
 {
-    describePending = false;
-    describeTimer.start();
     parts[0]->setAccessibleDescription(wheelDescription());
     parts[1]->setAccessibleDescription(pairsDescription());
     parts[2]->setAccessibleDescription(mutationDescription());

@@ -13,6 +13,8 @@
 // and draws; the five pairs with their split and the children they made; the odds
 // of mutation at the current setting; and, since counting began, whether the
 // wheel draws the members as often as their shares say.
+class Throttle;
+
 class GenerationView : public QWidget
 {
     Q_OBJECT
@@ -60,8 +62,7 @@ private:
     double scale = 1.0;
 
     QList<Part *> parts;
-    QTimer describeTimer;
-    bool describePending = false;
+    Throttle *describing;
 };
 
 #endif

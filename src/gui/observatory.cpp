@@ -17,6 +17,7 @@
 #include "runstatefollower.h"
 #include "safefile.h"
 #include "schemataview.h"
+#include "throttle.h"
 #include "vezo.h"
 
 #include <QAbstractSpinBox>
@@ -142,9 +143,7 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(window, &MainWindow::MuteProbChanged, this, [this](int value) { markParameter(Parameters::Mutation, value); });
     connect(window, &MainWindow::MuteBiasChanged, this, [this](int value) { markParameter(Parameters::Bias, value); });
 
-    describeTimer.setSingleShot(true);
-    describeTimer.setInterval(DescribeMilliseconds);
-    connect(&describeTimer, &QTimer::timeout, this, &Observatory::describe);
+    describing = new Throttle(DescribeMilliseconds, [this] { describe(); }, this);
 
     connect(runControls, &RunControls::paceChanged, this, [this](int pace) {
         remember(PaceKey, pace);
@@ -598,14 +597,13 @@ void Observatory::followLandscape(LandscapeWatch::Change change)
 // Once until the charts next paint: a running window asks after every generation.
 void Observatory::refresh()
 {
+    describing->request();
     if (refreshPending)
         return;
     refreshPending = true;
     landscapeChart->update();
     historyChart->update();
     caption->update();
-    if (!describeTimer.isActive())
-        describeTimer.start();
 }
 
 // What the charts show now, for those who cannot see them.

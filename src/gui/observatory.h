@@ -30,6 +30,7 @@ class RunCaption;
 class RunControls;
 class RunStateFollower;
 class SchemataView;
+class Throttle;
 
 // A window on a run of the main window that can drive it on its own: the
 // landscape and the members at large, fitness, diversity and bits over the
@@ -138,7 +139,7 @@ private:
     GenerationTrace trace; // what the main window's latest step drew; width 0 once taken
     QTabWidget *tabs;
     QStatusBar *statusBar;
-    QTimer describeTimer;
+    Throttle *describing;
     int zoomPercent = SmallestZoom;
     bool restarting = false;
     bool refreshPending = false;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schemataview.h"
+#include "throttle.h"
 #include "chartaxis.h"
 
 #include <QApplication>
@@ -236,13 +237,8 @@ SchemataView::SchemataView(QWidget *parent)
     layout->addWidget(chart, ChartStretch);
     layout->addWidget(explanationText, ExplanationStretch);
 
-    describeTimer.setSingleShot(true);
-    describeTimer.setInterval(DescribeMilliseconds);
-    connect(&describeTimer, &QTimer::timeout, this, [this] {
-        if (describePending)
-            describe();
-    });
-    describe();
+    describing = new Throttle(DescribeMilliseconds, [this] { describe(); }, this);
+    describing->request();
 }
 
 void SchemataView::addGeneration(long long number, const GenerationTrace &trace, const Settings &current)
@@ -481,16 +477,11 @@ void SchemataView::rebuildList()
 void SchemataView::changed()
 {
     chart->update();
-    if (describeTimer.isActive())
-        describePending = true;
-    else
-        describe();
+    describing->request();
 }
 
 void SchemataView::describe()
 {
-    describePending = false;
-    describeTimer.start();
     removeButton->setEnabled(list->currentRow() >= 0);
     // Kept where the reader scrolled it.
     const int scrolled = explanationText->verticalScrollBar()->value();

@@ -23,6 +23,8 @@ QT_END_NAMESPACE
 // Schemata the user types, each followed over the generations: how many members
 // match, and beside it the lower bound the schema theorem gave for that count from
 // the generation before, with its factors spelt out for the latest step.
+class Throttle;
+
 class SchemataView : public QWidget
 {
     Q_OBJECT
@@ -102,8 +104,7 @@ private:
     QPushButton *removeButton;
     Chart *chart;
     QTextBrowser *explanationText;
-    QTimer describeTimer;
-    bool describePending = false;
+    Throttle *describing;
 };
 
 #endif
