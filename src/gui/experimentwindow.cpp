@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experimentwindow.h"
+#include "fileactions.h"
 #include "experiment.h"
 #include "heatmapchart.h"
 #include "hitratechart.h"
@@ -8,19 +9,15 @@
 #include "runtablemodel.h"
 #include "safefile.h"
 
-#include <QBuffer>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -66,10 +63,7 @@ QString runsText(long long runs)
     return runs == 1 ? ExperimentWindow::tr("1 run") : ExperimentWindow::tr("%L1 runs").arg(runs);
 }
 
-QString withSuffix(const QString &path, const QString &suffix)
-{
-    return QFileInfo(path).suffix().isEmpty() ? path + "." + suffix : path;
-}
+
 
 void markInvalid(QLineEdit *edit, bool invalid)
 {
@@ -504,16 +498,29 @@ bool ExperimentWindow::exportCsv(const QString &path, QString &error) const
     return true;
 }
 
+// The charts with a line saying what the experiment was.
+QImage ExperimentWindow::picture() const
+{
+    const ExperimentPlan &plan = shown->plan;
+    QStringList varied;
+    for (const Variation &variation : plan.variations)
+        varied << parameterCaption(*variation.parameter);
+    const QString line = tr("%1 · %2 varied · seeds %3 to %4 · %5 generations · target %6")
+                             .arg(shown->landscapeName, varied.isEmpty() ? tr("nothing") : varied.join(tr(" and ")))
+                             .arg(plan.firstSeed)
+                             .arg(static_cast<qulonglong>(plan.firstSeed) + static_cast<qulonglong>(plan.seeds) - 1)
+                             .arg(plan.generations)
+                             .arg(plan.targetValue());
+    return FileActions::captioned({line}, font(), {chartStack->grab()});
+}
+
 bool ExperimentWindow::saveImage(const QString &path, QString &error)
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!chartStack->grab().save(&buffer, "PNG")) {
-        error = tr("the image could not be made");
+    if (!shown) {
+        error = tr("there are no results yet");
         return false;
     }
-    return writeWholeFile(QFile::encodeName(path), png, error);
+    return FileActions::savePng(picture(), FileActions::withSuffix(path, "png"), error);
 }
 
 void ExperimentWindow::closeEvent(QCloseEvent *event)
@@ -524,32 +531,22 @@ void ExperimentWindow::closeEvent(QCloseEvent *event)
 
 void ExperimentWindow::chooseCsvFile()
 {
-    QString path = QFileDialog::getSaveFileName(this, tr("Export CSV"), "experiment.csv", tr("CSV files (*.csv)"));
+    const QString path = FileActions::chooseSaveFile(this, tr("Export CSV"), "experiment.csv", tr("CSV files (*.csv)"), "csv");
     if (path.isEmpty())
         return;
-    path = withSuffix(path, "csv");
     QString error;
-    report(exportCsv(path, error), tr("Exported %1 to %2").arg(runsText(runCount())).arg(path), error);
+    const bool done = exportCsv(path, error);
+    FileActions::reportSave(this, statusBar, path, done, tr("Exported %1 to %2").arg(runsText(runCount())).arg(path), error);
 }
 
 void ExperimentWindow::chooseImageFile()
 {
-    QString path = QFileDialog::getSaveFileName(this, tr("Save image"), "experiment.png", tr("PNG images (*.png)"));
+    const QString path = FileActions::chooseSaveFile(this, tr("Save image"), "experiment.png", tr("PNG images (*.png)"), "png");
     if (path.isEmpty())
         return;
-    path = withSuffix(path, "png");
     QString error;
-    report(saveImage(path, error), tr("Saved the image to %1").arg(path), error);
-}
-
-void ExperimentWindow::report(bool done, const QString &message, const QString &error)
-{
-    if (done) {
-        statusBar->showMessage(message, StatusMilliseconds);
-        return;
-    }
-    statusBar->showMessage(error);
-    QMessageBox::warning(this, windowTitle(), tr("Nothing was written: %1").arg(error));
+    const bool done = saveImage(path, error);
+    FileActions::reportSave(this, statusBar, path, done, tr("Saved the image to %1").arg(path), error);
 }
 
 void ExperimentWindow::updateButtons()

@@ -86,7 +86,7 @@ private:
     void emitRun(std::size_t index);
     void chooseCsvFile();
     void chooseImageFile();
-    void report(bool done, const QString &message, const QString &error);
+    QImage picture() const;
     void updateButtons();
     QList<ExperimentChart *> charts() const;
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "landscapepanel.h"
+#include "fileactions.h"
 #include "landscapechart.h"
 #include "landscapefile.h"
 #include "landscapeundo.h"
@@ -11,7 +12,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -160,38 +160,36 @@ bool LandscapePanel::saveSnapshot(const QString &path, QString &error) const
 
 void LandscapePanel::chooseLandscapeFile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save landscape"), watch->name());
+    const QString path = FileActions::chooseSaveFile(this, tr("Save landscape"), watch->name(),
+                                                     tr("All files (*)"), QString());
+    if (path.isEmpty())
+        return;
     QString error;
-    if (!path.isEmpty())
-        emit reported(saveLandscape(path, error), tr("Saved the landscape to %1").arg(path),
-                      tr("Nothing was written: %1").arg(error));
+    const bool done = saveLandscape(path, error);
+    emit reported(path, true, done, tr("Saved the landscape to %1").arg(path), error);
 }
 
 void LandscapePanel::chooseSnapshotFile()
 {
-    QFileDialog dialog(this, tr("Save snapshot"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({tr("Snapshots (*.%1)").arg(Snapshot::Suffix), tr("All files (*)")});
-    dialog.setDefaultSuffix(Snapshot::Suffix);
-    dialog.selectFile(QStringLiteral("%1.%2").arg(watch->name(), Snapshot::Suffix));
+    const QString path = FileActions::chooseSaveFile(this, tr("Save snapshot"), watch->name(),
+                                                     tr("Snapshots (*.%1)").arg(Snapshot::Suffix), Snapshot::Suffix);
+    if (path.isEmpty())
+        return;
     QString error;
-    if (dialog.exec() == QDialog::Accepted) {
-        const QString path = dialog.selectedFiles().value(0);
-        emit reported(saveSnapshot(path, error), tr("Saved the snapshot to %1").arg(path),
-                      tr("Nothing was written: %1").arg(error));
-    }
+    const bool done = saveSnapshot(path, error);
+    emit reported(path, true, done, tr("Saved the snapshot to %1").arg(path), error);
 }
 
-// From the installed lessons where there are any.
+// The first time from the installed lessons where there are any.
 void LandscapePanel::chooseSnapshotToOpen()
 {
     const QString lessons = QStandardPaths::locate(QStandardPaths::GenericDataLocation, LessonsFolder,
                                                    QStandardPaths::LocateDirectory);
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Open snapshot"), lessons,
-        tr("Snapshots (*.%1)").arg(Snapshot::Suffix) + ";;" + tr("All files (*)"));
+    const QString path = FileActions::chooseOpenFile(
+        this, tr("Open snapshot"), tr("Snapshots (*.%1)").arg(Snapshot::Suffix) + ";;" + tr("All files (*)"), lessons);
+    if (path.isEmpty())
+        return;
     QString error;
-    if (!path.isEmpty())
-        emit reported(openSnapshot(QFile::encodeName(path), error), tr("Opened the snapshot %1").arg(path),
-                      tr("'%1' was not opened: %2").arg(QFileInfo(path).fileName(), error));
+    const bool done = openSnapshot(QFile::encodeName(path), error);
+    emit reported(path, false, done, tr("Opened the snapshot %1").arg(path), error);
 }

@@ -44,8 +44,8 @@ public:
 signals:
     // After a snapshot was opened: the observatory takes its pace from here.
     void snapshotRestored(const RunState &state);
-    // What a file action chosen here did: message when done, else error.
-    void reported(bool done, const QString &message, const QString &error);
+    // What a file action chosen here did with path (saving it or opening it): message when done, else error.
+    void reported(const QString &path, bool saving, bool done, const QString &message, const QString &error);
 
 private:
     void chooseLandscapeFile();

@@ -3,6 +3,7 @@
 #include "chartaxis.h"
 #include "common.h"
 #include "experimentwindow.h"
+#include "fileactions.h"
 #include "framepacer.h"
 #include "generationview.h"
 #include "historychart.h"
@@ -10,6 +11,7 @@
 #include "landscapecontrols.h"
 #include "landscapepanel.h"
 #include "mainwindow.h"
+#include "parametercaption.h"
 #include "parametercontrols.h"
 #include "recordcontrols.h"
 #include "runcaption.h"
@@ -21,19 +23,14 @@
 #include "vezo.h"
 
 #include <QAbstractSpinBox>
-#include <QBuffer>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QMessageBox>
-#include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
@@ -50,28 +47,15 @@ const int DescribeMilliseconds = 500; // how stale a chart's description may be
 const int WindowGap = 8;
 const int ZoomSteps[] = {100, 125, 150, 175, 200, 250, 300};
 const int PercentFor = 100;
-const int PictureMargin = 4; // around the caption in a saved picture
+const int CaptionMargin = 4; // around the caption in a saved picture
 const int MillisecondsPerSecond = 1000;
 
 // Remembered between starts.
-const char SettingsOrganization[] = "vezo-vizoziv";
-const char SettingsApplication[] = "vezo-vizoziv";
 const char PaceKey[] = "observatory/pace";
 const char ZoomKey[] = "observatory/zoom";
 const char GeometryKey[] = "observatory/geometry";
 const char SplitKey[] = "observatory/split";
-const char LandscapeFolderKey[] = "observatory/landscapeFolder";
-const char SaveFolderKey[] = "observatory/saveFolder";
 
-QVariant setting(const char *key, const QVariant &otherwise = QVariant())
-{
-    return QSettings(SettingsOrganization, SettingsApplication).value(key, otherwise);
-}
-
-void remember(const char *key, const QVariant &value)
-{
-    QSettings(SettingsOrganization, SettingsApplication).setValue(key, value);
-}
 }
 
 Observatory::Observatory(MainWindow *window, QWidget *parent)
@@ -132,7 +116,7 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(recordControls, &RecordControls::experimentRequested, this, &Observatory::openExperiment);
     connect(landscapeWatch, &LandscapeWatch::changed, this, &Observatory::followLandscape);
     connect(landscapeEditor, &LandscapePanel::snapshotRestored, this, &Observatory::followSnapshot);
-    connect(landscapeEditor, &LandscapePanel::reported, this, &Observatory::report);
+    connect(landscapeEditor, &LandscapePanel::reported, this, &Observatory::reportPanelAction);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, caption, &RunCaption::setLandscapeName);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, landscapeControls, &LandscapeControls::showName);
 
@@ -257,19 +241,7 @@ bool Observatory::exportCsv(const QString &path, QString &error) const
 
 bool Observatory::saveImage(const QString &path, QString &error)
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !picture().save(&buffer, "PNG")) {
-        error = tr("the picture could not be made");
-        return false;
-    }
-    return writeWholeFile(QFile::encodeName(imagePath(path)), png, error);
-}
-
-QString Observatory::imagePath(const QString &path)
-{
-    const QFileInfo file(path);
-    return file.suffix().isEmpty() && !file.isDir() ? path + ".png" : path;
+    return FileActions::savePng(picture(), FileActions::withSuffix(path, "png"), error);
 }
 
 // The caption line above the charts, at the size they are shown.
@@ -277,23 +249,9 @@ QImage Observatory::picture() const
 {
     const QPixmap top = landscapeChart->grab();
     const QPixmap bottom = tabs->currentWidget()->grab();
-    const qreal ratio = top.devicePixelRatio();
-    const QSize charts = top.deviceIndependentSize().toSize();
-    const QSize lower = bottom.deviceIndependentSize().toSize();
-    const int width = std::max(charts.width(), lower.width());
-    const QFontMetrics metrics(caption->font());
-    const QStringList lines = caption->lines(metrics, width - 2 * PictureMargin);
-    const int captionHeight = static_cast<int>(lines.size()) * metrics.height() + 2 * PictureMargin;
-    QImage image(QSize(width, captionHeight + charts.height() + lower.height()) * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Chart::Background);
-    QPainter painter(&image);
-    painter.setFont(caption->font());
-    painter.drawText(QRect(PictureMargin, PictureMargin, width - 2 * PictureMargin, captionHeight - 2 * PictureMargin),
-                     Qt::AlignLeft | Qt::AlignVCenter, lines.join('\n'));
-    painter.drawPixmap(0, captionHeight, top);
-    painter.drawPixmap(0, captionHeight + charts.height(), bottom);
-    return image;
+    const int width = std::max(top.deviceIndependentSize().width(), bottom.deviceIndependentSize().width());
+    const QStringList lines = caption->lines(QFontMetrics(caption->font()), width - 2 * CaptionMargin);
+    return FileActions::captioned(lines, caption->font(), {top, bottom});
 }
 
 int Observatory::pace() const
@@ -574,7 +532,7 @@ void Observatory::markGenes()
 void Observatory::markParameter(const Parameter &parameter, int value)
 {
     generationView->setSettings(Settings{window->fitnessMultiplier(), window->mutationProbability(), window->mutationBias()});
-    marks.addParameter(window->generationCount(), ParameterControls::name(parameter), shown.value(parameter), value,
+    marks.addParameter(window->generationCount(), parameterCaption(parameter), shown.value(parameter), value,
                        clock.elapsed());
     shown.set(parameter, value);
     refresh();
@@ -636,54 +594,39 @@ void Observatory::describe()
     caption->setAccessibleDescription(caption->text());
 }
 
+// A file that does not load is said on the status line, as "Load File:" is.
 void Observatory::chooseLandscapeFile()
 {
     if (!runState->isStopped())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open a landscape"), setting(LandscapeFolderKey).toString());
-    if (path.isEmpty())
-        return;
-    remember(LandscapeFolderKey, QFileInfo(path).absolutePath());
-    loadLandscape(QFileInfo(path).absoluteFilePath());
+    const QString path = FileActions::chooseOpenFile(this, tr("Open a landscape"), QString());
+    if (!path.isEmpty() && loadLandscape(QFileInfo(path).absoluteFilePath()))
+        FileActions::rememberOpened(path);
 }
 
 void Observatory::chooseCsvFile()
 {
-    const QString path = chooseSaveFile(tr("Export CSV"), "vezo-vizoziv.csv", tr("CSV files (*.csv)"), "csv");
+    const QString path = FileActions::chooseSaveFile(this, tr("Export CSV"), "vezo-vizoziv.csv", tr("CSV files (*.csv)"), "csv");
+    if (path.isEmpty())
+        return;
     QString error;
-    if (!path.isEmpty())
-        report(exportCsv(path, error), tr("Exported %1 generations to %2").arg(QLocale().toString(recorded.fullCount()), path),
-               tr("Nothing was written: %1").arg(error));
+    const bool done = exportCsv(path, error);
+    FileActions::reportSave(this, statusBar, path, done,
+                            tr("Exported %1 generations to %2").arg(QLocale().toString(recorded.fullCount()), path), error);
 }
 
 void Observatory::chooseImageFile()
 {
-    const QString path = chooseSaveFile(tr("Save image"), "observatory.png", tr("PNG images (*.png)"), "png");
-    QString error;
-    if (!path.isEmpty())
-        report(saveImage(path, error), tr("Saved the image to %1").arg(imagePath(path)), tr("Nothing was written: %1").arg(error));
-}
-
-QString Observatory::chooseSaveFile(const QString &title, const QString &name, const QString &filter,
-                                    const QString &suffix)
-{
-    QFileDialog dialog(this, title, setting(SaveFolderKey).toString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    dialog.selectFile(name);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    const QString path = dialog.selectedFiles().constFirst();
-    remember(SaveFolderKey, QFileInfo(path).absolutePath());
-    return path;
-}
-
-void Observatory::report(bool done, const QString &message, const QString &error)
-{
-    if (done) {
-        statusBar->showMessage(message, StatusMilliseconds);
+    const QString path = FileActions::chooseSaveFile(this, tr("Save image"), "observatory.png", tr("PNG images (*.png)"), "png");
+    if (path.isEmpty())
         return;
-    }
-    statusBar->showMessage(error);
-    QMessageBox::warning(this, windowTitle(), error);
+    QString error;
+    const bool done = saveImage(path, error);
+    FileActions::reportSave(this, statusBar, path, done, tr("Saved the image to %1").arg(path), error);
+}
+
+void Observatory::reportPanelAction(const QString &path, bool saving, bool done, const QString &message,
+                                    const QString &error)
+{
+    (saving ? FileActions::reportSave : FileActions::reportOpen)(this, statusBar, path, done, message, error);
 }

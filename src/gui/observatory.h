@@ -54,10 +54,8 @@ public:
 
     // Writes every generation kept in full as CSV; false with the reason in error.
     bool exportCsv(const QString &path, QString &error) const;
-    // A PNG of the caption line and the charts, at imagePath(path).
+    // A PNG of the caption line and the charts; ".png" is added to a path without a suffix.
     bool saveImage(const QString &path, QString &error);
-    // The path with ".png" added when it has no suffix.
-    static QString imagePath(const QString &path);
 
     int pace() const;
     void setPace(int generationsPerSecond); // 0: as fast as possible
@@ -113,9 +111,8 @@ private:
     void chooseLandscapeFile();
     void chooseCsvFile();
     void chooseImageFile();
-    QString chooseSaveFile(const QString &title, const QString &name, const QString &filter, const QString &suffix);
     QImage picture() const;
-    void report(bool done, const QString &message, const QString &error);
+    void reportPanelAction(const QString &path, bool saving, bool done, const QString &message, const QString &error);
     void saveGeometrySetting();
 
     MainWindow *window;

@@ -8,14 +8,14 @@
 #include <QString>
 #include <QStringList>
 
-// A parameter as the main window's controls call it.
+// A parameter as the observatory and the experiment window call it.
 inline QString parameterCaption(const Parameter &parameter)
 {
     if (&parameter == &Parameters::Fitness)
-        return QCoreApplication::translate("Parameters", "Fitness Multiplier");
+        return QCoreApplication::translate("Parameters", "Fitness multiplier");
     if (&parameter == &Parameters::Mutation)
-        return QCoreApplication::translate("Parameters", "% Prob(Mutation)");
-    return QCoreApplication::translate("Parameters", "Mutation Bias");
+        return QCoreApplication::translate("Parameters", "Mutation probability");
+    return QCoreApplication::translate("Parameters", "Mutation bias");
 }
 
 // A combination of the varied values, as a legend or a cell names it.

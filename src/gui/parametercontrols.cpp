@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "parametercontrols.h"
+#include "parametercaption.h"
 #include "mainwindow.h"
 #include "parameters.h"
 
@@ -55,12 +56,6 @@ QString ParameterControls::mutationShare(int probability)
     return tr("%1 % of children").arg(QLocale().toString(percent, 'f', percent < OneDecimalBelow ? 1 : 0));
 }
 
-QString ParameterControls::name(const Parameter &parameter)
-{
-    return &parameter == &Parameters::Fitness    ? tr("Fitness multiplier")
-           : &parameter == &Parameters::Mutation ? tr("Mutation probability")
-                                                 : tr("Mutation bias");
-}
 
 QList<QWidget *> ParameterControls::tabOrder() const
 {
@@ -74,8 +69,8 @@ QSpinBox *ParameterControls::addParameter(const Parameter &parameter, int value,
     box->setRange(parameter.min, parameter.offered);
     box->setValue(value);
     box->setKeyboardTracking(false); // a typed number counts once it is complete
-    box->setAccessibleName(name(parameter));
-    QLabel *label = new QLabel(name(parameter) + tr(":"));
+    box->setAccessibleName(parameterCaption(parameter));
+    QLabel *label = new QLabel(parameterCaption(parameter) + tr(":"));
     label->setBuddy(box);
     static_cast<QFormLayout *>(layout())->addRow(label, field ? field : box);
     return box;

@@ -22,7 +22,6 @@ public:
 
     // What a mutation probability p means: the share 1/(100 - p) of children that mutate.
     static QString mutationShare(int probability);
-    static QString name(const Parameter &parameter);
 
     QList<QWidget *> tabOrder() const;
 
