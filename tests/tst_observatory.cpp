@@ -5,7 +5,9 @@
 #include "experimentwindow.h"
 #include "genomes.h"
 #include "generationview.h"
+#include "landscapepanel.h"
 #include "landscapepresets.h"
+#include "landscapeundo.h"
 #include "run.h"
 #include "observatory.h"
 #include "schemataview.h"
@@ -20,6 +22,7 @@
 #include <QTabWidget>
 #include <QStatusBar>
 #include <QTimer>
+#include <QAction>
 #include <QtTest>
 
 #include <cstring>
@@ -317,13 +320,17 @@ void tst_Observatory::loadsNameTheLandscapeAndClearTheError()
     QVERIFY(observatory.loadLandscape("twodissimilarpeaks"));
     QCOMPARE(status->currentMessage(), QString());
     QCOMPARE(observatory.landscapeName(), "twodissimilarpeaks");
+    // Loading the same values again after a failure clears the error too.
+    QVERIFY(!observatory.loadLandscape("missing"));
+    QVERIFY(observatory.loadLandscape("twodissimilarpeaks"));
+    QCOMPARE(status->currentMessage(), QString());
     button(observatory, "Left")->click();
     QCOMPARE(observatory.landscapeName(), "edited");
     button(window, "Reload")->click();
     QCOMPARE(observatory.landscapeName(), "tent");
     button(observatory, "Run")->click();
     QVERIFY(!observatory.loadLandscape("twodissimilarpeaks"));
-    QCOMPARE(window.loadCount(), 2);
+    QCOMPARE(window.loadCount(), 4);
     button(observatory, "Stop")->click();
 }
 
@@ -356,6 +363,11 @@ void tst_Observatory::repeatedChangesMakeOneMark()
     QCOMPARE(observatory.markers().count(), 3);
     QCOMPARE(observatory.markers().at(1).text(), "Mutation bias 1 → 4");
     QCOMPARE(observatory.markers().at(2).generation, 1);
+    // An undo says so, whatever it looks like.
+    QTest::qWait(HistoryMarkers::MergeMilliseconds);
+    button(observatory, "Up")->click();
+    observatory.landscapePanel()->undo()->undoAction()->trigger();
+    QCOMPARE(observatory.markers().at(observatory.markers().count() - 1).text(), "Undone: back to edited");
 }
 
 void tst_Observatory::zoomStaysWithinBounds_data()

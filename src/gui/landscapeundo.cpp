@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <vector>
 
 // One change of the landscape, with its name before and after. Steps of one group
@@ -39,10 +40,10 @@ public:
             pushed = true;
             return;
         }
-        owner->apply(after.data(), nameAfter);
+        owner->apply(after.data(), nameAfter, LandscapeWatch::Redone);
     }
 
-    void undo() override { owner->apply(before.data(), nameBefore); }
+    void undo() override { owner->apply(before.data(), nameBefore, LandscapeWatch::Undone); }
 
 private:
     LandscapeUndo *owner;
@@ -80,15 +81,17 @@ LandscapeUndo::LandscapeUndo(MainWindow *window, LandscapeWatch *watch, QObject 
 
 void LandscapeUndo::landscapeChanged(LandscapeWatch::Change change, const int *before, const QString &nameBefore)
 {
-    if (applying || change == LandscapeWatch::LoadFailed)
+    const int *now = window->environment();
+    if (applying || change == LandscapeWatch::LoadFailed || std::equal(before, before + LandscapeSize, now))
         return;
-    steps->push(new Step(this, before, window->environment(), nameBefore, watch->name(), watch->group()));
+    steps->push(new Step(this, before, now, nameBefore, watch->name(), watch->group()));
 }
 
-void LandscapeUndo::apply(const int *values, const QString &name)
+void LandscapeUndo::apply(const int *values, const QString &name, LandscapeWatch::Change change)
 {
     applying = true;
     watch->nameNextChange(name);
+    watch->markNextChange(change);
     window->setLandscape(values);
     applying = false;
 }

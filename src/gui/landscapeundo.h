@@ -36,7 +36,7 @@ private:
     class Step;
 
     void landscapeChanged(LandscapeWatch::Change change, const int *before, const QString &nameBefore);
-    void apply(const int *values, const QString &name);
+    void apply(const int *values, const QString &name, LandscapeWatch::Change change);
 
     MainWindow *window;
     LandscapeWatch *watch;

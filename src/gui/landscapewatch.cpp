@@ -50,6 +50,10 @@ QString LandscapeWatch::describe(Change change, const QString &name)
         return tr("Landscape shifted down");
     case Edited:
         return name == tr("edited") ? tr("Landscape edited") : tr("Landscape: %1").arg(name);
+    case Undone:
+        return tr("Undone: back to %1").arg(name);
+    case Redone:
+        return tr("Redone: %1").arg(name);
     case Unchanged:
     case LoadFailed:
         break;
@@ -76,7 +80,10 @@ void LandscapeWatch::follow()
 {
     const QString named = pendingName;
     pendingName.clear();
-    const Change change = classify();
+    Change change = classify();
+    if (pendingChange != Unchanged && change != Unchanged && change != LoadFailed)
+        change = pendingChange;
+    pendingChange = Unchanged;
     loadsSeen = window->loadCount();
     if (change == Unchanged || change == LoadFailed) {
         if (!named.isEmpty())
@@ -99,17 +106,15 @@ void LandscapeWatch::follow()
     emit changed(change, before, nameBefore);
 }
 
-// A load is told by the main window's count of them; anything else by the values.
+// A load is told by the main window's count of them, even one that brings the same
+// values; anything else by the values.
 LandscapeWatch::Change LandscapeWatch::classify() const
 {
-    const int *now = window->environment();
-    const bool same = std::equal(now, now + LandscapeSize, previous);
-    if (window->loadCount() != loadsSeen && !window->lastLoadError().isEmpty())
-        return LoadFailed;
-    if (same)
-        return Unchanged;
     if (window->loadCount() != loadsSeen)
-        return Loaded;
+        return window->lastLoadError().isEmpty() ? Loaded : LoadFailed;
+    const int *now = window->environment();
+    if (std::equal(now, now + LandscapeSize, previous))
+        return Unchanged;
     if (std::equal(now, now + LandscapeSize, window->referenceEnvironment()))
         return Reloaded;
     if (isShift(1))

@@ -20,7 +20,9 @@ class LandscapeWatch : public QObject
     Q_OBJECT
 
 public:
-    enum Change { Unchanged, Loaded, LoadFailed, Reloaded, ShiftedLeft, ShiftedRight, ShiftedUp, ShiftedDown, Edited };
+    enum Change {
+        Unchanged, Loaded, LoadFailed, Reloaded, ShiftedLeft, ShiftedRight, ShiftedUp, ShiftedDown, Edited, Undone, Redone
+    };
     Q_ENUM(Change)
 
     LandscapeWatch(MainWindow *window, QObject *parent);
@@ -30,6 +32,8 @@ public:
     // load takes the file's name, a change back to the reference the reference's,
     // any other "edited". With no change, the name is taken at once.
     void nameNextChange(const QString &name);
+    // The next change is an undo or a redo, whatever it looks like.
+    void markNextChange(Change change) { pendingChange = change; }
     // What Reload brings back is called name from now on.
     void setReferenceName(const QString &name) { referenceName = name; }
     // Changes from here to endStroke() belong together.
@@ -60,6 +64,7 @@ private:
     int loadsSeen;
     QString currentName;
     QString pendingName;
+    Change pendingChange = Unchanged;
     QString referenceName;
     int groups = 0;          // the last group number given out
     int strokeGroup = 0;     // the open stroke's, 0 when none is open

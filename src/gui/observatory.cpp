@@ -539,6 +539,7 @@ void Observatory::markParameter(const Parameter &parameter, int value)
 }
 
 // A failed load is said here, as the main window does not; a good one clears that.
+// One mark for a stroke, however many moves drew it.
 void Observatory::followLandscape(LandscapeWatch::Change change)
 {
     if (change == LandscapeWatch::LoadFailed) {
@@ -546,8 +547,12 @@ void Observatory::followLandscape(LandscapeWatch::Change change)
     } else {
         if (change == LandscapeWatch::Loaded)
             statusBar->clearMessage();
-        marks.add(HistoryMarker::Landscape, window->generationCount(),
-                  LandscapeWatch::describe(change, landscapeWatch->name()), clock.elapsed());
+        const bool sameStroke = change == LandscapeWatch::Edited && landscapeWatch->group() != 0
+                                && landscapeWatch->group() == markedGroup;
+        markedGroup = landscapeWatch->group();
+        if (!sameStroke)
+            marks.add(HistoryMarker::Landscape, window->generationCount(),
+                      LandscapeWatch::describe(change, landscapeWatch->name()), clock.elapsed());
     }
     refresh();
 }

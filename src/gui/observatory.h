@@ -139,6 +139,7 @@ private:
     Throttle *describing;
     int zoomPercent = SmallestZoom;
     bool restarting = false;
+    int markedGroup = 0; // the landscape watch's group of the latest landscape mark
     bool refreshPending = false;
     bool placed = false;
     QRect frameRoom; // where the framed window must fit, until it has a frame
