@@ -73,6 +73,11 @@ void tst_CommandLine::answersWithoutADisplay_data()
                                          << none << 1 << "" << "--seed does not go with --snapshot";
     QTest::newRow("window snapshot with --headless") << QStringList{"--headless", "--generations", "2", "a.vezo"} << none
                                                      << 1 << "" << "--headless opens no snapshot in a window";
+    QTest::newRow("snapshot into a missing folder") << QStringList{"--headless", "--generations", "4000000000",
+                                                                   "--save-snapshot", "/nonexistent/x.vezo"}
+                                                    << none << 1 << "" << "cannot write snapshot '/nonexistent/x.vezo'";
+    QTest::newRow("one file for two outputs") << QStringList{"--headless", "--generations", "2", "--csv", "x", "--save-snapshot", "x"}
+                                              << none << 1 << "" << "'x' is named for two outputs";
     QTest::newRow("stream targets work") << QStringList{"--headless", "--generations", "3", "--csv", "/dev/null"} << none
                                          << 0 << "" << "";
 }

@@ -520,6 +520,9 @@ void tst_Observatory::generationTabsFollowTheSteps()
     button(observatory, "Step")->click();
     QCOMPARE(observatory.findChild<GenerationView *>()->selectionCheck().generations(), 2);
     QCOMPARE(schemata->columnCount(0), 2);
+    observatory.restart(5);
+    QVERIFY(!observatory.findChild<GenerationView *>()->hasGeneration());
+    QCOMPARE(schemata->columnCount(0), 0);
 }
 
 // A run chosen in an experiment window restarts the main window as that run, generation by generation.

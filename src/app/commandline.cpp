@@ -221,6 +221,15 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
             return false;
         }
     }
+    const QByteArray *const outputs[] = {&files.csv, &summary, &files.saveSnapshot};
+    for (const QByteArray *output : outputs) {
+        for (const QByteArray *other : outputs) {
+            if (output < other && !output->isEmpty() && *output == *other) {
+                error = QString("'%1' is named for two outputs").arg(QFile::decodeName(*output));
+                return false;
+            }
+        }
+    }
     for (const char *needed : {"generations", "seeds"}) {
         if ((headless || experiment) && !given.contains(needed) && (experiment || needed == QByteArray("generations"))) {
             error = QString("%1 needs --%2 <n>").arg(noWindow, needed);

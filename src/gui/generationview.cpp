@@ -293,6 +293,12 @@ void GenerationView::clearCheck()
     changed();
 }
 
+void GenerationView::forgetGeneration()
+{
+    generation = -1;
+    changed();
+}
+
 void GenerationView::setZoom(double zoom)
 {
     scale = std::clamp(zoom, 1.0, 3.0);

@@ -30,6 +30,8 @@ public:
     void setSettings(const Settings &settings);
     // Starts the selection check's counting again.
     void clearCheck();
+    // A new run: nothing shown until its first generation.
+    void forgetGeneration();
     // 1.0 to 3.0: fonts, lines and cells.
     void setZoom(double zoom);
     double zoom() const { return scale; }

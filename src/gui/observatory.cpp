@@ -331,6 +331,8 @@ void Observatory::restart(unsigned seed)
 {
     recorded.clear();
     marks.clear();
+    generationView->forgetGeneration();
+    schemataView->clearCounts();
     restarting = true;
     window->restartWithSeed(seed);
     restarting = false;
@@ -375,7 +377,7 @@ void Observatory::followSnapshot(const RunState &state)
     recordControls->setSeed(state.reseedSeed);
     recorded.clear();
     marks.clear();
-    generationView->clearCheck();
+    generationView->forgetGeneration();
     schemataView->clearCounts();
     recordGeneration();
     marks.add(HistoryMarker::Restart, window->generationCount(), tr("Opened a snapshot of %1").arg(landscapeName()),

@@ -49,6 +49,14 @@ int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, 
         }
         start.name = QFileInfo(QFile::decodeName(files.landscape)).fileName().toStdString();
     }
+    // The snapshot's place is tried before the run, so that a long run does not end in a refusal.
+    SafeFile snapshotFile(files.saveSnapshot, SafeFile::RegularFiles);
+    if (!files.saveSnapshot.isEmpty() && !snapshotFile.open()) {
+        std::fprintf(errors, "vezo-vizoziv: cannot write snapshot '%s': %s\n", files.saveSnapshot.constData(),
+                     qPrintable(snapshotFile.errorString()));
+        return 1;
+    }
+    snapshotFile.cancel();
     SafeFile file(files.csv, SafeFile::RegularFilesAndStreams);
     if (!file.open()) {
         std::fprintf(errors, "vezo-vizoziv: cannot write '%s': %s\n", qPrintable(file.displayName()),
