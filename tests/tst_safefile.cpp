@@ -21,6 +21,8 @@ private slots:
     void streamsIntoAFifo();
     void fullDiskKeepsTheOldFile_data();
     void fullDiskKeepsTheOldFile();
+    void keepsPermissionsAndLinks_data();
+    void keepsPermissionsAndLinks();
 };
 
 namespace {
@@ -121,6 +123,30 @@ void tst_SafeFile::fullDiskKeepsTheOldFile()
     QVERIFY(!writeWholeFile(tiny + "/new", QByteArray(1 << 20, 'x'), error));
     QCOMPARE(entries(tiny), 1);
     QVERIFY(unlink(path.constData()) == 0);
+}
+
+void tst_SafeFile::keepsPermissionsAndLinks_data()
+{
+    fullDiskKeepsTheOldFile_data();
+}
+
+// Written through a link, the file it names takes the new contents and keeps its mode.
+void tst_SafeFile::keepsPermissionsAndLinks()
+{
+    QFETCH(QByteArray, name);
+    QTemporaryDir folder;
+    const QByteArray target = QFile::encodeName(folder.path()) + "/" + name;
+    const QByteArray link = QFile::encodeName(folder.filePath("link"));
+    QString error;
+    QVERIFY(writeWholeFile(target, "old", error));
+    QVERIFY(chmod(target.constData(), 0640) == 0 && symlink(target.constData(), link.constData()) == 0);
+    QVERIFY2(writeWholeFile(link, "new", error), qPrintable(error));
+    struct stat status;
+    QVERIFY(lstat(link.constData(), &status) == 0 && S_ISLNK(status.st_mode));
+    QVERIFY(stat(target.constData(), &status) == 0 && (status.st_mode & 07777) == 0640);
+    QCOMPARE(contents(target), QByteArray("new"));
+    QCOMPARE(entries(QFile::encodeName(folder.path())), 2);
+    QVERIFY(unlink(target.constData()) == 0);
 }
 
 QTEST_APPLESS_MAIN(tst_SafeFile)

@@ -4,12 +4,16 @@
 #include <QCoreApplication>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+const int LinkAttempts = 100;
+
 QString systemReason(int number)
 {
     return QString::fromLocal8Bit(std::strerror(number));
@@ -69,7 +73,10 @@ bool SafeFile::open()
         }
         return true;
     }
-    if (QFile::encodeName(QFile::decodeName(path)) != path)
+    // Qt carries names as text: a name, or what a link names, that is not valid text is written by hand.
+    char resolved[PATH_MAX];
+    const QByteArray real = realpath(path.constData(), resolved) ? QByteArray(resolved) : path;
+    if (QFile::encodeName(QFile::decodeName(path)) != path || QFile::encodeName(QFile::decodeName(real)) != real)
         return openByHand();
     regular = std::make_unique<QSaveFile>(QFile::decodeName(path));
     // Unbuffered, so that a failed write is seen at once with its reason.
@@ -101,7 +108,7 @@ bool SafeFile::write(const char *data, qint64 size)
 
 bool SafeFile::commit()
 {
-    if (!temporary.isEmpty())
+    if (!target.isEmpty())
         return commitByHand();
     if (stream) {
         stream.reset();
@@ -128,36 +135,68 @@ void SafeFile::cancel()
     if (!temporary.isEmpty())
         unlink(temporary.constData());
     temporary.clear();
+    target.clear();
 }
 
 bool SafeFile::openByHand()
 {
-    temporary = path + ".XXXXXX";
-    const int descriptor = mkostemp(temporary.data(), O_CLOEXEC);
-    if (descriptor < 0) {
-        const int number = errno;
-        temporary.clear();
-        return fail(systemReason(number));
-    }
+    char resolved[PATH_MAX];
+    target = realpath(path.constData(), resolved) ? QByteArray(resolved) : path;
+    const int slash = target.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
+    struct stat old;
+    const bool existing = stat(target.constData(), &old) == 0;
     const mode_t mask = umask(0);
     umask(mask);
-    fchmod(descriptor, 0666 & ~mask);
+    const mode_t mode = existing ? old.st_mode & 07777 : 0666 & ~mask;
+    // Without a name until it is whole, so that a killed run leaves nothing behind.
+    int descriptor = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    if (descriptor < 0) {
+        temporary = target + ".XXXXXX";
+        descriptor = mkostemp(temporary.data(), O_CLOEXEC);
+    }
+    if (descriptor < 0 || fchmod(descriptor, mode) != 0) {
+        const int number = errno;
+        cancel();
+        return fail(systemReason(number));
+    }
     stream = std::make_unique<QFile>();
-    stream->open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    if (!stream->open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        close(descriptor);
+        const QString reason = stream->errorString();
+        cancel();
+        return fail(reason);
+    }
     return true;
 }
 
+// A file without a name gets one beside the target first, as a link can replace nothing.
 bool SafeFile::commitByHand()
 {
     const bool synced = fsync(stream->handle()) == 0;
-    const int number = errno;
+    int number = errno;
+    bool named = synced && !temporary.isEmpty();
+    if (synced && temporary.isEmpty()) {
+        const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(stream->handle());
+        for (int attempt = 0; !named && attempt < LinkAttempts; ++attempt) {
+            temporary = target + "." + QByteArray::number(getpid()) + "." + QByteArray::number(attempt);
+            named = linkat(AT_FDCWD, descriptor.constData(), AT_FDCWD, temporary.constData(), AT_SYMLINK_FOLLOW) == 0;
+            number = errno;
+            if (!named && number != EEXIST)
+                break;
+        }
+        if (!named)
+            temporary.clear();
+    }
     stream.reset();
-    if (!synced || rename(temporary.constData(), path.constData()) != 0) {
-        const int reason = synced ? errno : number;
+    if (!named || rename(temporary.constData(), target.constData()) != 0) {
+        if (named)
+            number = errno;
         cancel();
-        return fail(systemReason(reason));
+        return fail(systemReason(number));
     }
     temporary.clear();
+    target.clear();
     return true;
 }
 

@@ -13,7 +13,8 @@
 // written through QSaveFile: it is replaced only once all of it was written, and
 // a failed or cancelled write leaves the old file as it was and no partial one.
 // (A name that is not valid text, which Qt cannot carry, gets the same steps by
-// hand: a temporary file beside it, renamed over it at the end.)
+// hand: a file without a name in the same folder, given the name at the end, with
+// the old file's permissions and through its links.)
 // Anything else that exists (a device, a FIFO, a folder) is never replaced or
 // truncated: it is refused without being opened, or, where streams are wanted,
 // written in place as a stream. Standard output, and any name for it such as
@@ -36,7 +37,7 @@ public:
     // Gives up: a regular file keeps its old contents and no partial file remains.
     void cancel();
 
-    bool isStream() const { return stream != nullptr && temporary.isEmpty(); }
+    bool isStream() const { return stream != nullptr && target.isEmpty(); }
     QString errorString() const { return error; }
     // How the path reads in messages.
     QString displayName() const;
@@ -50,7 +51,8 @@ private:
     Targets targets;
     std::unique_ptr<QSaveFile> regular;
     std::unique_ptr<QFile> stream;
-    QByteArray temporary; // written by hand: renamed over path on commit
+    QByteArray target;    // written by hand: the file to replace on commit, links followed
+    QByteArray temporary; // its named stand-in, where a file without a name cannot be made
     QString error;
 };
 
