@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -155,8 +156,7 @@ ExperimentWindow::ExperimentWindow(const int *landscape, const QString &landscap
     cancelButton = new QPushButton(tr("Cancel"));
     progressBar = new QProgressBar;
     progressBar->setAccessibleName(tr("Progress"));
-    progressBar->setFormat(tr("%v of %m runs"));
-    progressBar->setValue(0);
+    showProgress(0, 0);
     messageLabel = new QLabel;
     messageLabel->setWordWrap(true);
     messageLabel->setAccessibleName(tr("Message"));
@@ -358,7 +358,9 @@ void ExperimentWindow::validate()
     palette.setColor(QPalette::WindowText, planValid ? QPalette().color(QPalette::WindowText) : ErrorColour);
     messageLabel->setPalette(palette);
     messageLabel->setText(planValid ? tr("%1 of %2 generations, target %3")
-                                          .arg(runsText(plan.totalRuns())).arg(plan.generations).arg(plan.targetValue())
+                                          .arg(runsText(plan.totalRuns()))
+                                          .arg(QLocale().toString(plan.generations))
+                                          .arg(plan.targetValue())
                                     : error);
     QStringList fixed;
     for (int index = 0; index < int(std::size(Parameters::All)); ++index) {
@@ -383,8 +385,7 @@ bool ExperimentWindow::start()
     running = std::make_unique<Running>(plan, landscapeName);
     Running *job = running.get();
     job->results->runs.reserve(static_cast<std::size_t>(plan.totalRuns()));
-    progressBar->setRange(0, static_cast<int>(plan.totalRuns()));
-    progressBar->setValue(0);
+    showProgress(0, plan.totalRuns());
     job->thread = std::thread([job] {
         Results &results = *job->results;
         job->experiment.run(defaultThreadCount(), [&results](const RunResult &run) {
@@ -408,7 +409,7 @@ void ExperimentWindow::cancel()
     running->experiment.cancel();
     running->thread.join();
     running.reset();
-    progressBar->setValue(0);
+    showProgress(runCount(), runCount());
     statusBar->showMessage(shown ? tr("Cancelled; the results shown are those of the last experiment.")
                                  : tr("Cancelled."),
                            StatusMilliseconds);
@@ -419,7 +420,7 @@ void ExperimentWindow::poll()
 {
     if (!running)
         return;
-    progressBar->setValue(static_cast<int>(running->experiment.finished()));
+    showProgress(running->experiment.finished(), running->experiment.size());
     if (!running->ended.load())
         return;
     pollTimer->stop();
@@ -433,6 +434,15 @@ void ExperimentWindow::poll()
     emit finished();
 }
 
+// Runs done of all; nothing when there are none.
+void ExperimentWindow::showProgress(long long done, long long total)
+{
+    progressBar->setRange(0, static_cast<int>(std::max(total, 1LL)));
+    progressBar->setValue(static_cast<int>(done));
+    progressBar->setTextVisible(total > 0);
+    progressBar->setFormat(tr("%1 of %2").arg(QLocale().toString(done), runsText(total)));
+}
+
 void ExperimentWindow::showResults()
 {
     const bool grid = shown->plan.variations.size() > 1;
@@ -441,7 +451,7 @@ void ExperimentWindow::showResults()
     chartStack->setCurrentWidget(grid ? static_cast<QWidget *>(heatMapChart) : ratePage);
     model->setRuns(&shown->plan, &shown->runs);
     table->resizeColumnsToContents();
-    progressBar->setValue(progressBar->maximum());
+    showProgress(runCount(), runCount());
     statusBar->showMessage(tr("%1 on %2 in %3 s")
                                .arg(runsText(runCount()))
                                .arg(shown->landscapeName)

@@ -87,6 +87,7 @@ private:
     void chooseCsvFile();
     void chooseImageFile();
     QImage picture() const;
+    void showProgress(long long done, long long total);
     void updateButtons();
     QList<ExperimentChart *> charts() const;
 

@@ -13,7 +13,8 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
-#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -73,6 +74,7 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, Landsc
     walkSeedBox->setValue(FirstWalkSeed);
     describeControl(walkSeedBox, tr("Walk seed"), tr("The seed of the \"random walk\" preset"));
     QLabel *walkSeedLabel = new QLabel(tr("&Walk seed:"));
+    walkSeedLabel->setToolTip(walkSeedBox->toolTip());
     walkSeedLabel->setBuddy(walkSeedBox);
 
     for (QAction *action : {history->undoAction(), history->redoAction()}) {
@@ -90,16 +92,23 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, Landsc
     QPushButton *openSnapshotButton = panelButton(tr("Open snapshot…"), tr("Go on from a run kept in a file"));
     connect(openSnapshotButton, &QPushButton::clicked, this, &LandscapePanel::chooseSnapshotToOpen);
 
-    QGridLayout *layout = new QGridLayout(this);
-    layout->addWidget(editButton, 0, 0);
-    layout->addWidget(presetButton, 0, 1);
-    layout->addWidget(walkSeedLabel, 1, 0);
-    layout->addWidget(walkSeedBox, 1, 1);
-    layout->addWidget(undoButton, 2, 0);
-    layout->addWidget(redoButton, 2, 1);
-    layout->addWidget(saveLandscapeButton, 3, 0, 1, 2);
-    layout->addWidget(saveSnapshotButton, 4, 0);
-    layout->addWidget(openSnapshotButton, 4, 1);
+    // Three rows, so that the panels fit a 720-pixel screen.
+    QHBoxLayout *drawing = new QHBoxLayout;
+    drawing->addWidget(editButton);
+    drawing->addWidget(presetButton);
+    QHBoxLayout *steps = new QHBoxLayout;
+    steps->addWidget(undoButton);
+    steps->addWidget(redoButton);
+    steps->addWidget(walkSeedLabel);
+    steps->addWidget(walkSeedBox, 1);
+    QHBoxLayout *files = new QHBoxLayout;
+    files->addWidget(saveLandscapeButton);
+    files->addWidget(saveSnapshotButton);
+    files->addWidget(openSnapshotButton);
+    QVBoxLayout *layout = new QVBoxLayout(this);
+    layout->addLayout(drawing);
+    layout->addLayout(steps);
+    layout->addLayout(files);
     controls = {editButton, presetButton, walkSeedBox, undoButton, redoButton, saveLandscapeButton,
                 saveSnapshotButton, openSnapshotButton};
 }

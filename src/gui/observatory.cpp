@@ -307,6 +307,16 @@ ExperimentWindow *Observatory::openExperiment()
     if (!experiment) {
         experiment = new ExperimentWindow(window->environment(), landscapeName(), settings, this);
         connect(experiment, &ExperimentWindow::runChosen, this, &Observatory::watchRun);
+        // Whole on the screen: where its size does not fit, it fills the screen.
+        const QRect room = screen()->availableGeometry();
+        const QSize size = experiment->sizeHint();
+        const QSize frame = frameGeometry().size() - geometry().size(); // as this window is framed
+        if (size.width() + frame.width() > room.width() || size.height() + frame.height() > room.height()) {
+            experiment->setWindowState(Qt::WindowMaximized);
+        } else {
+            experiment->resize(size);
+            experiment->move(room.center() - QPoint(size.width() / 2, size.height() / 2));
+        }
     } else if (!experiment->isRunning()) {
         experiment->setStart(window->environment(), landscapeName(), settings);
     }
