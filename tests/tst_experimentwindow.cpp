@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QtTest>
 
 class tst_ExperimentWindow : public QObject
@@ -16,6 +17,7 @@ class tst_ExperimentWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void runsAndExportsTheCommandLinesRows();
@@ -43,6 +45,12 @@ Widget *tst_ExperimentWindow::named(const QString &name) const
 }
 
 // Bias varied over first, and parameter second - 1 over secondValues (0: none).
+// The windows' settings, not the user's.
+void tst_ExperimentWindow::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
 void tst_ExperimentWindow::plan(const QString &first, int second, const QString &secondValues, int seeds,
                                 int generations)
 {

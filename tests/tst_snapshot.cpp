@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include <climits>
@@ -22,6 +23,7 @@ class tst_Snapshot : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void generatorRestoresAnyCountOfDraws_data();
     void generatorRestoresAnyCountOfDraws();
     void roundTripKeepsEveryField();
@@ -56,7 +58,7 @@ RunState unusualState()
         state.genomes[membr] = membr * 56 + 7;
     state.generation = 123456789012345LL;
     state.seed = 4294967295u;
-    state.draws = (1LL << 62) + 1;
+    state.draws = (1LL << 53) + 1;
     state.reseedPending = false;
     state.reseedSeed = 0;
     return state;
@@ -99,6 +101,12 @@ QStringList csvLines(const Observatory &observatory, const QString &path)
     file.open(QIODevice::ReadOnly);
     return QString::fromLatin1(file.readAll()).split('\n', Qt::SkipEmptyParts);
 }
+}
+
+// The windows' settings, not the user's.
+void tst_Snapshot::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
 }
 
 void tst_Snapshot::generatorRestoresAnyCountOfDraws_data()

@@ -51,6 +51,11 @@ void vezo_trace_into(GenerationTrace *trace)
     trace_target = trace;
 }
 
+GenerationTrace *vezo_trace_target()
+{
+    return trace_target;
+}
+
 void copy_mbr(int *to, int *from)
 {
     std::memcpy(to, from, sizeof(Genome));

@@ -21,6 +21,7 @@ void vezo_cancel_reseed();
 struct GenerationTrace;
 // Every later generation fills trace with what it drew (none when null).
 void vezo_trace_into(GenerationTrace *trace);
+GenerationTrace *vezo_trace_target();
 
 // The roulette wheel of the members: wheel[m] is where member m's share ends,
 // so member m owns the positions wheel[m - 1] .. wheel[m] - 1. Shares are the

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experimentwindow.h"
 #include "fileactions.h"
+#include "panelbutton.h"
 #include "experiment.h"
 #include "heatmapchart.h"
 #include "hitratechart.h"
@@ -18,6 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDoubleSpinBox>
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
@@ -133,9 +135,7 @@ ExperimentWindow::ExperimentWindow(const int *landscape, const QString &landscap
     fixedLabel = new QLabel;
     fixedLabel->setWordWrap(true);
 
-    firstSeedBox = new QSpinBox;
-    firstSeedBox->setRange(0, INT_MAX);
-    firstSeedBox->setValue(1);
+    firstSeedBox = seedBox(1);
     firstSeedBox->setAccessibleName(tr("First seed"));
     seedCountBox = new QSpinBox;
     seedCountBox->setRange(1, MostSeeds);
@@ -258,7 +258,8 @@ ExperimentWindow::ExperimentWindow(const int *landscape, const QString &landscap
         connect(edit, &QLineEdit::textChanged, this, &ExperimentWindow::validate);
         connect(edit, &QLineEdit::returnPressed, this, &ExperimentWindow::start);
     }
-    for (QSpinBox *box : {firstSeedBox, seedCountBox, generationsBox, targetBox})
+    connect(firstSeedBox, &QDoubleSpinBox::valueChanged, this, &ExperimentWindow::validate);
+    for (QSpinBox *box : {seedCountBox, generationsBox, targetBox})
         connect(box, &QSpinBox::valueChanged, this, &ExperimentWindow::validate);
     connect(highestButton, &QPushButton::clicked, this, [this] { targetBox->setValue(highestValue(this->landscape)); });
     connect(startButton, &QPushButton::clicked, this, &ExperimentWindow::start);

@@ -12,6 +12,7 @@
 #include <memory>
 
 QT_BEGIN_NAMESPACE
+class QDoubleSpinBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -103,7 +104,7 @@ private:
     QComboBox *secondParameter;
     QLineEdit *secondValues;
     QLabel *fixedLabel;
-    QSpinBox *firstSeedBox;
+    QDoubleSpinBox *firstSeedBox;
     QSpinBox *seedCountBox;
     QSpinBox *generationsBox;
     QSpinBox *targetBox;

@@ -26,7 +26,7 @@ LandscapeControls::LandscapeControls(MainWindow *window, QWidget *parent)
 
     openButton = panelButton(tr("Open…"), tr("Load a landscape file from any folder (Ctrl+O, stopped only)"));
     connect(openButton, &QPushButton::clicked, this, &LandscapeControls::openRequested);
-    reloadButton = panelButton(tr("Reload"), tr("Restore the start-up tent"));
+    reloadButton = panelButton(tr("Reload"), tr("Restore the reference landscape: the start-up tent, or what an opened snapshot brought"));
     connect(reloadButton, &QPushButton::clicked, window, &MainWindow::slot_Reload);
     newGenesButton = panelButton(tr("New Genes"), tr("Draw ten new random genomes (stopped only)"));
     connect(newGenesButton, &QPushButton::clicked, window, &MainWindow::slot_NewGenes);

@@ -2,6 +2,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "parameters.h"
 #include "runstate.h"
 #include "sizes.h"
 
@@ -32,6 +33,7 @@ public:
     int fitnessMultiplier() const { return currentFitness; }
     int mutationProbability() const { return currentMuteProb; }
     int mutationBias() const { return currentMuteBias; }
+    Settings settings() const { return Settings{currentFitness, currentMuteProb, currentMuteBias}; }
     // How many times "Load File:" was used, and why the latest one failed (empty when it loaded).
     int loadCount() const { return loadAttempts; }
     QString lastLoadError() const { return loadError; }

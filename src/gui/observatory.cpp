@@ -64,7 +64,7 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     setWindowTitle(tr("vezo-vizoziv Observatory"));
     setAttribute(Qt::WA_QuitOnClose, false);
     clock.start();
-    shown = Settings{window->fitnessMultiplier(), window->mutationProbability(), window->mutationBias()};
+    shown = window->settings();
 
     runState = new RunStateFollower(window, this);
     landscapeWatch = new LandscapeWatch(window, this);
@@ -130,7 +130,8 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     describing = new Throttle(DescribeMilliseconds, [this] { describe(); }, this);
 
     connect(runControls, &RunControls::paceChanged, this, [this](int pace) {
-        remember(PaceKey, pace);
+        if (!openingSnapshot)
+            remember(PaceKey, pace);
         landscapeEditor->setPace(pace);
         applyPace(isVisible());
     });
@@ -146,7 +147,8 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
 
 Observatory::~Observatory()
 {
-    vezo_trace_into(nullptr);
+    if (vezo_trace_target() == &trace)
+        vezo_trace_into(nullptr);
     if (isVisible())
         saveGeometrySetting();
 }
@@ -380,9 +382,12 @@ bool Observatory::openSnapshot(const QByteArray &path, QString &error)
     return landscapeEditor->openSnapshot(path, error);
 }
 
+// The snapshot's pace is for this run: the pace remembered for the next start stays.
 void Observatory::followSnapshot(const RunState &state)
 {
+    openingSnapshot = true;
     setPace(state.pace);
+    openingSnapshot = false;
     caption->setSeed(state.reseedSeed);
     recordControls->setSeed(state.reseedSeed);
     recorded.clear();
@@ -543,7 +548,7 @@ void Observatory::markGenes()
 
 void Observatory::markParameter(const Parameter &parameter, int value)
 {
-    generationView->setSettings(Settings{window->fitnessMultiplier(), window->mutationProbability(), window->mutationBias()});
+    generationView->setSettings(window->settings());
     marks.addParameter(window->generationCount(), parameterCaption(parameter), shown.value(parameter), value,
                        clock.elapsed());
     shown.set(parameter, value);

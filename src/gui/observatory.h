@@ -139,6 +139,7 @@ private:
     Throttle *describing;
     int zoomPercent = SmallestZoom;
     bool restarting = false;
+    bool openingSnapshot = false;
     int markedGroup = 0; // the landscape watch's group of the latest landscape mark
     bool refreshPending = false;
     bool placed = false;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panelbutton.h"
 
+#include <QDoubleSpinBox>
 #include <QPushButton>
+
+#include <climits>
 
 QPushButton *panelButton(const QString &text, const QString &tip)
 {
@@ -16,4 +19,13 @@ void describeControl(QWidget *control, const QString &name, const QString &tip)
     control->setAccessibleName(name);
     control->setAccessibleDescription(tip);
     control->setFocusPolicy(Qt::TabFocus);
+}
+
+QDoubleSpinBox *seedBox(unsigned seed)
+{
+    QDoubleSpinBox *box = new QDoubleSpinBox;
+    box->setDecimals(0);
+    box->setRange(0, UINT_MAX);
+    box->setValue(seed);
+    return box;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 QT_BEGIN_NAMESPACE
+class QDoubleSpinBox;
 class QPushButton;
 class QWidget;
 QT_END_NAMESPACE
@@ -16,5 +17,8 @@ QPushButton *panelButton(const QString &text, const QString &tip);
 
 // The same for any other control of the panels.
 void describeControl(QWidget *control, const QString &name, const QString &tip);
+
+// A box for a seed, 0 to 4294967295: more than a QSpinBox holds.
+QDoubleSpinBox *seedBox(unsigned seed);
 
 #endif

@@ -6,7 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
+#include <QDoubleSpinBox>
 
 #include <algorithm>
 #include <climits>
@@ -14,9 +14,7 @@
 RecordControls::RecordControls(QWidget *parent)
     : QGroupBox(tr("Recorded run"), parent)
 {
-    seedBox = new QSpinBox;
-    seedBox->setRange(0, INT_MAX);
-    seedBox->setValue(StartSeed);
+    seedBox = ::seedBox(StartSeed);
     describeControl(seedBox, tr("Seed"), tr("The seed of the generator for a restart"));
     QLabel *seedLabel = new QLabel(tr("S&eed:"));
     seedLabel->setBuddy(seedBox);
@@ -47,7 +45,7 @@ RecordControls::RecordControls(QWidget *parent)
 
 void RecordControls::setSeed(unsigned seed)
 {
-    seedBox->setValue(static_cast<int>(std::min<unsigned>(seed, INT_MAX)));
+    seedBox->setValue(seed);
 }
 
 QList<QWidget *> RecordControls::tabOrder() const

@@ -6,7 +6,7 @@
 
 QT_BEGIN_NAMESPACE
 class QPushButton;
-class QSpinBox;
+class QDoubleSpinBox;
 QT_END_NAMESPACE
 
 // What to do with the recorded run: restart it from a seed, clear it, export it
@@ -29,7 +29,7 @@ signals:
     void experimentRequested();
 
 private:
-    QSpinBox *seedBox;
+    QDoubleSpinBox *seedBox;
     QPushButton *restartButton;
     QPushButton *clearButton;
     QPushButton *exportButton;

@@ -177,11 +177,11 @@ bool parseSnapshot(const QByteArray &text, RunState &state, QString &error)
     for (const Parameter *parameter : Parameters::All)
         read.settings.set(*parameter, static_cast<int>(fields.whole(parameter->name, parameter->min, parameter->max)));
     read.pace = static_cast<int>(fields.whole("pace", 0, Snapshot::MaxPace));
-    read.generation = fields.whole("generation", 0, LLONG_MAX);
+    read.generation = fields.whole("generation", 0, Snapshot::MostGenerations);
     fields.numbers("genomes", read.genomes, CommunitySize, 0, LastGenome);
     Fields random(fields.group("random"));
     read.seed = static_cast<unsigned>(random.whole("seed", 0, LargestSeed));
-    read.draws = random.whole("draws", 0, LLONG_MAX);
+    read.draws = random.whole("draws", 0, Snapshot::MostGenerations * Snapshot::MostDrawsPerGeneration);
     Fields reseed(fields.group("reseed"));
     read.reseedPending = reseed.truth("pending");
     read.reseedSeed = static_cast<unsigned>(reseed.whole("seed", 0, LargestSeed));

@@ -15,6 +15,9 @@ inline constexpr int Version = 1;
 inline constexpr char Suffix[] = "vezo";
 inline constexpr int MaxPace = 1000;                  // generations per second
 inline constexpr qint64 MaxFileBytes = 1024 * 1024;   // a snapshot takes about 12 KiB
+// Far beyond any run, and far from the end of the counters that go on from them.
+inline constexpr qint64 MostGenerations = qint64(1) << 50;
+inline constexpr qint64 MostDrawsPerGeneration = 10 + 5 + 2 * 10 + 90; // a generation's most, and new genes
 }
 
 QByteArray snapshotText(const RunState &state);
