@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "landscapefile.h"
 #include "landscapereader.h"
+#include "regularfile.h"
 #include "safefile.h"
 #include "sizes.h"
 
@@ -8,9 +9,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -27,20 +25,10 @@ QString tr(const char *text)
 
 bool loadLandscape(const QByteArray &path, int *landscape, QString &reason)
 {
-    // Opened without blocking, so that a FIFO is refused rather than waited on.
-    const int fd = open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat status;
-    if (fd < 0 || fstat(fd, &status) != 0) {
-        reason = QString::fromLocal8Bit(std::strerror(errno));
-        if (fd >= 0)
-            close(fd);
+    qint64 size;
+    const int fd = openRegularFile(path, size, reason);
+    if (fd < 0)
         return false;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        reason = S_ISDIR(status.st_mode) ? tr("is a folder") : tr("is not a regular file");
-        close(fd);
-        return false;
-    }
     // Values go to a copy first, so that a refused file changes nothing.
     int values[LandscapeSize];
     std::copy(landscape, landscape + LandscapeSize, values);
@@ -59,7 +47,7 @@ bool loadLandscape(const QByteArray &path, int *landscape, QString &reason)
     // What was read before an error stays, as it did when the window read the file itself.
     const bool failed = count < 0;
     if (failed)
-        reason = QString::fromLocal8Bit(std::strerror(errno));
+        reason = systemReason(errno);
     reader.finish();
     close(fd);
     std::copy(values, values + reader.count(), landscape);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "safefile.h"
+#include "regularfile.h"
 
 #include <QCoreApplication>
 
@@ -14,10 +15,6 @@
 namespace {
 const int LinkAttempts = 100;
 
-QString systemReason(int number)
-{
-    return QString::fromLocal8Bit(std::strerror(number));
-}
 
 // Whether the path names what standard output already is.
 bool isStandardOutput(const QByteArray &path)
@@ -55,10 +52,8 @@ bool SafeFile::open()
     } else {
         struct stat status;
         if (stat(path.constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
-            if (S_ISDIR(status.st_mode))
-                return fail(QCoreApplication::translate("SafeFile", "is a folder"));
-            if (!streams)
-                return fail(QCoreApplication::translate("SafeFile", "is not a regular file"));
+            if (S_ISDIR(status.st_mode) || !streams)
+                return fail(notRegularFile(status.st_mode));
             // Written in place, as a stream: never created, truncated or replaced.
             descriptor = ::open(path.constData(), O_WRONLY | O_CLOEXEC);
             if (descriptor < 0)

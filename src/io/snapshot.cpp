@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "snapshot.h"
+#include "regularfile.h"
 #include "safefile.h"
 
 #include <QCoreApplication>
@@ -9,9 +10,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -20,11 +18,6 @@ const qint64 LargestSeed = 4294967295LL;
 QString tr(const char *text)
 {
     return QCoreApplication::translate("Snapshot", text);
-}
-
-QString systemReason()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 QJsonArray numbers(const int *values, int count)
@@ -202,20 +195,13 @@ bool parseSnapshot(const QByteArray &text, RunState &state, QString &error)
 
 bool readSnapshot(const QByteArray &path, RunState &state, QString &error)
 {
-    // Opened without blocking, so that a FIFO is refused rather than waited on.
-    const int fd = open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat status;
-    if (fd < 0 || fstat(fd, &status) != 0) {
-        error = systemReason();
-        if (fd >= 0)
-            close(fd);
+    qint64 size;
+    const int fd = openRegularFile(path, size, error);
+    if (fd < 0)
         return false;
-    }
     QByteArray text;
     QString fault;
-    if (!S_ISREG(status.st_mode)) {
-        fault = S_ISDIR(status.st_mode) ? tr("is a folder") : tr("is not a regular file");
-    } else if (status.st_size > Snapshot::MaxFileBytes) {
+    if (size > Snapshot::MaxFileBytes) {
         fault = tr("is too large for a snapshot (more than %1 bytes)").arg(Snapshot::MaxFileBytes);
     } else {
         // One byte more than the limit tells a file that grew since.
@@ -225,7 +211,7 @@ bool readSnapshot(const QByteArray &path, RunState &state, QString &error)
         while ((count = read(fd, text.data() + filled, text.size() - filled)) > 0)
             filled += count;
         if (count < 0)
-            fault = systemReason();
+            fault = systemReason(errno);
         else if (filled > Snapshot::MaxFileBytes)
             fault = tr("is too large for a snapshot (more than %1 bytes)").arg(Snapshot::MaxFileBytes);
         text.truncate(filled);
