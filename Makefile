@@ -5,6 +5,9 @@
 
 BUILD := build
 SANITIZE := build-sanitize
+# The benchmarks and the soak build in folders of their own, so that the test builds never compile them.
+BENCH := build-bench
+SOAK := build-soak
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 SOAK_GENERATIONS ?= 1000000
@@ -68,16 +71,18 @@ test: build sanitize-build
 	ctest --test-dir $(SANITIZE) --output-on-failure
 
 bench: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DVEZO_BENCHMARKS=ON
-	cmake --build $(BUILD)
-	$(BUILD)/bench/bench_vezo
-	$(BUILD)/bench/bench_paint
-	$(BUILD)/bench/bench_recorder
-	$(BUILD)/bench/bench_experiment
-	$(BUILD)/bench/bench_experiment_window 5
-	$(BUILD)/bench/bench_window 5 described
-	$(BUILD)/bench/bench_window 5 paced
-	$(BUILD)/bench/bench_window 5 observed
+	@[ -f $(BENCH)/build.ninja ] || cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DBUILD_TESTING=OFF -DVEZO_BENCHMARKS=ON
+	cmake --build $(BENCH)
+	$(BENCH)/bench/bench_vezo
+	$(BENCH)/bench/bench_paint
+	$(BENCH)/bench/bench_recorder
+	$(BENCH)/bench/bench_experiment
+	$(BENCH)/bench/bench_experiment_window 5
+	$(BENCH)/bench/bench_window 5 described
+	$(BENCH)/bench/bench_window 5 paced
+	$(BENCH)/bench/bench_window 5 observed
+	$(BENCH)/bench/bench_window 5 generation
 
 # libFuzzer on the landscape reader and on snapshot files, each for FUZZ_SECONDS; new
 # inputs go to $(FUZZ)/corpus and $(FUZZ)/snapshots, the seeds stay as they are.
@@ -92,10 +97,12 @@ fuzz: fuzz-deps
 
 # The sanitized window under random use for $(SOAK_GENERATIONS) generations.
 # A small quarantine keeps the address sanitizer's own memory from masking growth.
-soak: sanitize-build
-	cmake -S . -B $(SANITIZE) -DVEZO_BENCHMARKS=ON
-	cmake --build $(SANITIZE) --target soak
-	ASAN_OPTIONS=$(ASAN_OPTIONS):quarantine_size_mb=8 bash -o pipefail -c '$(SANITIZE)/bench/soak $(SOAK_GENERATIONS) landscapes \
+soak: deps
+	@[ -f $(SOAK)/build.ninja ] || cmake -S . -B $(SOAK) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DBUILD_TESTING=OFF -DVEZO_BENCHMARKS=ON \
+	  -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON -DCMAKE_CXX_FLAGS="-O1 $(SANITIZE_FLAGS)"
+	cmake --build $(SOAK) --target soak
+	ASAN_OPTIONS=$(ASAN_OPTIONS):quarantine_size_mb=8 bash -o pipefail -c '$(SOAK)/bench/soak $(SOAK_GENERATIONS) landscapes \
 	  | awk "/^total_fitness = 0/ { zero++; next } { print } END { print zero + 0, \"zero-total diagnostic lines\" }"'
 
 install: build
@@ -115,4 +122,4 @@ deb: deb-deps
 	lintian --fail-on error $(DEB)/vezo-vizoziv_*.deb
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE) $(FUZZ) $(DEB)
+	rm -rf $(BUILD) $(SANITIZE) $(BENCH) $(SOAK) $(FUZZ) $(DEB)
