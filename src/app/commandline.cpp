@@ -24,7 +24,7 @@ struct Option
 const Option Options[] = {
     {"help", nullptr, QT_TRANSLATE_NOOP("main", "Print the options and exit."), UseAnywhere},
     {"version", nullptr, QT_TRANSLATE_NOOP("main", "Print the version and exit."), UseAnywhere},
-    {"observe", nullptr, QT_TRANSLATE_NOOP("main", "Open the observatory beside the window."), UseWindow},
+    {"observe", nullptr, QT_TRANSLATE_NOOP("main", "Open the observatory: beside the window, or over it on a small screen."), UseWindow},
     {"headless", nullptr, QT_TRANSLATE_NOOP("main", "Run without a window and write CSV rows."), UseAnywhere},
     {"experiment", nullptr, QT_TRANSLATE_NOOP("main", "Make many runs on every core and write a row per run."), UseAnywhere},
     {"generations", "n", QT_TRANSLATE_NOOP("main", "Run <n> generations."), UseRuns},
