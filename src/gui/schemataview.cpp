@@ -27,6 +27,7 @@ const double DashLength = 5;
 const double LegendLine = 24;
 const int SwatchSize = 12;
 const int DescribeMilliseconds = 250;
+const double CountHeadroom = 0.05; // of the count axis, above ten
 const int MaxInputLength = 32;
 const int GenomeTickCount = 6;
 // Beside the controls on a screen 1280 pixels wide, the chart and the bound's
@@ -122,8 +123,10 @@ void SchemataView::Chart::paintEvent(QPaintEvent * /* event */)
 
     painter.setPen(Qt::black);
     painter.drawText(titleBox, titleFlags, title);
+    // A little above ten, so that a count of ten does not hide in the frame.
+    const double top = CommunitySize * (1 + CountHeadroom);
     for (int count = 0; count <= CommunitySize; count += 2) {
-        const double y = plot.bottom() - plot.height() * count / CommunitySize;
+        const double y = plot.bottom() - plot.height() * count / top;
         painter.setPen(QPen(::Chart::Grid, view->px(1)));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(Qt::black);
@@ -158,7 +161,7 @@ void SchemataView::Chart::paintEvent(QPaintEvent * /* event */)
         const double middle = (column.first + column.last) / 2.0;
         return last > first ? plot.left() + plot.width() * (middle - first) / double(last - first) : plot.center().x();
     };
-    const auto y = [&](double count) { return plot.bottom() - plot.height() * count / CommunitySize; };
+    const auto y = [&](double count) { return plot.bottom() - plot.height() * count / top; };
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Tracked &series : view->tracked) {
         QPolygonF counts;
