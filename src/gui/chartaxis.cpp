@@ -14,6 +14,15 @@ const double FocusFrameWidth = 2.0;
 const double LabelSpacing = 1.5; // label heights from one value label to the next, at least
 }
 
+QFont Chart::zoomedFont(QFont font, double zoom)
+{
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * zoom);
+    else
+        font.setPixelSize(static_cast<int>(font.pixelSize() * zoom));
+    return font;
+}
+
 QList<double> axisTicks(double low, double high, int most)
 {
     QList<double> ticks;

@@ -3,6 +3,7 @@
 #define CHARTAXIS_H
 
 #include <QColor>
+#include <QFont>
 #include <QList>
 
 QT_BEGIN_NAMESPACE
@@ -17,6 +18,9 @@ namespace Chart {
 const QColor Background(250, 250, 247);
 const QColor Grid(225, 225, 220);
 constexpr int LeftMargin = 64; // room for the value labels
+
+// The font at a zoom of 1.0 to 3.0, in points or in pixels as it was given.
+QFont zoomedFont(QFont font, double zoom);
 }
 
 // Round tick values for an axis from low to high: steps of 1, 2 or 5 times a power of ten.

@@ -302,9 +302,7 @@ void GenerationView::forgetGeneration()
 void GenerationView::setZoom(double zoom)
 {
     scale = std::clamp(zoom, 1.0, 3.0);
-    QFont font = QApplication::font();
-    font.setPointSizeF(font.pointSizeF() * scale);
-    setFont(font);
+    setFont(::Chart::zoomedFont(QApplication::font(), scale));
     for (Part *part : parts)
         part->updateGeometry();
     update();

@@ -276,11 +276,7 @@ void Observatory::setZoom(int percent)
 
 void Observatory::applyZoom()
 {
-    QFont font = QWidget::font();
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * zoomPercent / PercentFor);
-    else
-        font.setPixelSize(font.pixelSize() * zoomPercent / PercentFor);
+    const QFont font = Chart::zoomedFont(QWidget::font(), double(zoomPercent) / PercentFor);
     for (QWidget *widget : {static_cast<QWidget *>(landscapeChart), static_cast<QWidget *>(historyChart),
                             static_cast<QWidget *>(caption)})
         widget->setFont(font);

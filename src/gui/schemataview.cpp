@@ -366,9 +366,7 @@ void SchemataView::clearCounts()
 void SchemataView::setZoom(double zoom)
 {
     scale = std::clamp(zoom, 1.0, 3.0);
-    QFont font = QApplication::font();
-    font.setPointSizeF(font.pointSizeF() * scale);
-    setFont(font);
+    setFont(::Chart::zoomedFont(QApplication::font(), scale));
     list->setMinimumSize(ListCharacters.width() * list->fontMetrics().averageCharWidth(),
                          ListCharacters.height() * list->fontMetrics().height());
     setExplanationMinimum();
