@@ -129,19 +129,23 @@ void tst_CommandLine::recorderStopsAtTheFirstFailedWrite()
 void tst_CommandLine::interruptedRunLeavesTheOldFile_data()
 {
     QTest::addColumn<int>("signal");
-    QTest::newRow("TERM") << SIGTERM;
-    QTest::newRow("INT") << SIGINT;
+    QTest::addColumn<QStringList>("run");
+    const QStringList recorder{"--headless", "--generations", "4000000000"};
+    QTest::newRow("TERM") << SIGTERM << recorder;
+    QTest::newRow("INT") << SIGINT << recorder;
+    QTest::newRow("INT, experiment") << SIGINT << QStringList{"--experiment", "--generations", "100000", "--seeds", "100000"};
 }
 
 void tst_CommandLine::interruptedRunLeavesTheOldFile()
 {
     QFETCH(int, signal);
+    QFETCH(QStringList, run);
     QTemporaryDir folder;
     const QString csv = folder.filePath("old.csv");
     QFile old(csv);
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("kept\n") == 5);
     old.close();
-    QScopedPointer<QProcess> process(startProgram({"--headless", "--generations", "4000000000", "--csv", csv}));
+    QScopedPointer<QProcess> process(startProgram(run + QStringList{"--csv", csv}));
     QVERIFY(process->waitForStarted());
     QTRY_VERIFY(catches(process->processId(), signal));
     ::kill(static_cast<pid_t>(process->processId()), signal);

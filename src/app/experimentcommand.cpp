@@ -83,7 +83,8 @@ private:
 };
 }
 
-int runExperimentCommand(const ExperimentPlan &plan, int threads, const QByteArray &csv, const QByteArray &summary)
+int runExperimentCommand(const ExperimentPlan &plan, int threads, const QByteArray &csv, const QByteArray &summary,
+                         const std::atomic<int> *interrupted)
 {
     SafeFile rows(csv, SafeFile::RegularFilesAndStreams);
     if (!rows.open())
@@ -112,8 +113,16 @@ int runExperimentCommand(const ExperimentPlan &plan, int threads, const QByteArr
                 written = rows.write(buffer);
                 buffer.clear();
             }
-            return written;
+            return written && !(interrupted && *interrupted);
         });
+    }
+    if (interrupted && *interrupted) {
+        if (written && rows.isStream())
+            rows.write(buffer);
+        std::fprintf(stderr, "vezo-vizoziv: interrupted; %s\n",
+                     qPrintable(rows.isStream() ? QString("'%1' holds whole rows up to there").arg(rows.displayName())
+                                                : QString("'%1' is as it was").arg(rows.displayName())));
+        return 1;
     }
     if (!written || !rows.write(buffer) || !rows.commit())
         return cannotWrite(rows);

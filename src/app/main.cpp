@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <functional>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -52,12 +53,12 @@ bool openClosedStandardDescriptors()
     return outputClosed;
 }
 
-// Interrupted, the run stops at a whole row; the signal then ends the process as it would have.
-int recordHeadless(const CommandLine &commandLine)
+// Interrupted, a run stops at a whole row; the signal then ends the process as it would have.
+int catchingInterrupts(const std::function<int()> &work)
 {
     for (int signal : {SIGINT, SIGTERM, SIGHUP})
         std::signal(signal, interrupt);
-    const int status = recordToFile(commandLine.recorder, commandLine.files, stderr, &interruption);
+    const int status = work();
     if (interruption != 0) {
         std::signal(interruption, SIG_DFL);
         std::raise(interruption);
@@ -70,7 +71,10 @@ int experiment(CommandLine &commandLine)
     QString reason;
     if (!commandLine.files.landscape.isEmpty() && !loadLandscape(commandLine.files.landscape, commandLine.plan.landscape, reason))
         return refuse(QString("cannot read landscape '%1': %2").arg(QFile::decodeName(commandLine.files.landscape), reason));
-    return runExperimentCommand(commandLine.plan, commandLine.threads, commandLine.files.csv, commandLine.summary);
+    return catchingInterrupts([&] {
+        return runExperimentCommand(commandLine.plan, commandLine.threads, commandLine.files.csv, commandLine.summary,
+                                    &interruption);
+    });
 }
 }
 
@@ -97,7 +101,7 @@ int main(int argc, char **argv)
         std::printf("vezo-vizoziv %s\n", VEZO_VERSION);
         return 0;
     case CommandLine::Headless:
-        return recordHeadless(commandLine);
+        return catchingInterrupts([&] { return recordToFile(commandLine.recorder, commandLine.files, stderr, &interruption); });
     case CommandLine::Experiment:
         return experiment(commandLine);
     case CommandLine::Window:
