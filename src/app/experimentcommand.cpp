@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <cstring>
 #include <cstdio>
 #include <memory>
 #include <mutex>
@@ -11,7 +12,6 @@
 #include <unistd.h>
 
 namespace {
-const qsizetype OutputBufferBytes = 1 << 16;
 const std::chrono::milliseconds ProgressInterval(250);
 const int SecondsPerMinute = 60;
 const int SecondsPerHour = 3600;
@@ -98,33 +98,28 @@ int runExperimentCommand(const ExperimentPlan &plan, int threads, const QByteArr
 
     Experiment experiment(plan);
     ExperimentSummary totals(plan);
-    QByteArray buffer(RunCsvHeader);
-    buffer.reserve(OutputBufferBytes + static_cast<qsizetype>(RunCsvRowMaxLength));
-    bool written = true;
+    SafeFileSink sink(rows, interrupted);
+    RowBuffer buffer(sink);
+    bool written = buffer.write(RunCsvHeader, std::strlen(RunCsvHeader));
     {
         // Not over rows that go to the same terminal.
         const bool showProgress = isatty(STDERR_FILENO) && !(csv.isEmpty() && isatty(STDOUT_FILENO));
         std::unique_ptr<ProgressLine> progress(showProgress ? new ProgressLine(experiment) : nullptr);
         experiment.run(threads, [&](const RunResult &result) {
-            char row[RunCsvRowMaxLength];
-            buffer.append(row, writeRunRow(row, plan, result) - row);
             totals.add(result);
-            if (buffer.size() >= OutputBufferBytes) {
-                written = rows.write(buffer);
-                buffer.clear();
-            }
-            return written && !(interrupted && *interrupted);
+            written = written && buffer.add(RunCsvRowMaxLength, [&](char *out) { return writeRunRow(out, plan, result); });
+            return written && !sink.stopped();
         });
     }
-    if (interrupted && *interrupted) {
+    if (sink.stopped()) {
         if (written && rows.isStream())
-            rows.write(buffer);
+            buffer.flush();
         std::fprintf(stderr, "vezo-vizoziv: interrupted; %s\n",
                      qPrintable(rows.isStream() ? QString("'%1' holds whole rows up to there").arg(rows.displayName())
                                                 : QString("'%1' is as it was").arg(rows.displayName())));
         return 1;
     }
-    if (!written || !rows.write(buffer) || !rows.commit())
+    if (!written || !buffer.flush() || !rows.commit())
         return cannotWrite(rows);
     if (summaryFile && (!summaryFile->write(QByteArray::fromStdString(totals.csv())) || !summaryFile->commit()))
         return cannotWrite(*summaryFile);

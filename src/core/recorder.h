@@ -3,6 +3,7 @@
 #define RECORDER_H
 
 #include "parameters.h"
+#include "rowbuffer.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -18,17 +19,6 @@ struct RecorderSettings
     bool explain = false;           // instead, a row per child of generations 1 and on
     Settings parameters;
     unsigned seed = StartSeed;
-};
-
-// Where the rows go.
-class RowSink
-{
-public:
-    virtual ~RowSink() = default;
-    // False when the text could not be written, which ends the run.
-    virtual bool write(const char *text, std::size_t length) = 0;
-    // Asked now and then during the run: true ends it early.
-    virtual bool stopped() const { return false; }
 };
 
 // Runs settings.generations more generations of run and writes the header, a row

@@ -36,6 +36,7 @@
 #include <algorithm>
 #include <atomic>
 #include <climits>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -48,7 +49,6 @@ const int DefaultSeeds = 100;
 const int DefaultGenerations = 200;
 const int ControlsWidth = 360;
 const QSize PreferredSize(1200, 660);
-const qsizetype ExportChunkBytes = 1 << 16;
 const QColor ErrorColour(190, 0, 0);
 
 // A list of values worth trying first, per parameter.
@@ -65,8 +65,6 @@ QString runsText(long long runs)
 {
     return runs == 1 ? ExperimentWindow::tr("1 run") : ExperimentWindow::tr("%L1 runs").arg(runs);
 }
-
-
 
 void markInvalid(QLineEdit *edit, bool invalid)
 {
@@ -492,17 +490,12 @@ bool ExperimentWindow::exportCsv(const QString &path, QString &error) const
         error = file.errorString();
         return false;
     }
-    QByteArray text(RunCsvHeader);
-    char row[RunCsvRowMaxLength];
-    for (const RunResult &run : shown->runs) {
-        text.append(row, writeRunRow(row, shown->plan, run) - row);
-        if (text.size() >= ExportChunkBytes) {
-            if (!file.write(text))
-                break;
-            text.clear();
-        }
-    }
-    if (!file.write(text) || !file.commit()) {
+    SafeFileSink sink(file);
+    RowBuffer rows(sink);
+    bool written = rows.write(RunCsvHeader, std::strlen(RunCsvHeader));
+    for (std::size_t index = 0; written && index < shown->runs.size(); ++index)
+        written = rows.add(RunCsvRowMaxLength, [&](char *out) { return writeRunRow(out, shown->plan, shown->runs[index]); });
+    if (!written || !rows.flush() || !file.commit()) {
         error = file.errorString();
         return false;
     }

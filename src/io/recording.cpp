@@ -12,23 +12,6 @@
 
 #include <algorithm>
 
-namespace {
-class FileSink : public RowSink
-{
-public:
-    FileSink(SafeFile &file, const std::atomic<int> *interrupted) : file(file), interrupted(interrupted) {}
-    bool write(const char *text, std::size_t length) override
-    {
-        return !stopped() && file.write(text, static_cast<qint64>(length));
-    }
-    bool stopped() const override { return interrupted && *interrupted != 0; }
-
-private:
-    SafeFile &file;
-    const std::atomic<int> *interrupted;
-};
-}
-
 int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, std::FILE *errors,
                  const std::atomic<int> *interrupted)
 {
@@ -63,7 +46,7 @@ int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, 
                      qPrintable(file.errorString()));
         return 1;
     }
-    FileSink sink(file, interrupted);
+    SafeFileSink sink(file, interrupted);
     Run run = files.snapshot.isEmpty() ? Run(start.landscape, settings.parameters, settings.seed) : Run(start);
     run.setDiagnostics(errors);
     const bool recorded = record(run, settings, sink);

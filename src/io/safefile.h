@@ -2,11 +2,14 @@
 #ifndef SAFEFILE_H
 #define SAFEFILE_H
 
+#include "rowbuffer.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 
 // Writes a file so that nothing is lost. A regular file, new or existing, is
@@ -54,6 +57,22 @@ private:
     QByteArray target;    // written by hand: the file to replace on commit, links followed
     QByteArray temporary; // its named stand-in, where a file without a name cannot be made
     QString error;
+};
+
+// Rows into a SafeFile; stopped once interrupted becomes non-zero.
+class SafeFileSink : public RowSink
+{
+public:
+    explicit SafeFileSink(SafeFile &file, const std::atomic<int> *interrupted = nullptr)
+        : file(file), interrupted(interrupted)
+    {
+    }
+    bool write(const char *text, std::size_t length) override { return file.write(text, static_cast<qint64>(length)); }
+    bool stopped() const override { return interrupted && *interrupted != 0; }
+
+private:
+    SafeFile &file;
+    const std::atomic<int> *interrupted;
 };
 
 // Writes contents to a regular file in one go; false with the reason in error.
