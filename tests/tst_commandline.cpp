@@ -24,6 +24,11 @@ private slots:
     void experimentRefusesBadInput_data();
     void experimentRefusesBadInput();
     void experimentRowsDoNotDependOnThreads();
+    void ignoredSignalsStayIgnored_data();
+    void ignoredSignalsStayIgnored();
+    void outputsAreComparedAsFiles_data();
+    void outputsAreComparedAsFiles();
+    void runsStayWithinTheGenerationLimit();
 };
 
 namespace {
@@ -64,7 +69,18 @@ void tst_CommandLine::answersWithoutADisplay_data()
                                               << QStringList{"DISPLAY=:0"} << 1 << "" << "-platform is an option for the window";
     QTest::newRow("--observe with --headless") << QStringList{"--headless", "--observe", "--generations", "3"} << none
                                                << 1 << "" << "--observe does not go with --headless";
-    QTest::newRow("explain") << QStringList{"--headless", "--explain", "--generations", "1", "--every", "5"} << none << 0
+    QTest::newRow("window option without its value") << QStringList{"-platform"} << QStringList{"DISPLAY=:99"} << 1 << ""
+                                                     << "-platform needs a value";
+    QTest::newRow("window option with an empty value") << QStringList{"-style="} << QStringList{"DISPLAY=:99"} << 1 << ""
+                                                       << "-style needs a value";
+    QTest::newRow("explain every") << QStringList{"--headless", "--explain", "--generations", "1", "--every", "5"} << none
+                                   << 1 << "" << "--every does not go with --explain";
+    QTest::newRow("generations past the limit") << QStringList{"--headless", "--generations", "9223372036854775807"}
+                                                << none << 1 << "" << "from 0 to 1125899906842624";
+    QTest::newRow("target out of reach") << QStringList{"--experiment", "--generations", "2", "--seeds", "2", "--target",
+                                                        "1000", "--csv", "/dev/null"}
+                                         << none << 0 << "" << "warning: --target 1000 is above the landscape's highest value 128";
+    QTest::newRow("explain") << QStringList{"--headless", "--explain", "--generations", "1"} << none << 0
                              << "generation,child,parent,partner,split,flipped_bit,genome\n1,0,9,7,1,,222\n1,1,7,9,1,,394\n"
                              << "";
     QTest::newRow("snapshot that is no file") << QStringList{"--headless", "--generations", "2", "--snapshot", "/dev/null"}
@@ -133,7 +149,8 @@ void tst_CommandLine::interruptedRunLeavesTheOldFile_data()
     const QStringList recorder{"--headless", "--generations", "4000000000"};
     QTest::newRow("TERM") << SIGTERM << recorder;
     QTest::newRow("INT") << SIGINT << recorder;
-    QTest::newRow("INT, experiment") << SIGINT << QStringList{"--experiment", "--generations", "100000", "--seeds", "100000"};
+    // Runs of minutes each: the stop request is heeded within a run.
+    QTest::newRow("INT, experiment") << SIGINT << QStringList{"--experiment", "--generations", "1000000000", "--seeds", "4"};
 }
 
 void tst_CommandLine::interruptedRunLeavesTheOldFile()
@@ -198,6 +215,8 @@ void tst_CommandLine::experimentRefusesBadInput_data()
                                   << "at most 2 parameters can vary";
     QTest::newRow("with --headless") << QStringList{"--headless"} << "--headless and --experiment do not go together";
     QTest::newRow("missing landscape") << QStringList{"--landscape", "/nonexistent"} << "cannot read landscape";
+    QTest::newRow("varied and fixed") << QStringList{"--vary", "fitness=1,2", "--fitness", "50"}
+                                      << "--fitness does not go with --vary fitness";
 }
 
 // One line, no rows, no file.
@@ -223,6 +242,81 @@ void tst_CommandLine::experimentRowsDoNotDependOnThreads()
     const QByteArray rows = one->readAllStandardOutput();
     QCOMPARE(rows.count('\n'), 1 + 2 * 7);
     QCOMPARE(two->readAllStandardOutput(), rows);
+}
+
+void tst_CommandLine::ignoredSignalsStayIgnored_data()
+{
+    QTest::addColumn<QString>("run");
+    QTest::newRow("recorder") << "--headless --generations 4000000000 --csv /dev/null";
+    QTest::newRow("experiment") << "--experiment --generations 1000000000 --seeds 2 --csv /dev/null";
+}
+
+// As under nohup: HUP ignored from the start stays ignored, TERM still stops the run.
+void tst_CommandLine::ignoredSignalsStayIgnored()
+{
+    QFETCH(QString, run);
+    QProcess process;
+    process.start("/bin/sh", {"-c", "trap '' HUP; exec \"$0\" " + run, VEZO_PROGRAM});
+    QVERIFY(process.waitForStarted());
+    QTRY_VERIFY(catches(process.processId(), SIGTERM));
+    QVERIFY(!catches(process.processId(), SIGHUP));
+    ::kill(static_cast<pid_t>(process.processId()), SIGHUP);
+    QVERIFY(!process.waitForFinished(200));
+    ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+}
+
+void tst_CommandLine::outputsAreComparedAsFiles_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error");
+    const QString run = "\"$0\" --headless --generations 2 ";
+    const QString experiment = "\"$0\" --experiment --generations 2 --seeds 2 ";
+    QTest::newRow("another spelling") << run + "--csv same.x --save-snapshot ./same.x" << 1 << "'same.x' is named for two outputs";
+    QTest::newRow("a link") << "ln -s rows.csv link && " + run + "--csv rows.csv --save-snapshot link" << 1
+                            << "'rows.csv' is named for two outputs";
+    QTest::newRow("summary over the rows") << experiment + "--csv e.csv --summary ./e.csv" << 1 << "'e.csv' is named for two outputs";
+    QTest::newRow("snapshot over rows in a file") << run + "--save-snapshot /dev/stdout > out" << 1
+                                                  << "'/dev/stdout' names standard output";
+    QTest::newRow("summary over rows in a file") << experiment + "--summary /dev/stdout > out" << 1
+                                                 << "'/dev/stdout' names standard output";
+    QTest::newRow("streams share a device") << experiment + "--csv /dev/null --summary /dev/null" << 0 << "";
+    QTest::newRow("rows and summary down one pipe") << experiment + "--summary /dev/stdout | cat > out" << 0 << "";
+}
+
+// One file never takes two outputs, by whatever names; devices and pipes may.
+void tst_CommandLine::outputsAreComparedAsFiles()
+{
+    QFETCH(QString, command);
+    QFETCH(int, status);
+    QFETCH(QString, error);
+    QTemporaryDir folder;
+    QScopedPointer<QProcess> process(shell(QString("cd '%1' && %2").arg(folder.path(), command)));
+    QCOMPARE(process->exitCode(), status);
+    const QString said = process->readAllStandardError();
+    QVERIFY2(error.isEmpty() ? said.isEmpty() : said.contains(error) && said.count('\n') == 1, qPrintable(said));
+    if (status != 0)
+        QVERIFY(QDir(folder.path()).entryList(QDir::Files).size() <= 1);
+}
+
+// A run that would pass the last generation a snapshot keeps is refused before it
+// starts; one that stays within it writes a snapshot that opens again.
+void tst_CommandLine::runsStayWithinTheGenerationLimit()
+{
+    QTemporaryDir folder;
+    QScopedPointer<QProcess> process(shell(
+        QString("cd '%1' && \"$0\" --headless --generations 0 --save-snapshot s.vezo > /dev/null && "
+                "sed -i 's/\"generation\": 0,/\"generation\": 1125899906842624,/' s.vezo && "
+                "\"$0\" --headless --snapshot s.vezo --generations 3 --save-snapshot past.vezo; echo $?; "
+                "\"$0\" --headless --snapshot s.vezo --generations 0 --save-snapshot rt.vezo > /dev/null && "
+                "\"$0\" --headless --snapshot rt.vezo --generations 0 | tail -n 1 | cut -d, -f1; ls")
+            .arg(folder.path())));
+    QCOMPARE(process->readAllStandardOutput(), QByteArray("1\n1125899906842624\nrt.vezo\ns.vezo\n"));
+    QCOMPARE(process->readAllStandardError(),
+             QByteArray("vezo-vizoziv: --generations 3 would take the run from generation 1125899906842624 past "
+                        "1125899906842624, the most a run may reach\n"));
 }
 
 QTEST_APPLESS_MAIN(tst_CommandLine)

@@ -41,7 +41,8 @@ private slots:
     void loadLeavesTheLandscapeForWhatIsNoFile_data();
     void loadLeavesTheLandscapeForWhatIsNoFile();
     void loadKeepsOnlyTheDecidingDigitsOfAHugeToken();
-    void loadRefusesAFileWithoutAValueInItsFirst16MiB();
+    void loadStopsSixteenMiBAfterTheLastValue_data();
+    void loadStopsSixteenMiBAfterTheLastValue();
     void shippedLandscapesLoad_data();
     void shippedLandscapesLoad();
 
@@ -337,16 +338,34 @@ void tst_Environment::loadKeepsOnlyTheDecidingDigitsOfAHugeToken()
              qPrintable(QString("peak grew by %1 kB").arg(after.ru_maxrss - before.ru_maxrss)));
 }
 
-// A sparse gigabyte of zero bytes is one endless token: refused after 16 MiB, nothing changed.
-void tst_Environment::loadRefusesAFileWithoutAValueInItsFirst16MiB()
+// Zero bytes form one endless token. Reading stops 16 MiB after the last value: with
+// none the file is refused and nothing changes; after one, what was read is kept.
+void tst_Environment::loadStopsSixteenMiBAfterTheLastValue_data()
 {
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QList<int>>("start");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("nothing but zeros") << QByteArray() << (1LL << 30) << tent().mid(0, 2)
+                                       << "sparse': holds no value in its first 16 MiB\n";
+    QTest::newRow("a value, then 64 GiB of zeros") << QByteArray("7 ") << (1LL << 36) << QList<int>({7, 0}) << QString();
+}
+
+void tst_Environment::loadStopsSixteenMiBAfterTheLastValue()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(qint64, size);
+    QFETCH(QList<int>, start);
+    QFETCH(QString, error);
     QFile sparse("sparse");
-    QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(1LL << 30));
+    QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.write(head) == head.size() && sparse.resize(size));
+    sparse.close();
     MainWindow window;
     OutputCapture errors(STDERR_FILENO);
     load(window, "sparse");
-    QCOMPARE(landscape(window), tent());
-    QVERIFY(errors.text().endsWith("sparse': holds no value in its first 16 MiB\n"));
+    QCOMPARE(landscape(window).mid(0, 2), start);
+    QCOMPARE(landscape(window).mid(2), tent().mid(2));
+    QVERIFY(QString::fromLocal8Bit(errors.text()).endsWith(error));
 }
 
 // Names keep their bytes: a start folder whose name is not UTF-8 still loads.

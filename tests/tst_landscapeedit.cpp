@@ -10,6 +10,7 @@
 #include "landscapeundo.h"
 #include "mainwindow.h"
 #include "safefile.h"
+#include "snapshot.h"
 #include "widgets.h"
 
 #include <QAction>
@@ -31,6 +32,7 @@ private slots:
     void undoAndRedoRestoreEveryChange();
     void heldShiftButtonIsOneStep();
     void unchangedLandscapeMakesNoStep();
+    void namesShowWithoutControlCharacters();
 
 private:
     QTemporaryDir folder;
@@ -262,6 +264,19 @@ void tst_LandscapeEdit::unchangedLandscapeMakesNoStep()
     QCOMPARE(editor.steps()->count(), 0);
     QVERIFY(!editor.panel.undo()->undoAction()->isEnabled());
     QCOMPARE(editor.watch.name(), QString("tent"));
+}
+
+// A snapshot's name shows without the characters that would garble or mirror the caption.
+void tst_LandscapeEdit::namesShowWithoutControlCharacters()
+{
+    Editor editor;
+    RunState state = editor.window.state();
+    state.name = (QString("a\nb\tc") + QChar(0) + "d" + QChar(0x202E) + "RTL" + QChar(0x2066) + "x").toStdString();
+    QString error;
+    const QByteArray path = QFile::encodeName(folder.filePath("named.vezo"));
+    QVERIFY2(writeSnapshot(path, state, error), qPrintable(error));
+    QVERIFY2(editor.panel.openSnapshot(path, error), qPrintable(error));
+    QCOMPARE(editor.watch.name(), QString("abcdRTLx"));
 }
 
 QTEST_MAIN(tst_LandscapeEdit)

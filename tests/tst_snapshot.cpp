@@ -35,6 +35,7 @@ private slots:
     void windowSnapshotContinuesTheRun();
     void savedLandscapeLoadsBack();
     void shippedLessonsLoad();
+    void nothingPastTheLimitIsWritten();
 
 private:
     QTemporaryDir folder;
@@ -174,6 +175,8 @@ void tst_Snapshot::damagedTextIsRefused_data()
     QTest::newRow("mutation fraction") << changed("mutation", 2.5) << "\"mutation\"";
     QTest::newRow("pace as text") << changed("pace", "fast") << "\"pace\"";
     QTest::newRow("negative generation") << changed("generation", -1) << "\"generation\"";
+    QTest::newRow("generation past the limit") << changed("generation", (1LL << 50) + 1) << "\"generation\"";
+    QTest::newRow("name of 257 characters") << changed("name", QString(257, 'n')) << "longer than 256 characters";
     QTest::newRow("genome 512") << changed("genomes", whole(CommunitySize, 512)) << "\"genomes\"";
     QTest::newRow("nine genomes") << changed("genomes", whole(CommunitySize - 1, 0)) << "exactly 10";
     QTest::newRow("511 values") << changed("landscape", whole(LandscapeSize - 1, 0)) << "exactly 512";
@@ -291,6 +294,23 @@ void tst_Snapshot::savedLandscapeLoadsBack()
     QCOMPARE(QList<int>(loaded, loaded + LandscapeSize), QList<int>(state.landscape, state.landscape + LandscapeSize));
     QVERIFY(!saveLandscape(path("no folder/landscape"), state.landscape, error));
     QVERIFY(!error.isEmpty());
+}
+
+// A window stepped past the last generation a snapshot keeps is not saved; at it, it reads back.
+void tst_Snapshot::nothingPastTheLimitIsWritten()
+{
+    RunState state = unusualState();
+    state.generation = Snapshot::MostGenerations;
+    state.draws = 0;
+    MainWindow window;
+    window.restoreState(state);
+    QString error;
+    QVERIFY2(writeSnapshot(path("limit.vezo"), window.state(), error), qPrintable(error));
+    QVERIFY2(readSnapshot(path("limit.vezo"), state, error), qPrintable(error));
+    window.slot_vezo();
+    QVERIFY(!writeSnapshot(path("past.vezo"), window.state(), error));
+    QCOMPARE(error, QString("the run is past generation 1125899906842624, the most a snapshot keeps"));
+    QVERIFY(!QFile::exists(path("past.vezo")));
 }
 
 // VEZO_LESSONS names the folder to check, the installed one for instance.

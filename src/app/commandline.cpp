@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
+#include "runstate.h"
+#include "safefile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -149,6 +151,10 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
             continue;
         }
         const int qtLength = qtOptionLength(argument);
+        if (qtLength > 0 && (index + qtLength > argc || argument.endsWith('='))) {
+            error = QString("%1 needs a value").arg(QString::fromLocal8Bit(argument.split('=').constFirst()));
+            return false;
+        }
         if (qtLength > 0) {
             qtOptions << QString::fromLocal8Bit(argument.split('=').constFirst());
             index += qtLength - 1;
@@ -221,11 +227,25 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
             return false;
         }
     }
+    if (given.contains("explain") && given.contains("every")) {
+        error = "--every does not go with --explain: every generation is explained";
+        return false;
+    }
+    for (const Variation &variation : plan.variations) {
+        if (given.contains(variation.parameter->name)) {
+            error = QString("--%1 does not go with --vary %1=…: the values vary").arg(variation.parameter->name);
+            return false;
+        }
+    }
+    // The rows go to standard output unless --csv names a file.
     const QByteArray *const outputs[] = {&files.csv, &summary, &files.saveSnapshot};
     for (const QByteArray *output : outputs) {
         for (const QByteArray *other : outputs) {
-            if (output < other && !output->isEmpty() && *output == *other) {
-                error = QString("'%1' is named for two outputs").arg(QFile::decodeName(*output));
+            const bool named = !other->isEmpty() && (!output->isEmpty() || output == &files.csv);
+            if (output < other && named && sameRegularFile(*output, *other)) {
+                error = output->isEmpty()
+                            ? QString("'%1' names standard output, where the rows go").arg(QFile::decodeName(*other))
+                            : QString("'%1' is named for two outputs").arg(QFile::decodeName(*output));
                 return false;
             }
         }
@@ -236,7 +256,6 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
             return false;
         }
     }
-    // --every is checked as usual but has no effect there: every generation is explained.
     recorder.explain = given.contains("explain");
     plan.base = recorder.parameters;
     plan.generations = recorder.generations;
@@ -286,9 +305,11 @@ bool CommandLine::setValue(const char *name, const QByteArray &value, QString &e
         return parsed;
     }
     const long long low = option == "target" ? INT_MIN : option == "every" || option == "seeds" || option == "threads" ? 1 : 0;
-    const long long high = option == "target" ? INT_MAX : option == "seed" || option == "first-seed" ? UINT_MAX
-                           : option == "threads"                                                    ? MostThreads
-                                                                                                    : LLONG_MAX;
+    const long long high = option == "target"                              ? INT_MAX
+                           : option == "seed" || option == "first-seed"    ? UINT_MAX
+                           : option == "threads"                           ? MostThreads
+                           : option == "generations"                       ? MostGenerations
+                                                                           : LLONG_MAX;
     if (!wholeNumber(value, low, high, number)) {
         error = numberError(name, low, high, value);
         return false;

@@ -13,6 +13,7 @@
 
 namespace {
 const std::chrono::milliseconds ProgressInterval(250);
+const std::chrono::milliseconds StopCheckInterval(50);
 const int SecondsPerMinute = 60;
 const int SecondsPerHour = 3600;
 
@@ -36,17 +37,19 @@ std::string duration(long long seconds)
     return text;
 }
 
-// One line on standard error, rewritten in place from a thread of its own while
-// the experiment runs, and cleared at the end.
-class ProgressLine
+// Watches a running experiment from a thread of its own: cancels it soon after an
+// interruption, and, with progress, keeps one line on standard error rewritten in
+// place, cleared at the end.
+class ExperimentWatch
 {
 public:
-    explicit ProgressLine(const Experiment &experiment)
-        : experiment(experiment), start(std::chrono::steady_clock::now()), thread(&ProgressLine::show, this)
+    ExperimentWatch(Experiment &experiment, const std::atomic<int> *interrupted, bool progress)
+        : experiment(experiment), interrupted(interrupted), progress(progress),
+          start(std::chrono::steady_clock::now()), thread(&ExperimentWatch::watch, this)
     {
     }
 
-    ~ProgressLine()
+    ~ExperimentWatch()
     {
         {
             std::lock_guard<std::mutex> lock(mutex);
@@ -54,19 +57,27 @@ public:
         }
         wake.notify_one();
         thread.join();
-        std::fputs("\r\033[K", stderr);
-        std::fflush(stderr);
+        if (progress) {
+            std::fputs("\r\033[K", stderr);
+            std::fflush(stderr);
+        }
     }
 
 private:
-    void show()
+    void watch()
     {
         std::unique_lock<std::mutex> lock(mutex);
-        while (!wake.wait_for(lock, ProgressInterval, [this] { return ended; })) {
+        auto shown = start;
+        while (!wake.wait_for(lock, StopCheckInterval, [this] { return ended; })) {
+            if (interrupted && *interrupted)
+                experiment.cancel();
+            const auto now = std::chrono::steady_clock::now();
+            if (!progress || now - shown < ProgressInterval)
+                continue;
+            shown = now;
             const long long done = experiment.finished();
             const long long total = experiment.size();
-            const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            const double rate = done / seconds;
+            const double rate = done / std::chrono::duration<double>(now - start).count();
             const std::string left = done > 0 ? duration(static_cast<long long>((total - done) / rate)) : "?";
             std::fprintf(stderr, "\r%lld of %lld runs, %.0f runs per second, %s left\033[K", done, total, rate,
                          left.c_str());
@@ -74,7 +85,9 @@ private:
         }
     }
 
-    const Experiment &experiment;
+    Experiment &experiment;
+    const std::atomic<int> *interrupted;
+    const bool progress;
     const std::chrono::steady_clock::time_point start;
     std::mutex mutex;
     std::condition_variable wake;
@@ -104,7 +117,7 @@ int runExperimentCommand(const ExperimentPlan &plan, int threads, const QByteArr
     {
         // Not over rows that go to the same terminal.
         const bool showProgress = isatty(STDERR_FILENO) && !(csv.isEmpty() && isatty(STDOUT_FILENO));
-        std::unique_ptr<ProgressLine> progress(showProgress ? new ProgressLine(experiment) : nullptr);
+        const ExperimentWatch watch(experiment, interrupted, showProgress);
         experiment.run(threads, [&](const RunResult &result) {
             totals.add(result);
             written = written && buffer.add(RunCsvRowMaxLength, [&](char *out) { return writeRunRow(out, plan, result); });

@@ -53,11 +53,18 @@ bool openClosedStandardDescriptors()
     return outputClosed;
 }
 
-// Interrupted, a run stops at a whole row; the signal then ends the process as it would have.
+// Interrupted, a run stops at a whole row; the signal then ends the process as it
+// would have. A signal ignored from the start, as under nohup, stays ignored.
 int catchingInterrupts(const std::function<int()> &work)
 {
-    for (int signal : {SIGINT, SIGTERM, SIGHUP})
-        std::signal(signal, interrupt);
+    struct sigaction catching = {};
+    catching.sa_handler = interrupt;
+    sigemptyset(&catching.sa_mask);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction before;
+        if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+            sigaction(signal, &catching, nullptr);
+    }
     const int status = work();
     if (interruption != 0) {
         std::signal(interruption, SIG_DFL);
@@ -68,12 +75,16 @@ int catchingInterrupts(const std::function<int()> &work)
 
 int experiment(CommandLine &commandLine)
 {
-    QString reason;
-    if (!commandLine.files.landscape.isEmpty() && !loadLandscape(commandLine.files.landscape, commandLine.plan.landscape, reason))
-        return refuse(QString("cannot read landscape '%1': %2").arg(QFile::decodeName(commandLine.files.landscape), reason));
     return catchingInterrupts([&] {
-        return runExperimentCommand(commandLine.plan, commandLine.threads, commandLine.files.csv, commandLine.summary,
-                                    &interruption);
+        QString reason;
+        ExperimentPlan &plan = commandLine.plan;
+        if (!commandLine.files.landscape.isEmpty()
+            && !loadLandscape(commandLine.files.landscape, plan.landscape, reason, &interruption))
+            return refuse(QString("cannot read landscape '%1': %2").arg(QFile::decodeName(commandLine.files.landscape), reason));
+        if (plan.target && *plan.target > highestValue(plan.landscape))
+            std::fprintf(stderr, "vezo-vizoziv: warning: --target %d is above the landscape's highest value %d; no run can hit it\n",
+                         *plan.target, highestValue(plan.landscape));
+        return runExperimentCommand(plan, commandLine.threads, commandLine.files.csv, commandLine.summary, &interruption);
     });
 }
 }

@@ -10,6 +10,10 @@
 // The pace a run starts at where it is watched: slow enough to follow.
 constexpr int WatchablePace = 20; // generations per second
 
+// The most generations a run may reach: far beyond any run, and far from the end of
+// the counters that go on from there. A snapshot keeps no run past it.
+constexpr long long MostGenerations = 1LL << 50;
+
 // Everything that decides how a run goes on from here, and what a snapshot keeps.
 struct RunState
 {

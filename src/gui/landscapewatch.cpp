@@ -11,6 +11,20 @@
 #include <climits>
 
 namespace {
+// A name as captions and marks show it: without control characters and those that
+// turn the direction of text, which would garble or mirror what follows.
+QString shownName(const QString &name)
+{
+    QString shown;
+    for (const QChar c : name) {
+        const bool turnsDirection = (c >= QChar(0x202A) && c <= QChar(0x202E)) || (c >= QChar(0x2066) && c <= QChar(0x2069))
+                                    || c == QChar(0x200E) || c == QChar(0x200F) || c == QChar(0x061C);
+        if (c.category() != QChar::Other_Control && !turnsDirection)
+            shown += c;
+    }
+    return shown;
+}
+
 // The repeating buttons of every window: the shifts of the main window and the observatory.
 QList<QPushButton *> repeatingButtons()
 {
@@ -188,8 +202,14 @@ void LandscapeWatch::buttonReleased()
     }, Qt::QueuedConnection);
 }
 
-void LandscapeWatch::rename(const QString &name)
+void LandscapeWatch::setReferenceName(const QString &name)
 {
+    referenceName = shownName(name);
+}
+
+void LandscapeWatch::rename(const QString &named)
+{
+    const QString name = shownName(named);
     if (name == currentName)
         return;
     currentName = name;

@@ -35,7 +35,7 @@ public:
     // The next change is an undo or a redo, whatever it looks like.
     void markNextChange(Change change) { pendingChange = change; }
     // What Reload brings back is called name from now on.
-    void setReferenceName(const QString &name) { referenceName = name; }
+    void setReferenceName(const QString &name);
     // Changes from here to endStroke() belong together.
     void beginStroke();
     void endStroke();

@@ -13,8 +13,11 @@
 
 namespace {
 const std::size_t ReadChunkBytes = 4096;
-// A file that has not given one whole value by then is not a landscape.
-const long long FirstValueWithinBytes = 16LL << 20;
+// Reading stops once this much has passed without a further value: a file that has
+// not given one by then is not a landscape, and after a value the rest is not read.
+const long long MostBytesWithoutValue = 16LL << 20;
+// Nor is anything read past this, so that no file keeps a reader long.
+const long long MostBytes = 64LL << 20;
 const int ValuesPerLine = 16;
 
 QString tr(const char *text)
@@ -23,7 +26,7 @@ QString tr(const char *text)
 }
 }
 
-bool loadLandscape(const QByteArray &path, int *landscape, QString &reason)
+bool loadLandscape(const QByteArray &path, int *landscape, QString &reason, const std::atomic<int> *interrupted)
 {
     qint64 size;
     const int fd = openRegularFile(path, size, reason);
@@ -35,20 +38,36 @@ bool loadLandscape(const QByteArray &path, int *landscape, QString &reason)
     LandscapeReader reader(values);
     char chunk[ReadChunkBytes];
     ssize_t count;
+    long long withoutValue = 0;
     long long total = 0;
-    while ((count = read(fd, chunk, sizeof chunk)) > 0 && reader.read(chunk, static_cast<std::size_t>(count))) {
+    bool cutShort = false;
+    while ((count = read(fd, chunk, sizeof chunk)) > 0) {
         total += count;
-        if (total >= FirstValueWithinBytes && reader.count() == 0 && read(fd, chunk, 1) != 0) {
-            reason = tr("holds no value in its first 16 MiB");
+        const int before = reader.count();
+        if (!reader.read(chunk, static_cast<std::size_t>(count)))
+            break;
+        withoutValue = reader.count() > before ? 0 : withoutValue + count;
+        if (interrupted && *interrupted) {
+            reason = tr("interrupted");
             close(fd);
             return false;
+        }
+        if ((withoutValue >= MostBytesWithoutValue || total >= MostBytes) && read(fd, chunk, 1) > 0) {
+            if (reader.count() == 0) {
+                reason = tr("holds no value in its first 16 MiB");
+                close(fd);
+                return false;
+            }
+            cutShort = true;
+            break;
         }
     }
     // What was read before an error stays, as it did when the window read the file itself.
     const bool failed = count < 0;
     if (failed)
         reason = systemReason(errno);
-    reader.finish();
+    if (!cutShort)
+        reader.finish();
     close(fd);
     std::copy(values, values + reader.count(), landscape);
     return !failed;

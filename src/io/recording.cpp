@@ -25,12 +25,18 @@ int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, 
         return 1;
     }
     if (!files.landscape.isEmpty()) {
-        if (!loadLandscape(files.landscape, start.landscape, reason)) {
+        if (!loadLandscape(files.landscape, start.landscape, reason, interrupted)) {
             std::fprintf(errors, "vezo-vizoziv: cannot read landscape '%s': %s\n", files.landscape.constData(),
                          qPrintable(reason));
             return 1;
         }
         start.name = QFileInfo(QFile::decodeName(files.landscape)).fileName().toStdString();
+    }
+    if (settings.generations > MostGenerations - start.generation) {
+        std::fprintf(errors, "vezo-vizoziv: --generations %lld would take the run from generation %lld past %lld, "
+                             "the most a run may reach\n",
+                     settings.generations, start.generation, MostGenerations);
+        return 1;
     }
     // The snapshot's place is tried before the run, so that a long run does not end in a refusal.
     SafeFile snapshotFile(files.saveSnapshot, SafeFile::RegularFiles);

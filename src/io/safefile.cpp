@@ -14,7 +14,25 @@
 
 namespace {
 const int LinkAttempts = 100;
+const int MostLinksFollowed = 40;
 
+// Where a name that names no file yet would be made: its links followed, its folder resolved.
+QByteArray placeToMake(QByteArray path)
+{
+    char target[PATH_MAX];
+    for (int followed = 0; followed < MostLinksFollowed; ++followed) {
+        const ssize_t length = readlink(path.constData(), target, sizeof target);
+        if (length < 0 || length == sizeof target)
+            break;
+        const QByteArray link(target, static_cast<qsizetype>(length));
+        const qsizetype slash = path.lastIndexOf('/');
+        path = link.startsWith('/') || slash < 0 ? link : path.left(slash + 1) + link;
+    }
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+    char resolved[PATH_MAX];
+    return realpath(folder.constData(), resolved) ? QByteArray(resolved) + '/' + path.mid(slash + 1) : path;
+}
 
 // Whether the path names what standard output already is.
 bool isStandardOutput(const QByteArray &path)
@@ -24,6 +42,17 @@ bool isStandardOutput(const QByteArray &path)
     return stat(path.constData(), &target) == 0 && fstat(STDOUT_FILENO, &output) == 0
            && target.st_dev == output.st_dev && target.st_ino == output.st_ino;
 }
+}
+
+bool sameRegularFile(const QByteArray &first, const QByteArray &second)
+{
+    struct stat one;
+    struct stat other;
+    const bool oneFound = first.isEmpty() ? fstat(STDOUT_FILENO, &one) == 0 : stat(first.constData(), &one) == 0;
+    const bool otherFound = second.isEmpty() ? fstat(STDOUT_FILENO, &other) == 0 : stat(second.constData(), &other) == 0;
+    if (oneFound || otherFound)
+        return oneFound && otherFound && S_ISREG(one.st_mode) && one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+    return placeToMake(first) == placeToMake(second);
 }
 
 SafeFile::SafeFile(const QByteArray &path, Targets targets)

@@ -75,6 +75,10 @@ private:
     const std::atomic<int> *interrupted;
 };
 
+// Whether two names stand for one regular file, or for one place where a file would
+// be made; an empty name stands for standard output. Devices and FIFOs may be shared.
+bool sameRegularFile(const QByteArray &first, const QByteArray &second);
+
 // Writes contents to a regular file in one go; false with the reason in error.
 bool writeWholeFile(const QByteArray &path, const QByteArray &contents, QString &error);
 

@@ -166,7 +166,10 @@ bool parseSnapshot(const QByteArray &text, RunState &state, QString &error)
     }
 
     RunState read;
-    read.name = fields.text("name").toStdString();
+    const QString name = fields.text("name");
+    if (name.size() > Snapshot::MostNameLength)
+        fields.fail(tr("\"name\" is longer than %1 characters").arg(Snapshot::MostNameLength));
+    read.name = name.toStdString();
     for (const Parameter *parameter : Parameters::All)
         read.settings.set(*parameter, static_cast<int>(fields.whole(parameter->name, parameter->min, parameter->max)));
     read.pace = static_cast<int>(fields.whole("pace", 0, Snapshot::MaxPace));
@@ -226,5 +229,10 @@ bool readSnapshot(const QByteArray &path, RunState &state, QString &error)
 
 bool writeSnapshot(const QByteArray &path, const RunState &state, QString &error)
 {
+    if (state.generation > Snapshot::MostGenerations
+        || state.draws > Snapshot::MostGenerations * Snapshot::MostDrawsPerGeneration) {
+        error = tr("the run is past generation %1, the most a snapshot keeps").arg(Snapshot::MostGenerations);
+        return false;
+    }
     return writeWholeFile(path, snapshotText(state), error);
 }

@@ -15,8 +15,8 @@ inline constexpr int Version = 1;
 inline constexpr char Suffix[] = "vezo";
 inline constexpr int MaxPace = 1000;                  // generations per second
 inline constexpr qint64 MaxFileBytes = 1024 * 1024;   // a snapshot takes about 12 KiB
-// Far beyond any run, and far from the end of the counters that go on from them.
-inline constexpr qint64 MostGenerations = qint64(1) << 50;
+inline constexpr qint64 MostGenerations = ::MostGenerations;
+inline constexpr int MostNameLength = 256;            // characters
 inline constexpr qint64 MostDrawsPerGeneration = 10 + 5 + 2 * 10 + 90; // a generation's most, and new genes
 }
 
@@ -29,7 +29,8 @@ bool parseSnapshot(const QByteArray &text, RunState &state, QString &error);
 // The path is the bytes the system knows the file by. Only a regular file of at
 // most Snapshot::MaxFileBytes is read; the rest as parseSnapshot.
 bool readSnapshot(const QByteArray &path, RunState &state, QString &error);
-// Through writeWholeFile: a failed write keeps the old file.
+// Through writeWholeFile: a failed write keeps the old file. A state that could
+// not be read back, past Snapshot::MostGenerations, is refused.
 bool writeSnapshot(const QByteArray &path, const RunState &state, QString &error);
 
 #endif
