@@ -61,6 +61,8 @@ private slots:
     void closingTheMainWindowEndsTheProgram();
     void generationTabsFollowTheSteps();
     void experimentRunIsWatchedExactly();
+    void presetIsNamedAsThePreset();
+    void everyWindowWorksTranslated();
 };
 
 namespace {
@@ -513,6 +515,7 @@ void tst_Observatory::generationTabsFollowTheSteps()
 {
     MainWindow window;
     Observatory observatory(&window);
+    delete new Observatory(&window); // a second one's end leaves the first one's tabs running
     SchemataView *schemata = observatory.findChild<SchemataView *>();
     QVERIFY(schemata->track("1********"));
     button(observatory, "Step")->click();
@@ -544,6 +547,49 @@ void tst_Observatory::experimentRunIsWatchedExactly()
         run.step();
     }
     QCOMPARE(genomeValues(window.community()), QList<int>(run.genomes(), run.genomes() + CommunitySize));
+}
+
+// The tent chosen after a shift is the preset, though Reload would bring the same values.
+void tst_Observatory::presetIsNamedAsThePreset()
+{
+    MainWindow window;
+    Observatory observatory(&window);
+    button(window, "shift Left")->click();
+    observatory.landscapePanel()->applyPreset(Preset::Tent);
+    QCOMPARE(observatory.landscapeName(), "tent");
+    QCOMPARE(observatory.markers().at(observatory.markers().count() - 1).text(), "Landscape: tent");
+}
+
+namespace {
+// Changes every text, as a language whose words share none with English would.
+class EveryTextTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *text, const char *, int) const override
+    {
+        return QString::fromUtf8(text).isEmpty() ? QString() : "«" + QString::fromUtf8(text) + "»";
+    }
+};
+}
+
+// No window finds another's widgets by their text: every one builds and runs translated.
+void tst_Observatory::everyWindowWorksTranslated()
+{
+    QDir::setCurrent(QFINDTESTDATA("../landscapes"));
+    EveryTextTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const auto removal = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+    MainWindow window;
+    Observatory observatory(&window);
+    QVERIFY(observatory.openExperiment()->isVisible());
+    window.slot_StepPreState();
+    window.slot_RunPreState();
+    QTRY_VERIFY(window.generationCount() > 3);
+    window.slot_StopState();
+    QVERIFY(observatory.loadLandscape("twodissimilarpeaks"));
+    QCOMPARE(observatory.landscapeName(), "twodissimilarpeaks");
+    QVERIFY(observatory.windowTitle().startsWith("«"));
 }
 
 QTEST_MAIN(tst_Observatory)

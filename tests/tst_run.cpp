@@ -123,14 +123,12 @@ void tst_Run::traceChangesNothing()
     for (int generation = 0; generation < 500; ++generation) {
         traced.step(&trace);
         plain.step();
-        vezo_trace_into(generation % 2 ? &trace : nullptr);
-        vezo(mutation, bias, 7, tent, community, 0, 0, 0, 0);
+        vezo_traced(mutation, bias, 7, tent, community, 0, 0, 0, 0, generation % 2 ? &trace : nullptr);
         QCOMPARE(values(traced.genomes()), values(plain.genomes()));
         QCOMPARE(genomeValues(community), values(plain.genomes()));
         for (int flip : trace.flipped)
             QVERIFY(flip < (mutation ? 9 : 0));
     }
-    vezo_trace_into(nullptr);
 }
 
 void tst_Run::stateResumesTheRunExactly()

@@ -19,7 +19,6 @@ const long long widest_wheel = INT_MAX;
 // seeds the generator before it draws.
 bool seed_pending = true;
 unsigned pending_seed = StartSeed;
-GenerationTrace *trace_target = nullptr;
 
 // Writes a nine-bit value as nine elements of 0 or 1, element 0 the least significant bit.
 void write_genome(int *genome, int value)
@@ -44,16 +43,6 @@ bool vezo_reseed_pending(unsigned *seed)
 void vezo_cancel_reseed()
 {
     seed_pending = false;
-}
-
-void vezo_trace_into(GenerationTrace *trace)
-{
-    trace_target = trace;
-}
-
-GenerationTrace *vezo_trace_target()
-{
-    return trace_target;
 }
 
 void copy_mbr(int *to, int *from)
@@ -93,7 +82,15 @@ long long roulette_wheel(const int *raw_fitness, long long total_fitness,
 
 int vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
          int *my_environment, int (*my_community)[9],
-         int /*param0*/, int /*param1*/, int /*param2*/, int /*param3*/)
+         int param0, int param1, int param2, int param3)
+{
+    return vezo_traced(mutation_probability, mutation_bias, fitness_multiplier, my_environment, my_community,
+                       param0, param1, param2, param3, nullptr);
+}
+
+int vezo_traced(int mutation_probability, int mutation_bias, int fitness_multiplier,
+                int *my_environment, int (*my_community)[9],
+                int /*param0*/, int /*param1*/, int /*param2*/, int /*param3*/, GenerationTrace *trace)
 {
     static MutationBias bias;
     static int my_mbrsInt[CommunitySize];
@@ -107,7 +104,7 @@ int vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
     for (int membr = 0; membr < CommunitySize; ++membr)
         my_mbrsInt[membr] = genomeAsInteger(GenomeLength, my_community[membr]);
     generationStep(mutation_probability, mutation_bias, fitness_multiplier, my_environment, my_mbrsInt, bias,
-                   ProcessRandom::draw, stdout, trace_target);
+                   ProcessRandom::draw, stdout, trace);
     for (int membr = 0; membr < CommunitySize; ++membr)
         write_genome(my_community[membr], my_mbrsInt[membr]);
     return 0;

@@ -19,9 +19,10 @@ bool vezo_reseed_pending(unsigned *seed);
 void vezo_cancel_reseed();
 
 struct GenerationTrace;
-// Every later generation fills trace with what it drew (none when null).
-void vezo_trace_into(GenerationTrace *trace);
-GenerationTrace *vezo_trace_target();
+// The same generation, filling trace with what it drew (nothing when null).
+int vezo_traced(int mutation_probability, int mutation_bias, int fitness_multiplier,
+                int *my_environment, int (*my_community)[9],
+                int param0, int param1, int param2, int param3, GenerationTrace *trace);
 
 // The roulette wheel of the members: wheel[m] is where member m's share ends,
 // so member m owns the positions wheel[m - 1] .. wheel[m] - 1. Shares are the

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "landscapecontrols.h"
+#include "buttonhold.h"
 #include "mainwindow.h"
 #include "panelbutton.h"
 
@@ -16,9 +17,7 @@ LandscapeControls::LandscapeControls(MainWindow *window, QWidget *parent)
     : QGroupBox(tr("Landscape and genomes"), parent)
 {
     selector = new QComboBox;
-    const QComboBox *mainSelector = window->findChild<QComboBox *>();
-    for (int item = 0; item < mainSelector->count(); ++item)
-        selector->addItem(mainSelector->itemText(item));
+    selector->addItems(window->landscapeNames());
     selector->setPlaceholderText(tr("Choose a landscape"));
     selector->setCurrentIndex(-1);
     describeControl(selector, tr("Landscape"), tr("Load one of the landscapes that come with the program (stopped only)"));
@@ -54,6 +53,7 @@ LandscapeControls::LandscapeControls(MainWindow *window, QWidget *parent)
         shiftButton->setAutoRepeat(true);
         shiftButton->setAutoRepeatInterval(ShiftRepeatMilliseconds);
         connect(shiftButton, &QPushButton::clicked, window, shift.slot);
+        followHold(shiftButton, this, [this] { emit holdStarted(); }, [this] { emit holdEnded(); });
         layout->addWidget(shiftButton, 3, static_cast<int>(shiftButtons.size()));
         shiftButtons << shiftButton;
     }

@@ -29,6 +29,9 @@ public:
 signals:
     void loadRequested(const QString &name);
     void openRequested();
+    // A shift button held down and let go.
+    void holdStarted();
+    void holdEnded();
 
 private:
     QComboBox *selector;

@@ -51,12 +51,11 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, Landsc
     QPushButton *editButton = panelButton(tr("Edit landscape"), tr("Drag on the landscape to draw it; hold Shift for a straight line"));
     editButton->setCheckable(true);
     connect(editButton, &QPushButton::toggled, chart, &LandscapeChart::setEditing);
-    connect(chart, &LandscapeChart::strokeStarted, watch, &LandscapeWatch::beginStroke);
+    connect(chart, &LandscapeChart::strokeStarted, watch, &LandscapeWatch::beginGroup);
     connect(chart, &LandscapeChart::strokeDrawn, this, [this](const int *values) {
-        this->watch->nameNextChange(tr("edited"));
-        this->window->setLandscape(values);
+        this->window->setLandscape(values, RunEvents::Stroke);
     });
-    connect(chart, &LandscapeChart::strokeFinished, watch, &LandscapeWatch::endStroke);
+    connect(chart, &LandscapeChart::strokeFinished, watch, &LandscapeWatch::endGroup);
 
     QMenu *presets = new QMenu(this);
     presets->setToolTipsVisible(true);
@@ -132,8 +131,8 @@ void LandscapePanel::applyPreset(Preset preset)
     const unsigned seed = static_cast<unsigned>(walkSeedBox->value());
     fillPreset(preset, values, seed);
     const QString name = tr(presetInfo(preset).name);
-    watch->nameNextChange(preset == Preset::RandomWalk ? tr("%1 (seed %2)").arg(name).arg(seed) : name);
-    window->setLandscape(values);
+    window->setLandscape(values, RunEvents::Preset,
+                         preset == Preset::RandomWalk ? tr("%1 (seed %2)").arg(name).arg(seed) : name);
 }
 
 bool LandscapePanel::saveLandscape(const QString &path, QString &error) const
@@ -155,7 +154,6 @@ bool LandscapePanel::openSnapshot(const QByteArray &path, QString &error)
         watch->setReferenceName(tr(presetInfo(Preset::Tent).name));
     else
         watch->setReferenceName(tr("reference of %1").arg(QFileInfo(QFile::decodeName(path)).fileName()));
-    watch->nameNextChange(name);
     window->restoreState(opened);
     pace = opened.pace;
     emit snapshotRestored(opened);

@@ -40,10 +40,10 @@ public:
             pushed = true;
             return;
         }
-        owner->apply(after.data(), nameAfter, LandscapeWatch::Redone);
+        owner->apply(after.data(), nameAfter, RunEvents::Redone);
     }
 
-    void undo() override { owner->apply(before.data(), nameBefore, LandscapeWatch::Undone); }
+    void undo() override { owner->apply(before.data(), nameBefore, RunEvents::Undone); }
 
 private:
     LandscapeUndo *owner;
@@ -82,16 +82,12 @@ LandscapeUndo::LandscapeUndo(MainWindow *window, LandscapeWatch *watch, QObject 
 void LandscapeUndo::landscapeChanged(LandscapeWatch::Change change, const int *before, const QString &nameBefore)
 {
     const int *now = window->environment();
-    if (applying || change == LandscapeWatch::LoadFailed || std::equal(before, before + LandscapeSize, now))
+    if (change == RunEvents::Undone || change == RunEvents::Redone || std::equal(before, before + LandscapeSize, now))
         return;
     steps->push(new Step(this, before, now, nameBefore, watch->name(), watch->group()));
 }
 
 void LandscapeUndo::apply(const int *values, const QString &name, LandscapeWatch::Change change)
 {
-    applying = true;
-    watch->nameNextChange(name);
-    watch->markNextChange(change);
-    window->setLandscape(values);
-    applying = false;
+    window->setLandscape(values, change, name);
 }

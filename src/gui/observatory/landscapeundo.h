@@ -43,7 +43,6 @@ private:
     QUndoStack *steps;
     QAction *undoing;
     QAction *redoing;
-    bool applying = false;
 };
 
 #endif

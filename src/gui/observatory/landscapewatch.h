@@ -2,44 +2,34 @@
 #ifndef LANDSCAPEWATCH_H
 #define LANDSCAPEWATCH_H
 
+#include "runevents.h"
 #include "sizes.h"
 
 #include <QObject>
-#include <QPointer>
-#include <QPushButton>
 #include <QString>
 
 class MainWindow;
 
-// Follows the main window's landscape, whichever window changed it: what each
-// change was (a load, a reload, a shift, an edit), which changes belong together
-// (one stroke, one hold of a repeating button), and the landscape's name: a
-// file's, a preset's, or "edited". A signal that changes nothing is no change.
+// Follows the main window's landscape as the window announces each change: which
+// changes belong together (one stroke, one hold of a repeating button), and the
+// landscape's name: a file's, a preset's, a snapshot's, or "edited". A change
+// that leaves every value as it was is none, but for a load.
 class LandscapeWatch : public QObject
 {
     Q_OBJECT
 
 public:
-    enum Change {
-        Unchanged, Loaded, LoadFailed, Reloaded, ShiftedLeft, ShiftedRight, ShiftedUp, ShiftedDown, Edited, Undone, Redone
-    };
-    Q_ENUM(Change)
+    using Change = RunEvents::LandscapeChange;
 
     LandscapeWatch(MainWindow *window, QObject *parent);
 
     QString name() const { return currentName; }
-    // What the next change is called (a preset, a file, a snapshot); without it a
-    // load takes the file's name, a change back to the reference the reference's,
-    // any other "edited". With no change, the name is taken at once.
-    void nameNextChange(const QString &name);
-    // The next change is an undo or a redo, whatever it looks like.
-    void markNextChange(Change change) { pendingChange = change; }
     // What Reload brings back is called name from now on.
     void setReferenceName(const QString &name);
-    // Changes from here to endStroke() belong together.
-    void beginStroke();
-    void endStroke();
-    // The group of the latest change: a stroke's or a held button's, 0 for a change on its own.
+    // Changes from here to endGroup() belong together: a stroke, a held button.
+    void beginGroup();
+    void endGroup();
+    // The group of the latest change, 0 for a change on its own.
     int group() const { return latestGroup; }
 
     static QString describe(Change change, const QString &name);
@@ -50,27 +40,16 @@ signals:
     void nameChanged(const QString &name);
 
 private:
-    void follow();
-    Change classify() const;
-    bool isShift(int offset) const;
-    bool isRaise() const;
-    bool isLower() const;
-    int groupOfChange();
-    void buttonReleased();
+    void follow(Change change, const QString &named);
     void rename(const QString &name);
 
     MainWindow *window;
     int previous[LandscapeSize];
-    int loadsSeen;
     QString currentName;
-    QString pendingName;
-    Change pendingChange = Unchanged;
     QString referenceName;
-    int groups = 0;          // the last group number given out
-    int strokeGroup = 0;     // the open stroke's, 0 when none is open
+    int groups = 0;    // the last group number given out
+    int openGroup = 0; // 0 when none is open
     int latestGroup = 0;
-    QPointer<QPushButton> held;
-    int heldGroup = 0;
 };
 
 #endif

@@ -16,11 +16,9 @@
 #include "recordcontrols.h"
 #include "runcaption.h"
 #include "runcontrols.h"
-#include "runstatefollower.h"
 #include "safefile.h"
 #include "schemataview.h"
 #include "throttle.h"
-#include "vezo.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -66,7 +64,6 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     clock.start();
     shown = window->settings();
 
-    runState = new RunStateFollower(window, this);
     landscapeWatch = new LandscapeWatch(window, this);
     runControls = new RunControls(window);
     parameterControls = new ParameterControls(window);
@@ -83,8 +80,6 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     landscapeEditor = new LandscapePanel(window, landscapeChart, landscapeWatch);
     generationView = new GenerationView;
     schemataView = new SchemataView;
-    trace.width = 0;
-    vezo_trace_into(&trace);
 
     QWidget *panel = new QWidget;
     QVBoxLayout *panelLayout = new QVBoxLayout(panel);
@@ -101,11 +96,14 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
         box->installEventFilter(this);
     landscapeChart->installEventFilter(this);
 
-    connect(runState, &RunStateFollower::stoppedChanged, runControls, &RunControls::setStopped);
-    connect(runState, &RunStateFollower::stoppedChanged, landscapeControls, &LandscapeControls::setStopped);
-    connect(runState, &RunStateFollower::stoppedChanged, caption, &RunCaption::fitHeight);
-    runControls->setStopped(runState->isStopped());
-    landscapeControls->setStopped(runState->isStopped());
+    const RunEvents *events = window->runEvents();
+    const auto followRunning = [this](bool running) {
+        runControls->setStopped(!running);
+        landscapeControls->setStopped(!running);
+        caption->fitHeight();
+    };
+    connect(events, &RunEvents::runningChanged, this, followRunning);
+    followRunning(events->isRunning());
 
     connect(landscapeControls, &LandscapeControls::loadRequested, this, &Observatory::loadLandscape);
     connect(landscapeControls, &LandscapeControls::openRequested, this, &Observatory::chooseLandscapeFile);
@@ -115,17 +113,17 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(recordControls, &RecordControls::saveImageRequested, this, &Observatory::chooseImageFile);
     connect(recordControls, &RecordControls::experimentRequested, this, &Observatory::openExperiment);
     connect(landscapeWatch, &LandscapeWatch::changed, this, &Observatory::followLandscape);
+    connect(landscapeControls, &LandscapeControls::holdStarted, landscapeWatch, &LandscapeWatch::beginGroup);
+    connect(landscapeControls, &LandscapeControls::holdEnded, landscapeWatch, &LandscapeWatch::endGroup);
+    connect(events, &RunEvents::loadFailed, statusBar, [this](const QString &message) { statusBar->showMessage(message); });
     connect(landscapeEditor, &LandscapePanel::snapshotRestored, this, &Observatory::followSnapshot);
     connect(landscapeEditor, &LandscapePanel::reported, this, &Observatory::reportPanelAction);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, caption, &RunCaption::setLandscapeName);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, landscapeControls, &LandscapeControls::showName);
 
-    connect(window, &MainWindow::signal_MMRsUpdate, this, &Observatory::recordGeneration);
-    connect(window, &MainWindow::signal_GenomeUpdate, this, &Observatory::markGenes);
-    connect(window, &MainWindow::signal_GenomeUpdate, this, &Observatory::recordGeneration);
-    connect(window, &MainWindow::FitnessChanged, this, [this](int value) { markParameter(Parameters::Fitness, value); });
-    connect(window, &MainWindow::MuteProbChanged, this, [this](int value) { markParameter(Parameters::Mutation, value); });
-    connect(window, &MainWindow::MuteBiasChanged, this, [this](int value) { markParameter(Parameters::Bias, value); });
+    connect(events, &RunEvents::generationStepped, this, &Observatory::recordStep);
+    connect(events, &RunEvents::genomesReplaced, this, &Observatory::followGenomes);
+    connect(events, &RunEvents::parameterChanged, this, &Observatory::markParameter);
 
     describing = new Throttle(DescribeMilliseconds, [this] { describe(); }, this);
 
@@ -147,8 +145,6 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
 
 Observatory::~Observatory()
 {
-    if (vezo_trace_target() == &trace)
-        vezo_trace_into(nullptr);
     if (isVisible())
         saveGeometrySetting();
 }
@@ -326,8 +322,7 @@ ExperimentWindow *Observatory::openExperiment()
 
 void Observatory::watchRun(const QList<int> &landscape, const QString &name, const Settings &settings, unsigned seed)
 {
-    landscapeWatch->nameNextChange(name);
-    window->setLandscape(landscape.constData());
+    window->setLandscape(landscape.constData(), RunEvents::Snapshot, name);
     window->setFitness(settings.fitness);
     window->setMuteProb(settings.mutation);
     window->setMuteBias(settings.bias);
@@ -341,9 +336,7 @@ void Observatory::restart(unsigned seed)
     marks.clear();
     generationView->forgetGeneration();
     schemataView->clearCounts();
-    restarting = true;
     window->restartWithSeed(seed);
-    restarting = false;
     caption->setSeed(seed);
     recordControls->setSeed(seed);
     marks.add(HistoryMarker::Restart, window->generationCount(), tr("Restarted with seed %1").arg(seed), clock.elapsed());
@@ -361,10 +354,9 @@ void Observatory::clearHistory()
 
 bool Observatory::loadLandscape(const QString &nameOrPath)
 {
-    if (!runState->isStopped())
+    if (window->runEvents()->isRunning())
         return false;
-    window->findChild<QComboBox *>()->setEditText(nameOrPath);
-    window->slot_LoadFile();
+    window->loadFile(nameOrPath);
     return window->lastLoadError().isEmpty();
 }
 
@@ -523,27 +515,31 @@ void Observatory::saveGeometrySetting()
     remember(GeometryKey, saveGeometry());
 }
 
-// A step leaves its trace; the first "Run" of a process, new genes and a restart send the same signal without one.
 void Observatory::recordGeneration()
 {
     recorded.add(::recordGeneration(window->generationCount(), window->environment(), window->community()));
-    if (trace.width != 0) {
-        const Settings settings{window->fitnessMultiplier(), window->mutationProbability(), window->mutationBias()};
-        generationView->addGeneration(window->generationCount(), trace, window->environment(), settings);
-        schemataView->addGeneration(window->generationCount(), trace, settings);
-        trace.width = 0;
-    }
     refresh();
 }
 
-void Observatory::markGenes()
+void Observatory::recordStep(const GenerationTrace &trace)
 {
-    if (!restarting)
-        marks.add(HistoryMarker::Genes, window->generationCount(), tr("New genes drawn"), clock.elapsed());
+    recorded.add(::recordGeneration(window->generationCount(), window->environment(), window->community()));
+    generationView->addGeneration(window->generationCount(), trace, window->environment(), window->settings());
+    schemataView->addGeneration(window->generationCount(), trace, window->settings());
+    refresh();
 }
 
-void Observatory::markParameter(const Parameter &parameter, int value)
+// New genes are marked; a restart and a snapshot mark themselves.
+void Observatory::followGenomes(RunEvents::GenomesChange change)
 {
+    if (change == RunEvents::NewGenes)
+        marks.add(HistoryMarker::Genes, window->generationCount(), tr("New genes drawn"), clock.elapsed());
+    recordGeneration();
+}
+
+void Observatory::markParameter(const Parameter *changed, int value)
+{
+    const Parameter &parameter = *changed;
     generationView->setSettings(window->settings());
     marks.addParameter(window->generationCount(), parameterCaption(parameter), shown.value(parameter), value,
                        clock.elapsed());
@@ -555,18 +551,14 @@ void Observatory::markParameter(const Parameter &parameter, int value)
 // One mark for a stroke, however many moves drew it.
 void Observatory::followLandscape(LandscapeWatch::Change change)
 {
-    if (change == LandscapeWatch::LoadFailed) {
-        statusBar->showMessage(window->lastLoadError());
-    } else {
-        if (change == LandscapeWatch::Loaded)
-            statusBar->clearMessage();
-        const bool sameStroke = change == LandscapeWatch::Edited && landscapeWatch->group() != 0
-                                && landscapeWatch->group() == markedGroup;
-        markedGroup = landscapeWatch->group();
-        if (!sameStroke)
-            marks.add(HistoryMarker::Landscape, window->generationCount(),
-                      LandscapeWatch::describe(change, landscapeWatch->name()), clock.elapsed());
-    }
+    if (change == RunEvents::Loaded)
+        statusBar->clearMessage();
+    const bool sameStroke = change == RunEvents::Stroke && landscapeWatch->group() != 0
+                            && landscapeWatch->group() == markedGroup;
+    markedGroup = landscapeWatch->group();
+    if (!sameStroke)
+        marks.add(HistoryMarker::Landscape, window->generationCount(),
+                  LandscapeWatch::describe(change, landscapeWatch->name()), clock.elapsed());
     refresh();
 }
 
@@ -615,7 +607,7 @@ void Observatory::describe()
 // A file that does not load is said on the status line, as "Load File:" is.
 void Observatory::chooseLandscapeFile()
 {
-    if (!runState->isStopped())
+    if (window->runEvents()->isRunning())
         return;
     const QString path = FileActions::chooseOpenFile(this, tr("Open a landscape"), QString());
     if (!path.isEmpty() && loadLandscape(QFileInfo(path).absoluteFilePath()))

@@ -28,7 +28,6 @@ class ParameterControls;
 class RecordControls;
 class RunCaption;
 class RunControls;
-class RunStateFollower;
 class SchemataView;
 class Throttle;
 
@@ -100,9 +99,10 @@ private:
     bool runKey(const QKeyEvent *event);
     void applyPace(bool shown);
     void recordGeneration();
+    void recordStep(const GenerationTrace &trace);
     void followSnapshot(const RunState &state);
-    void markGenes();
-    void markParameter(const Parameter &parameter, int value);
+    void followGenomes(RunEvents::GenomesChange change);
+    void markParameter(const Parameter *parameter, int value);
     void followLandscape(LandscapeWatch::Change change);
     void refresh();
     void describe();
@@ -120,7 +120,6 @@ private:
     HistoryMarkers marks;
     QElapsedTimer clock;
     Settings shown; // the parameters as last seen, for the marks
-    RunStateFollower *runState;
     LandscapeWatch *landscapeWatch;
     RunControls *runControls;
     ParameterControls *parameterControls;
@@ -133,12 +132,10 @@ private:
     GenerationView *generationView;
     SchemataView *schemataView;
     ExperimentWindow *experiment = nullptr;
-    GenerationTrace trace; // what the main window's latest step drew; width 0 once taken
     QTabWidget *tabs;
     QStatusBar *statusBar;
     Throttle *describing;
     int zoomPercent = SmallestZoom;
-    bool restarting = false;
     bool openingSnapshot = false;
     int markedGroup = 0; // the landscape watch's group of the latest landscape mark
     bool refreshPending = false;

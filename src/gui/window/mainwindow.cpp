@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
+#include "buttonhold.h"
 #include "common.h"
 #include "parameters.h"
 #include "random.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLCDNumber>
@@ -67,6 +69,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     iterations = RunIterations;
     generations = 0;
+    events = new RunEvents(this);
     ProcessRandom::seed(StartSeed);
 
     vezo_timer_ptr = new QTimer(this);
@@ -138,6 +141,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(UShiftBTN, &QPushButton::clicked, this, &MainWindow::slot_UShift);
     QPushButton *DShiftBTN = shiftButton(tr("shift Down"));
     connect(DShiftBTN, &QPushButton::clicked, this, &MainWindow::slot_DShift);
+    for (QPushButton *shift : {LShiftBTN, RShiftBTN, UShiftBTN, DShiftBTN})
+        followHold(shift, events, [this] { emit events->holdStarted(); }, [this] { emit events->holdEnded(); });
 
     newgenesBTN_ptr = boldButton(tr("New Genes"), 14);
     connect(newgenesBTN_ptr, &QPushButton::clicked, this, &MainWindow::slot_NewGenes);
@@ -252,6 +257,7 @@ void MainWindow::setFitness(int fitness)
     if (fitness != currentFitness) {
         currentFitness = fitness;
         emit FitnessChanged(currentFitness);
+        emit events->parameterChanged(&Parameters::Fitness, currentFitness);
     }
 }
 
@@ -270,6 +276,7 @@ void MainWindow::setMuteProb(int muteprob)
     if (muteprob != currentMuteProb) {
         currentMuteProb = muteprob;
         emit MuteProbChanged(currentMuteProb);
+        emit events->parameterChanged(&Parameters::Mutation, currentMuteProb);
     }
 }
 
@@ -279,16 +286,18 @@ void MainWindow::setMuteBias(int mutebias)
     if (mutebias != currentMuteBias) {
         currentMuteBias = mutebias;
         emit MuteBiasChanged(currentMuteBias);
+        emit events->parameterChanged(&Parameters::Bias, currentMuteBias);
     }
 }
 
 void MainWindow::slot_vezo()
 {
-    vezo(currentMuteProb, currentMuteBias, currentFitness, theEnvironment, theCommunity,
-         Param0, Param1, Param2, Param3);
+    vezo_traced(currentMuteProb, currentMuteBias, currentFitness, theEnvironment, theCommunity,
+                Param0, Param1, Param2, Param3, &trace);
     ++generations;
     generationLCD_ptr->display(generationDisplayValue(generations));
     emit signal_MMRsUpdate();
+    emit events->generationStepped(trace);
 }
 
 void MainWindow::slot_Reload()
@@ -296,6 +305,7 @@ void MainWindow::slot_Reload()
     for (bit = 0; bit < LandscapeSize; ++bit)
         theEnvironment[bit] = theRefEnvironment[bit];
     emit signal_EnvironmentUpdate();
+    emit events->landscapeChanged(RunEvents::Reloaded, QString());
 }
 
 void MainWindow::slot_RunPreState()
@@ -319,6 +329,7 @@ void MainWindow::slot_NewGenes()
 {
     drawGenomes(theCommunity);
     emit signal_GenomeUpdate();
+    emit events->genomesReplaced(RunEvents::NewGenes);
 }
 
 void MainWindow::slot_LoadFile()
@@ -339,6 +350,10 @@ void MainWindow::slot_LoadFile()
         std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(loadError));
     }
     emit signal_EnvironmentUpdate();
+    if (loadError.isEmpty())
+        emit events->landscapeChanged(RunEvents::Loaded, QFileInfo(text).fileName());
+    else
+        emit events->loadFailed(loadError);
 }
 
 // Rotate left: index 0 wraps to the last.
@@ -349,6 +364,7 @@ void MainWindow::slot_LShift()
         theEnvironment[bit] = theEnvironment[bit + 1];
     theEnvironment[LastGenome] = temp;
     emit signal_EnvironmentUpdate();
+    emit events->landscapeChanged(RunEvents::ShiftedLeft, QString());
 }
 
 // Rotate right: the last index wraps to 0.
@@ -359,6 +375,7 @@ void MainWindow::slot_RShift()
         theEnvironment[bit] = theEnvironment[bit - 1];
     theEnvironment[0] = temp;
     emit signal_EnvironmentUpdate();
+    emit events->landscapeChanged(RunEvents::ShiftedRight, QString());
 }
 
 // Raise: no ceiling below the largest int, where values stay.
@@ -369,6 +386,7 @@ void MainWindow::slot_UShift()
             ++theEnvironment[bit];
     }
     emit signal_EnvironmentUpdate();
+    emit events->landscapeChanged(RunEvents::Raised, QString());
 }
 
 // Lower: the floor is 1, so 0 and negative values become 1.
@@ -381,6 +399,7 @@ void MainWindow::slot_DShift()
             --theEnvironment[bit];
     }
     emit signal_EnvironmentUpdate();
+    emit events->landscapeChanged(RunEvents::Lowered, QString());
 }
 
 // "Stop", "Run", "Load File:", "New Genes" and the parameter boxes follow the run state;
@@ -399,6 +418,7 @@ void MainWindow::setStoppedState(bool stopped)
     integerSpinBoxParam1_ptr->setEnabled(stopped);
     integerSpinBoxParam2_ptr->setEnabled(stopped);
     integerSpinBoxParam3_ptr->setEnabled(stopped);
+    events->setRunning(!stopped);
 }
 
 int generationDisplayValue(qint64 generations)
@@ -423,6 +443,7 @@ void MainWindow::restartWithSeed(unsigned seed)
     generations = 0;
     generationLCD_ptr->display(generationDisplayValue(generations));
     emit signal_GenomeUpdate();
+    emit events->genomesReplaced(RunEvents::Restart);
 }
 
 QString MainWindow::selectedFileName() const
@@ -430,10 +451,25 @@ QString MainWindow::selectedFileName() const
     return InputFileComboBox_ptr->currentText();
 }
 
-void MainWindow::setLandscape(const int *values)
+QStringList MainWindow::landscapeNames() const
+{
+    QStringList names;
+    for (int item = 0; item < InputFileComboBox_ptr->count(); ++item)
+        names << InputFileComboBox_ptr->itemText(item);
+    return names;
+}
+
+void MainWindow::setLandscape(const int *values, RunEvents::LandscapeChange change, const QString &name)
 {
     std::copy(values, values + LandscapeSize, theEnvironment);
     emit signal_EnvironmentUpdate();
+    emit events->landscapeChanged(change, name);
+}
+
+void MainWindow::loadFile(const QString &nameOrPath)
+{
+    InputFileComboBox_ptr->setEditText(nameOrPath);
+    slot_LoadFile();
 }
 
 RunState MainWindow::state() const
@@ -471,4 +507,6 @@ void MainWindow::restoreState(const RunState &state)
         vezo_cancel_reseed();
     emit signal_EnvironmentUpdate();
     emit signal_GenomeUpdate();
+    emit events->landscapeChanged(RunEvents::Snapshot, QString::fromStdString(state.name));
+    emit events->genomesReplaced(RunEvents::SnapshotGenomes);
 }

@@ -2,7 +2,9 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "generationstep.h"
 #include "parameters.h"
+#include "runevents.h"
 #include "runstate.h"
 #include "sizes.h"
 
@@ -37,19 +39,26 @@ public:
     // How many times "Load File:" was used, and why the latest one failed (empty when it loaded).
     int loadCount() const { return loadAttempts; }
     QString lastLoadError() const { return loadError; }
-    // The name in the selector beside "Load File:".
+    // The name in the selector beside "Load File:", and the names it offers.
     QString selectedFileName() const;
+    QStringList landscapeNames() const;
+    // Every change to the run, as it happens.
+    const RunEvents *runEvents() const { return events; }
 
     // Plain controls for other windows: they change no widget of this one but
-    // the generation display and the view.
+    // the generation display and the view, and the selector for loadFile().
     void setRunInterval(int milliseconds);
     void restartWithSeed(unsigned seed);
-    // Sets the whole landscape and tells the views, as the landscape edits do.
-    void setLandscape(const int *values);
+    // Sets the whole landscape and tells the views, as the landscape edits do; the
+    // change and its name are announced.
+    void setLandscape(const int *values, RunEvents::LandscapeChange change = RunEvents::Stroke,
+                      const QString &name = QString());
+    // "Load File:" with a name in the start folder or an absolute path.
+    void loadFile(const QString &nameOrPath);
     // The run as it stands and a run put back: landscape, reference, parameters (the
     // controls follow), genomes, generation count, generator and pending reseed. The
-    // landscape's name and the pace are not this window's: state() leaves them at
-    // their defaults and restoreState() ignores them.
+    // pace is not this window's, nor is the landscape's name: state() leaves both at
+    // their defaults, and restoreState() only announces the name with the landscape.
     RunState state() const;
     void restoreState(const RunState &state);
 
@@ -128,6 +137,8 @@ private:
     int Param3 = 0;
     int loadAttempts = 0;
     QString loadError;
+    RunEvents *events;
+    GenerationTrace trace;
 };
 
 // What the eight-digit generation display shows for a count: its last eight digits.
