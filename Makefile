@@ -2,6 +2,7 @@
 # make run  - install what is missing, build, start the program in landscapes/
 # make test - install what is missing, build, run every test (plain and sanitized)
 # make deb  - a Debian package in build-deb/, checked by lintian
+# make pictures - the pictures of docs/, made anew under Xvfb
 
 BUILD := build
 SANITIZE := build-sanitize
@@ -25,9 +26,10 @@ export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 FUZZ := build-fuzz
 DEB := build-deb
 DEB_PACKAGES := dpkg-dev file fakeroot lintian appstream
+PICTURE_PACKAGES := xvfb x11-utils openbox fonts-dejavu-core
 BUILDFLAGS := DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 
-.PHONY: all deps fuzz-deps deb-deps build sanitize-build run test bench fuzz soak install deb clean
+.PHONY: all deps fuzz-deps deb-deps picture-deps build sanitize-build run test bench fuzz soak install deb pictures clean
 
 all: build
 
@@ -51,6 +53,9 @@ fuzz-deps: deps
 
 deb-deps: deps
 	$(call install-missing,$(DEB_PACKAGES))
+
+picture-deps: deps
+	$(call install-missing,$(PICTURE_PACKAGES))
 
 build: deps
 	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -104,6 +109,12 @@ soak: deps
 	cmake --build $(SOAK) --target soak
 	ASAN_OPTIONS=$(ASAN_OPTIONS):quarantine_size_mb=8 bash -o pipefail -c '$(SOAK)/bench/soak $(SOAK_GENERATIONS) landscapes \
 	  | awk "/^total_fitness = 0/ { zero++; next } { print } END { print zero + 0, \"zero-total diagnostic lines\" }"'
+
+# Every picture of docs/ anew, each on an Xvfb screen of its own size with openbox
+# (tools/make-pictures.sh lists them).
+pictures: build picture-deps
+	nice cmake --build $(BUILD) --target vezo-pictures
+	tools/make-pictures.sh $(BUILD)/tools/vezo-pictures docs
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

@@ -3,24 +3,26 @@
 
 set(VEZO_MAINTAINER "vezo-vizoziv developers <maintainers@vezo-vizoziv.invalid>")
 set(VEZO_METAINFO org.vezovizoziv.vezovizoziv.metainfo.xml)
-set(DATADIR ${CMAKE_INSTALL_FULL_DATADIR})
 
-configure_file(data/vezo-vizoziv.1.in vezo-vizoziv.1 @ONLY)
+# The manual page names installed paths: it is made at install time, for the prefix
+# installed to (data/install-prefixed.cmake.in).
 configure_file(data/${VEZO_METAINFO}.in ${VEZO_METAINFO} @ONLY)
 configure_file(data/changelog.Debian.in changelog.Debian @ONLY)
 
-# Debian keeps manual pages and changelogs compressed, without time stamps.
-foreach(name vezo-vizoziv.1 changelog.Debian)
-    add_custom_command(OUTPUT ${name}.gz
-        COMMAND gzip -9 -n -c ${CMAKE_CURRENT_BINARY_DIR}/${name} > ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz
-        DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${name})
-endforeach()
-add_custom_target(compressed-docs ALL DEPENDS vezo-vizoziv.1.gz changelog.Debian.gz)
+# Debian keeps changelogs compressed, without time stamps.
+add_custom_command(OUTPUT changelog.Debian.gz
+    COMMAND gzip -9 -n -c ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian > ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz
+    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian)
+add_custom_target(compressed-docs ALL DEPENDS changelog.Debian.gz)
 
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/vezo-vizoziv.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${VEZO_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The user guide with the pictures it shows; the manual page points to it.
+set(VEZO_GUIDE_PICTURES window running observatory observatory-zoomed generation schemata editor experiment)
+list(TRANSFORM VEZO_GUIDE_PICTURES PREPEND docs/)
+list(TRANSFORM VEZO_GUIDE_PICTURES APPEND .png)
+install(FILES docs/guide.md ${VEZO_GUIDE_PICTURES} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vezo-vizoziv)

@@ -1,26 +1,32 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs into a temporary prefix and checks the tree: the program, the
-# landscapes, the icon, metainfo and a desktop entry that validate, a manual page
-# that renders, and that the program starts in the landscapes folder, where every
-# name of the file selector loads.
+# Installs into a temporary prefix and checks the tree: the program, exactly the
+# shipped landscapes and lessons (a stray file beside them stays out), the icon,
+# metainfo and a desktop entry that validate, a manual page that renders and names
+# the prefix's paths, the guide, and that the program starts in the landscapes
+# folder, where every name of the file selector loads.
 set -euo pipefail
 build=$1
+source=$(cd "$(dirname "$0")/.." && pwd)
 prefix=$(mktemp -d)
+# What a tutorial run would leave beside the shipped files.
+strays=("$source/landscapes/stray-$$.csv" "$source/lessons/stray-$$.vezo")
 # The install writes its manifest into the build folder: keep the one a real install left.
 manifest="$build/install_manifest.txt"
 [ -f "$manifest" ] && cp "$manifest" "$prefix.manifest"
 restore() {
-    rm -rf "$prefix"
+    rm -rf "$prefix" "${strays[@]}"
     if [ -f "$prefix.manifest" ]; then mv "$prefix.manifest" "$manifest"; else rm -f "$manifest"; fi
 }
 trap restore EXIT
 
+touch "${strays[@]}"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 test -x "$prefix/bin/vezo-vizoziv"
-# Every data file of the landscapes folder, and nothing else of it.
-source=$(dirname "$0")/../landscapes
-diff <(cd "$source" && ls | grep -v '\.py$') <(ls "$prefix/share/vezo-vizoziv/landscapes")
+diff <(printf '%s\n' anicedampedsinusoid randomwalk twodissimilarpeaks twosimilarpeaks user) \
+    <(ls "$prefix/share/vezo-vizoziv/landscapes")
+diff <(printf '%s\n' deceptive-trap.vezo needle-bias.vezo tent-cliff.vezo) \
+    <(ls "$prefix/share/vezo-vizoziv/lessons")
 test -s "$prefix/share/icons/hicolor/scalable/apps/vezo-vizoziv.svg"
 entry="$prefix/share/applications/vezo-vizoziv.desktop"
 # Validators print hints too: any output at all counts as a finding.
@@ -29,9 +35,20 @@ appstreamcli validate --no-net --pedantic "$prefix"/share/metainfo/*.metainfo.xm
 # The manual page is there and renders without a warning.
 page="$prefix/share/man/man1/vezo-vizoziv.1.gz"
 test -z "$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)"
-MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q -- '--headless'
+rendered=$(LC_ALL=C MANWIDTH=200 man -l "$page" 2>/dev/null)
+grep -q -- '--headless' <<<"$rendered"
+# It names the installed landscapes, lessons and guide of this prefix, and no other.
+for path in share/vezo-vizoziv/landscapes share/vezo-vizoziv/lessons share/doc/vezo-vizoziv/guide.md; do
+    grep -q "$prefix/$path" <<<"$rendered"
+done
+if grep -E '/usr/(local/)?share' <<<"$rendered"; then exit 1; fi
 # The documentation the package carries.
 test -s "$prefix/share/doc/vezo-vizoziv/copyright"
+# The guide, with every picture it shows beside it.
+guide="$prefix/share/doc/vezo-vizoziv/guide.md"
+grep -o '([a-z-]*\.png)' "$guide" | tr -d '()' | sort -u | while read -r picture; do
+    test -s "$prefix/share/doc/vezo-vizoziv/$picture"
+done
 grep -qx "Path=$prefix/share/vezo-vizoziv/landscapes" "$entry"
 grep -qx "Exec=$prefix/bin/vezo-vizoziv %f" "$entry"
 grep -qx "MimeType=application/x-vezo-vizoziv-snapshot;" "$entry"
@@ -52,8 +69,7 @@ test "$status" -eq 124
 # Every name of the file selector loads there.
 VEZO_LANDSCAPES="$prefix/share/vezo-vizoziv/landscapes" QT_QPA_PLATFORM=offscreen \
     "$build/tests/tst_environment" shippedLandscapesLoad >/dev/null
-# Every lesson is there and opens.
-diff <(ls "$source/../lessons") <(ls "$prefix/share/vezo-vizoziv/lessons")
+# Every lesson opens.
 VEZO_LESSONS="$prefix/share/vezo-vizoziv/lessons" QT_QPA_PLATFORM=offscreen \
     "$build/tests/tst_snapshot" shippedLessonsLoad >/dev/null
 echo "installed tree in $prefix is complete"
