@@ -16,7 +16,6 @@
 #include "widgets.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
@@ -49,8 +48,7 @@ struct Windows
 
     void load(const QString &name)
     {
-        window.findChild<QComboBox *>()->setEditText(name);
-        button(window, "Load File:")->click();
+        window.loadFile(name);
     }
     void step(int generations)
     {
