@@ -53,7 +53,7 @@ struct Editor
     History history;
     LandscapeChart chart{window.environment(), window.community(), &history};
     LandscapeWatch watch{&window, nullptr};
-    LandscapePanel panel{&window, &chart, &watch};
+    LandscapePanel panel{&window, &chart, &watch, nullptr};
 
     Editor()
     {

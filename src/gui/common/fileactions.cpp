@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fileactions.h"
 #include "chartaxis.h"
+#include "preferences.h"
 #include "safefile.h"
 
 #include <QBuffer>
@@ -11,14 +12,9 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
-#include <QSettings>
 #include <QStatusBar>
 
 namespace {
-const char SettingsOrganization[] = "vezo-vizoziv";
-const char SettingsApplication[] = "vezo-vizoziv";
-const char SaveFolderKey[] = "files/saveFolder";
-const char OpenFolderKey[] = "files/openFolder";
 const int StatusMilliseconds = 8000;
 const int PictureMargin = 4; // around the caption of a saved picture
 
@@ -27,11 +23,11 @@ QString tr(const char *text)
     return QCoreApplication::translate("FileActions", text);
 }
 
-void report(QWidget *window, QStatusBar *status, const char *folderKey, const QString &path, bool done,
-            const QString &message, const QString &error)
+void report(QWidget *window, QStatusBar *status, void (*rememberFolder)(const QString &), const QString &path,
+            bool done, const QString &message, const QString &error)
 {
     if (done) {
-        remember(folderKey, QFileInfo(path).absolutePath());
+        rememberFolder(QFileInfo(path).absolutePath());
         status->showMessage(message, StatusMilliseconds);
         return;
     }
@@ -40,20 +36,10 @@ void report(QWidget *window, QStatusBar *status, const char *folderKey, const QS
 }
 }
 
-QVariant setting(const char *key, const QVariant &otherwise)
-{
-    return QSettings(SettingsOrganization, SettingsApplication).value(key, otherwise);
-}
-
-void remember(const char *key, const QVariant &value)
-{
-    QSettings(SettingsOrganization, SettingsApplication).setValue(key, value);
-}
-
 QString FileActions::chooseSaveFile(QWidget *parent, const QString &title, const QString &name, const QString &filter,
                                     const QString &suffix)
 {
-    QFileDialog dialog(parent, title, setting(SaveFolderKey).toString(), filter);
+    QFileDialog dialog(parent, title, Preferences::saveFolder(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
     dialog.selectFile(suffix.isEmpty() ? name : withSuffix(name, suffix));
@@ -66,12 +52,12 @@ QString FileActions::chooseSaveFile(QWidget *parent, const QString &title, const
 QString FileActions::chooseOpenFile(QWidget *parent, const QString &title, const QString &filter,
                                     const QString &fallbackFolder)
 {
-    return QFileDialog::getOpenFileName(parent, title, setting(OpenFolderKey, fallbackFolder).toString(), filter);
+    return QFileDialog::getOpenFileName(parent, title, Preferences::openFolder(fallbackFolder), filter);
 }
 
 void FileActions::rememberOpened(const QString &path)
 {
-    remember(OpenFolderKey, QFileInfo(path).absolutePath());
+    Preferences::setOpenFolder(QFileInfo(path).absolutePath());
 }
 
 QString FileActions::withSuffix(const QString &path, const QString &suffix)
@@ -120,12 +106,12 @@ QImage FileActions::captioned(const QStringList &lines, const QFont &font, const
 void FileActions::reportSave(QWidget *window, QStatusBar *status, const QString &path, bool done,
                              const QString &message, const QString &error)
 {
-    report(window, status, SaveFolderKey, path, done, message, tr("Nothing was written: %1").arg(error));
+    report(window, status, &Preferences::setSaveFolder, path, done, message, tr("Nothing was written: %1").arg(error));
 }
 
 void FileActions::reportOpen(QWidget *window, QStatusBar *status, const QString &path, bool done,
                              const QString &message, const QString &error)
 {
-    report(window, status, OpenFolderKey, path, done, message,
+    report(window, status, &Preferences::setOpenFolder, path, done, message,
            tr("'%1' was not opened: %2").arg(QFileInfo(path).fileName(), error));
 }

@@ -5,7 +5,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QVariant>
 
 QT_BEGIN_NAMESPACE
 class QFont;
@@ -14,10 +13,6 @@ class QPixmap;
 class QStatusBar;
 class QWidget;
 QT_END_NAMESPACE
-
-// What the windows remember between starts.
-QVariant setting(const char *key, const QVariant &otherwise = QVariant());
-void remember(const char *key, const QVariant &value);
 
 // File dialogs that start in the folder last saved to or opened from, and the
 // report of what a file action did. A folder is remembered only once an action

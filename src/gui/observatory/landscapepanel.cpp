@@ -6,6 +6,7 @@
 #include "landscapeundo.h"
 #include "landscapewatch.h"
 #include "mainwindow.h"
+#include "runcontrols.h"
 #include "panelbutton.h"
 #include "snapshot.h"
 #include "startstate.h"
@@ -44,20 +45,26 @@ QPushButton *actionButton(QAction *action)
 }
 }
 
-LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, LandscapeWatch *watch, QWidget *parent)
+LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, LandscapeWatch *watch, const RunControls *run,
+                               QWidget *parent)
     : QGroupBox(tr("Draw and keep"), parent), window(window), chart(chart), watch(watch),
-      history(new LandscapeUndo(window, watch, this))
+      history(new LandscapeUndo(window, watch, this)), run(run)
 {
-    QPushButton *editButton = panelButton(tr("Edit landscape"), tr("Drag on the landscape to draw it; hold Shift for a straight line"));
+    editing = new QAction(tr("Edit landscape"), this);
+    editing->setCheckable(true);
+    editing->setToolTip(tr("Drag on the landscape to draw it; hold Shift for a straight line"));
+    connect(editing, &QAction::toggled, chart, &LandscapeChart::setEditing);
+    QPushButton *editButton = panelButton(editing->text(), editing->toolTip());
     editButton->setCheckable(true);
-    connect(editButton, &QPushButton::toggled, chart, &LandscapeChart::setEditing);
+    connect(editButton, &QPushButton::toggled, editing, &QAction::setChecked);
+    connect(editing, &QAction::toggled, editButton, &QPushButton::setChecked);
     connect(chart, &LandscapeChart::strokeStarted, watch, &LandscapeWatch::beginGroup);
     connect(chart, &LandscapeChart::strokeDrawn, this, [this](const int *values) {
         this->window->setLandscape(values, RunEvents::Stroke);
     });
     connect(chart, &LandscapeChart::strokeFinished, watch, &LandscapeWatch::endGroup);
 
-    QMenu *presets = new QMenu(this);
+    presets = new QMenu(tr("Presets"), this);
     presets->setToolTipsVisible(true);
     for (int index = 0; index < PresetCount; ++index) {
         const Preset preset = static_cast<Preset>(index);
@@ -84,12 +91,12 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, Landsc
     QPushButton *redoButton = actionButton(history->redoAction());
 
     QPushButton *saveLandscapeButton = panelButton(tr("Save landscape…"), tr("Write the landscape as a landscape file"));
-    connect(saveLandscapeButton, &QPushButton::clicked, this, &LandscapePanel::chooseLandscapeFile);
+    connect(saveLandscapeButton, &QPushButton::clicked, this, &LandscapePanel::saveLandscapeAs);
     QPushButton *saveSnapshotButton = panelButton(tr("Save snapshot…"),
                                                   tr("Keep the whole run in a file: landscape, parameters, members and generator"));
-    connect(saveSnapshotButton, &QPushButton::clicked, this, &LandscapePanel::chooseSnapshotFile);
+    connect(saveSnapshotButton, &QPushButton::clicked, this, &LandscapePanel::saveSnapshotAs);
     QPushButton *openSnapshotButton = panelButton(tr("Open snapshot…"), tr("Go on from a run kept in a file"));
-    connect(openSnapshotButton, &QPushButton::clicked, this, &LandscapePanel::chooseSnapshotToOpen);
+    connect(openSnapshotButton, &QPushButton::clicked, this, &LandscapePanel::openSnapshotFile);
 
     // Three rows, so that the panels fit a 720-pixel screen.
     QHBoxLayout *drawing = new QHBoxLayout;
@@ -121,7 +128,7 @@ RunState LandscapePanel::state() const
 {
     RunState state = window->state();
     state.name = watch->name().toStdString();
-    state.pace = pace;
+    state.pace = run ? run->pace() : 0;
     return state;
 }
 
@@ -155,7 +162,6 @@ bool LandscapePanel::openSnapshot(const QByteArray &path, QString &error)
     else
         watch->setReferenceName(tr("reference of %1").arg(QFileInfo(QFile::decodeName(path)).fileName()));
     window->restoreState(opened);
-    pace = opened.pace;
     emit snapshotRestored(opened);
     return true;
 }
@@ -165,7 +171,7 @@ bool LandscapePanel::saveSnapshot(const QString &path, QString &error) const
     return writeSnapshot(QFile::encodeName(path), state(), error);
 }
 
-void LandscapePanel::chooseLandscapeFile()
+void LandscapePanel::saveLandscapeAs()
 {
     const QString path = FileActions::chooseSaveFile(this, tr("Save landscape"), watch->name(),
                                                      tr("All files (*)"), QString());
@@ -176,7 +182,7 @@ void LandscapePanel::chooseLandscapeFile()
     emit reported(path, true, done, tr("Saved the landscape to %1").arg(path), error);
 }
 
-void LandscapePanel::chooseSnapshotFile()
+void LandscapePanel::saveSnapshotAs()
 {
     const QString path = FileActions::chooseSaveFile(this, tr("Save snapshot"), watch->name(),
                                                      tr("Snapshots (*.%1)").arg(Snapshot::Suffix), Snapshot::Suffix);
@@ -188,7 +194,7 @@ void LandscapePanel::chooseSnapshotFile()
 }
 
 // The first time from the installed lessons where there are any.
-void LandscapePanel::chooseSnapshotToOpen()
+void LandscapePanel::openSnapshotFile()
 {
     const QString lessons = QStandardPaths::locate(QStandardPaths::GenericDataLocation, LessonsFolder,
                                                    QStandardPaths::LocateDirectory);

@@ -8,12 +8,15 @@
 #include <QGroupBox>
 
 QT_BEGIN_NAMESPACE
+class QAction;
+class QMenu;
 class QSpinBox;
 QT_END_NAMESPACE
 class LandscapeChart;
 class LandscapeUndo;
 class LandscapeWatch;
 class MainWindow;
+class RunControls;
 
 // The controls for making landscapes and keeping runs: drawing on the chart,
 // presets, undo and redo, saving the landscape, and snapshots of the whole run.
@@ -24,13 +27,15 @@ class LandscapePanel : public QGroupBox
     Q_OBJECT
 
 public:
-    LandscapePanel(MainWindow *window, LandscapeChart *chart, LandscapeWatch *watch, QWidget *parent = nullptr);
+    LandscapePanel(MainWindow *window, LandscapeChart *chart, LandscapeWatch *watch, const RunControls *run,
+                   QWidget *parent = nullptr);
 
     LandscapeUndo *undo() const { return history; }
+    // Drawing on the chart, on and off; the presets, each an action.
+    QAction *editAction() const { return editing; }
+    QMenu *presetMenu() const { return presets; }
 
-    // The pace that snapshots keep, in generations per second (0: as fast as possible).
-    void setPace(int generationsPerSecond) { pace = generationsPerSecond; }
-    // The window's run with the landscape's name and the pace.
+    // The window's run with the landscape's name and the pace that "Run" has.
     RunState state() const;
 
     void applyPreset(Preset preset);
@@ -38,6 +43,11 @@ public:
     bool saveLandscape(const QString &path, QString &error) const;
     bool openSnapshot(const QByteArray &path, QString &error);
     bool saveSnapshot(const QString &path, QString &error) const;
+
+    // The file dialogs behind the panel's buttons.
+    void saveLandscapeAs();
+    void saveSnapshotAs();
+    void openSnapshotFile();
 
     QList<QWidget *> tabOrder() const;
 
@@ -48,17 +58,15 @@ signals:
     void reported(const QString &path, bool saving, bool done, const QString &message, const QString &error);
 
 private:
-    void chooseLandscapeFile();
-    void chooseSnapshotFile();
-    void chooseSnapshotToOpen();
-
     MainWindow *window;
     LandscapeChart *chart;
     LandscapeWatch *watch;
     LandscapeUndo *history;
     QList<QWidget *> controls;
     QSpinBox *walkSeedBox;
-    int pace = 0;
+    QAction *editing;
+    QMenu *presets;
+    const RunControls *run;
 };
 
 #endif

@@ -10,27 +10,37 @@
 #include "landscapechart.h"
 #include "landscapecontrols.h"
 #include "landscapepanel.h"
+#include "landscapeundo.h"
 #include "mainwindow.h"
 #include "parametercaption.h"
 #include "parametercontrols.h"
+#include "preferences.h"
 #include "recordcontrols.h"
+#include "recordedrun.h"
 #include "runcaption.h"
 #include "runcontrols.h"
 #include "safefile.h"
 #include "schemataview.h"
 #include "throttle.h"
+#include "windowplacement.h"
+#include "zoomsteps.h"
 
 #include <QAbstractSpinBox>
-#include <QComboBox>
+#include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
-#include <QScreen>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -42,42 +52,32 @@
 namespace {
 const int StatusMilliseconds = 8000;
 const int DescribeMilliseconds = 500; // how stale a chart's description may be
-const int WindowGap = 8;
-const int ZoomSteps[] = {100, 125, 150, 175, 200, 250, 300};
 const int PercentFor = 100;
 const int CaptionMargin = 4; // around the caption in a saved picture
 const int MillisecondsPerSecond = 1000;
 
-// Remembered between starts.
-const char PaceKey[] = "observatory/pace";
-const char ZoomKey[] = "observatory/zoom";
-const char GeometryKey[] = "observatory/geometry";
-const char SplitKey[] = "observatory/split";
-
 }
 
 Observatory::Observatory(MainWindow *window, QWidget *parent)
-    : QWidget(parent, Qt::Window), window(window)
+    : QMainWindow(parent, Qt::Window), window(window)
 {
     setWindowTitle(tr("vezo-vizoziv Observatory"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    clock.start();
-    shown = window->settings();
-
     landscapeWatch = new LandscapeWatch(window, this);
+    run = new RecordedRun(window, landscapeWatch, this);
     runControls = new RunControls(window);
     parameterControls = new ParameterControls(window);
     landscapeControls = new LandscapeControls(window);
     recordControls = new RecordControls;
     caption = new RunCaption(window);
     caption->setLandscapeName(landscapeWatch->name());
-    landscapeChart = new LandscapeChart(window->environment(), window->community(), &recorded);
+    landscapeChart = new LandscapeChart(window->environment(), window->community(), &run->history());
     landscapeChart->setAccessibleName(tr("Fitness landscape and members"));
-    historyChart = new HistoryChart(&recorded, &marks);
+    historyChart = new HistoryChart(&run->history(), &run->markers());
     historyChart->setAccessibleName(tr("Fitness, diversity and bits over the generations"));
     for (QWidget *chart : {static_cast<QWidget *>(landscapeChart), static_cast<QWidget *>(historyChart)})
         chart->setFocusPolicy(Qt::StrongFocus);
-    landscapeEditor = new LandscapePanel(window, landscapeChart, landscapeWatch);
+    landscapeEditor = new LandscapePanel(window, landscapeChart, landscapeWatch, runControls);
     generationView = new GenerationView;
     schemataView = new SchemataView;
 
@@ -90,10 +90,13 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
         panelLayout->addWidget(group);
     panelLayout->addStretch(1);
     buildLayout(panel);
-    addShortcuts();
+    createMenus();
     setTabOrder();
     for (QAbstractSpinBox *box : findChildren<QAbstractSpinBox *>())
         box->installEventFilter(this);
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        field->installEventFilter(this);
+    placement = new WindowPlacement(this, window);
     landscapeChart->installEventFilter(this);
 
     const RunEvents *events = window->runEvents();
@@ -115,38 +118,40 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(landscapeWatch, &LandscapeWatch::changed, this, &Observatory::followLandscape);
     connect(landscapeControls, &LandscapeControls::holdStarted, landscapeWatch, &LandscapeWatch::beginGroup);
     connect(landscapeControls, &LandscapeControls::holdEnded, landscapeWatch, &LandscapeWatch::endGroup);
-    connect(events, &RunEvents::loadFailed, statusBar, [this](const QString &message) { statusBar->showMessage(message); });
+    connect(events, &RunEvents::loadFailed, this, [this](const QString &message) { statusBar()->showMessage(message); });
     connect(landscapeEditor, &LandscapePanel::snapshotRestored, this, &Observatory::followSnapshot);
     connect(landscapeEditor, &LandscapePanel::reported, this, &Observatory::reportPanelAction);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, caption, &RunCaption::setLandscapeName);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, landscapeControls, &LandscapeControls::showName);
 
-    connect(events, &RunEvents::generationStepped, this, &Observatory::recordStep);
-    connect(events, &RunEvents::genomesReplaced, this, &Observatory::followGenomes);
-    connect(events, &RunEvents::parameterChanged, this, &Observatory::markParameter);
+    connect(events, &RunEvents::parameterChanged, generationView, [this] { generationView->setSettings(this->window->settings()); });
+    connect(run, &RecordedRun::stepped, this, [this](long long generation, const GenerationTrace &trace, const Settings &settings) {
+        generationView->addGeneration(generation, trace, this->window->environment(), settings);
+        schemataView->addGeneration(generation, trace, settings);
+    });
+    connect(run, &RecordedRun::wasReset, this, [this] {
+        generationView->forgetGeneration();
+        generationView->clearCheck();
+        schemataView->clearCounts();
+    });
+    connect(run, &RecordedRun::changed, this, &Observatory::refresh);
 
     describing = new Throttle(DescribeMilliseconds, [this] { describe(); }, this);
 
-    connect(runControls, &RunControls::paceChanged, this, [this](int pace) {
-        if (!openingSnapshot)
-            remember(PaceKey, pace);
-        landscapeEditor->setPace(pace);
-        applyPace(isVisible());
-    });
-    runControls->setPace(setting(PaceKey, RunControls::StartPace).toInt());
-    landscapeEditor->setPace(pace());
-    zoomPercent = std::clamp(setting(ZoomKey, SmallestZoom).toInt(), SmallestZoom, LargestZoom);
+    connect(runControls, &RunControls::paceChanged, this, [this] { applyPace(isVisible()); });
+    connect(runControls, &RunControls::paceChosen, this, &Preferences::setPace);
+    runControls->setPace(Preferences::pace(RunControls::StartPace));
+    zoomPercent = ZoomSteps::clamped(Preferences::observatoryZoom(ZoomSteps::Smallest));
     applyZoom();
 
     new FramePacer(this);
-    recordGeneration();
     describe();
 }
 
 Observatory::~Observatory()
 {
     if (isVisible())
-        saveGeometrySetting();
+        Preferences::setObservatoryGeometry(saveGeometry());
 }
 
 // The controls in a column that scrolls when the window is short; the charts fill
@@ -181,8 +186,8 @@ void Observatory::buildLayout(QWidget *panel)
     split->addWidget(tabs);
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 1);
-    split->restoreState(setting(SplitKey).toByteArray());
-    connect(split, &QSplitter::splitterMoved, this, [split] { remember(SplitKey, split->saveState()); });
+    split->restoreState(Preferences::observatorySplit());
+    connect(split, &QSplitter::splitterMoved, this, [split] { Preferences::setObservatorySplit(split->saveState()); });
 
     QVBoxLayout *charts = new QVBoxLayout;
     charts->addWidget(caption);
@@ -192,30 +197,92 @@ void Observatory::buildLayout(QWidget *panel)
     columns->addWidget(panelArea);
     columns->addLayout(charts, 1);
 
-    statusBar = new QStatusBar;
-    statusBar->setSizeGripEnabled(false);
-
-    QVBoxLayout *layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
-    layout->addWidget(statusBar);
+    QWidget *central = new QWidget;
+    central->setLayout(columns);
+    setCentralWidget(central);
+    statusBar()->setSizeGripEnabled(false);
 }
 
-void Observatory::addShortcuts()
+// Every action of the window in its menus; the keys work wherever the focus is.
+// Space and "." are shown but taken by keyPressEvent(), so that a focused button
+// still answers its own Space.
+void Observatory::createMenus()
 {
-    const auto shortcut = [this](const QKeySequence &keys, QWidget *target, void (Observatory::*action)()) {
-        connect(new QShortcut(keys, target), &QShortcut::activated, this, action);
+    const auto add = [this](QMenu *menu, const QString &text, const QList<QKeySequence> &keys, auto slot) {
+        QAction *action = menu->addAction(text);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
     };
-    shortcut(Qt::Key_F2, window, &Observatory::toggle);
-    shortcut(Qt::Key_F2, this, &Observatory::toggle);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), this, &Observatory::zoomIn);
-    shortcut(QKeySequence::ZoomIn, this, &Observatory::zoomIn);
-    shortcut(QKeySequence::ZoomOut, this, &Observatory::zoomOut);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this,
-            [this] { setZoom(SmallestZoom); });
-    shortcut(Qt::Key_F11, this, &Observatory::toggleFullScreen);
-    shortcut(QKeySequence::Open, this, &Observatory::chooseLandscapeFile);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this), &QShortcut::activated, this,
-            &Observatory::openExperiment);
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    add(file, tr("&Open landscape…"), QKeySequence::keyBindings(QKeySequence::Open), [this] { chooseLandscapeFile(); });
+    add(file, tr("Open &snapshot…"), {}, [this] { landscapeEditor->openSnapshotFile(); });
+    add(file, tr("Save s&napshot…"), QKeySequence::keyBindings(QKeySequence::Save), [this] { landscapeEditor->saveSnapshotAs(); });
+    add(file, tr("Save &landscape…"), {}, [this] { landscapeEditor->saveLandscapeAs(); });
+    file->addSeparator();
+    add(file, tr("&Export CSV…"), {}, [this] { chooseCsvFile(); });
+    add(file, tr("Save &image…"), {}, [this] { chooseImageFile(); });
+    add(file, tr("E&xperiment…"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { openExperiment(); });
+    file->addSeparator();
+    add(file, tr("&Close"), QKeySequence::keyBindings(QKeySequence::Close), [this] { hide(); });
+    add(file, tr("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit), [] { QCoreApplication::quit(); });
+
+    QMenu *run = menuBar()->addMenu(tr("&Run"));
+    add(run, tr("&Run or stop") + "\t" + tr("Space"), {}, [this] { runControls->toggleRun(); });
+    add(run, tr("S&tep") + "\t.", {}, [this] { runControls->step(); });
+    add(run, tr("Re&start with the seed"), {}, [this] { recordControls->restart(); });
+    add(run, tr("&New genes"), {}, [this] { window->slot_NewGenes(); });
+    add(run, tr("&Clear the history"), {}, [this] { clearHistory(); });
+
+    QMenu *landscape = menuBar()->addMenu(tr("&Landscape"));
+    landscape->addAction(landscapeEditor->undo()->undoAction());
+    landscape->addAction(landscapeEditor->undo()->redoAction());
+    landscape->addSeparator();
+    landscape->addAction(landscapeEditor->editAction());
+    landscape->addMenu(landscapeEditor->presetMenu());
+    add(landscape, tr("Re&load"), {}, [this] { window->slot_Reload(); });
+    add(landscape, tr("Shift &left"), {}, [this] { window->slot_LShift(); });
+    add(landscape, tr("Shift &right"), {}, [this] { window->slot_RShift(); });
+    add(landscape, tr("Shift &up"), {}, [this] { window->slot_UShift(); });
+    add(landscape, tr("Shift &down"), {}, [this] { window->slot_DShift(); });
+
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    add(view, tr("Zoom &in"), {QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+        [this] { zoomIn(); });
+    add(view, tr("Zoom &out"), QKeySequence::keyBindings(QKeySequence::ZoomOut), [this] { zoomOut(); });
+    add(view, tr("&Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setZoom(ZoomSteps::Smallest); });
+    add(view, tr("&Full screen"), {QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); });
+    add(view, tr("&Hide the observatory"), {QKeySequence(Qt::Key_F2)}, [this] { toggle(); });
+    // F2 in the main window too.
+    connect(new QShortcut(Qt::Key_F2, window), &QShortcut::activated, this, &Observatory::toggle);
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    add(help, tr("&Help contents"), QKeySequence::keyBindings(QKeySequence::HelpContents), [this] { showHelp(); });
+}
+
+// A field takes no key that one of the window's actions has: the action wins.
+bool Observatory::isWindowShortcut(const QKeyEvent *event) const
+{
+    const QKeySequence pressed(event->keyCombination());
+    for (const QAction *action : findChildren<QAction *>()) {
+        if (action->isEnabled() && action->shortcuts().contains(pressed))
+            return true;
+    }
+    return false;
+}
+
+void Observatory::showHelp()
+{
+    const QString guide = QStandardPaths::locate(QStandardPaths::GenericDataLocation, "doc/vezo-vizoziv/guide.md");
+    QMessageBox::information(
+        this, windowTitle(),
+        tr("The observatory shows the main window's run: the landscape with its members above, and below, "
+           "fitness, diversity and bits over the generations, what the latest generation drew, and how "
+           "patterns of genomes fare.\n\nSpace runs and stops, \".\" steps, F2 shows or hides this window, "
+           "Ctrl+E opens the experiment window; every other action is in the menus with its keys.\n\n%1")
+            .arg(guide.isEmpty() ? tr("The user guide, guide.md, comes with the program.")
+                                 : tr("The user guide: %1").arg(guide)));
 }
 
 // The controls top to bottom, then the charts.
@@ -230,11 +297,7 @@ void Observatory::setTabOrder()
 
 bool Observatory::exportCsv(const QString &path, QString &error) const
 {
-    QByteArray text(CsvHeader);
-    char row[CsvRowMaxLength];
-    for (int index = 0; index < recorded.fullCount(); ++index)
-        text.append(row, writeCsvRow(row, recorded.full(index)) - row);
-    return writeWholeFile(QFile::encodeName(path), text, error);
+    return run->exportCsv(path, error);
 }
 
 bool Observatory::saveImage(const QString &path, QString &error)
@@ -260,14 +323,15 @@ int Observatory::pace() const
 void Observatory::setPace(int generationsPerSecond)
 {
     runControls->setPace(generationsPerSecond);
+    Preferences::setPace(pace());
 }
 
 // The charts and the caption: what a class reads from afar.
 void Observatory::setZoom(int percent)
 {
-    zoomPercent = std::clamp(percent, SmallestZoom, LargestZoom);
+    zoomPercent = ZoomSteps::clamped(percent);
     applyZoom();
-    remember(ZoomKey, zoomPercent);
+    Preferences::setObservatoryZoom(zoomPercent);
 }
 
 void Observatory::applyZoom()
@@ -285,14 +349,12 @@ void Observatory::applyZoom()
 
 void Observatory::zoomIn()
 {
-    const int *next = std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoomPercent);
-    setZoom(next != std::end(ZoomSteps) ? *next : LargestZoom);
+    setZoom(ZoomSteps::in(zoomPercent));
 }
 
 void Observatory::zoomOut()
 {
-    const int *next = std::lower_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoomPercent);
-    setZoom(next != std::begin(ZoomSteps) ? *(next - 1) : SmallestZoom);
+    setZoom(ZoomSteps::out(zoomPercent));
 }
 
 ExperimentWindow *Observatory::openExperiment()
@@ -301,16 +363,7 @@ ExperimentWindow *Observatory::openExperiment()
     if (!experiment) {
         experiment = new ExperimentWindow(window->environment(), landscapeName(), settings, this);
         connect(experiment, &ExperimentWindow::runChosen, this, &Observatory::watchRun);
-        // Whole on the screen: where its size does not fit, it fills the screen.
-        const QRect room = screen()->availableGeometry();
-        const QSize size = experiment->sizeHint();
-        const QSize frame = frameGeometry().size() - geometry().size(); // as this window is framed
-        if (size.width() + frame.width() > room.width() || size.height() + frame.height() > room.height()) {
-            experiment->setWindowState(Qt::WindowMaximized);
-        } else {
-            experiment->resize(size);
-            experiment->move(room.center() - QPoint(size.width() / 2, size.height() / 2));
-        }
+        WindowPlacement::centre(experiment, this);
     } else if (!experiment->isRunning()) {
         experiment->setStart(window->environment(), landscapeName(), settings);
     }
@@ -332,24 +385,16 @@ void Observatory::watchRun(const QList<int> &landscape, const QString &name, con
 
 void Observatory::restart(unsigned seed)
 {
-    recorded.clear();
-    marks.clear();
-    generationView->forgetGeneration();
-    schemataView->clearCounts();
     window->restartWithSeed(seed);
+    run->reset(tr("Restarted with seed %1").arg(seed));
     caption->setSeed(seed);
     recordControls->setSeed(seed);
-    marks.add(HistoryMarker::Restart, window->generationCount(), tr("Restarted with seed %1").arg(seed), clock.elapsed());
-    statusBar->showMessage(tr("Restarted with seed %1").arg(seed), StatusMilliseconds);
+    statusBar()->showMessage(tr("Restarted with seed %1").arg(seed), StatusMilliseconds);
 }
 
 void Observatory::clearHistory()
 {
-    recorded.clear();
-    marks.clear();
-    generationView->clearCheck();
-    schemataView->clearCounts();
-    recordGeneration();
+    run->reset(QString());
 }
 
 bool Observatory::loadLandscape(const QString &nameOrPath)
@@ -373,18 +418,10 @@ bool Observatory::openSnapshot(const QByteArray &path, QString &error)
 // The snapshot's pace is for this run: the pace remembered for the next start stays.
 void Observatory::followSnapshot(const RunState &state)
 {
-    openingSnapshot = true;
-    setPace(state.pace);
-    openingSnapshot = false;
+    runControls->setPace(state.pace);
     caption->setSeed(state.reseedSeed);
     recordControls->setSeed(state.reseedSeed);
-    recorded.clear();
-    marks.clear();
-    generationView->forgetGeneration();
-    schemataView->clearCounts();
-    recordGeneration();
-    marks.add(HistoryMarker::Restart, window->generationCount(), tr("Opened a snapshot of %1").arg(landscapeName()),
-              clock.elapsed());
+    run->reset(tr("Opened a snapshot of %1").arg(landscapeName()));
 }
 
 void Observatory::toggle()
@@ -399,59 +436,7 @@ void Observatory::toggle()
 // over it, filling the screen; later where it was left, also in a later start.
 void Observatory::showBeside()
 {
-    if (!placed) {
-        placed = true;
-        if (!restoreGeometry(setting(GeometryKey).toByteArray()))
-            placeBeside();
-    }
-    show();
-    raise();
-    activateWindow();
-}
-
-// The frame's place is known only once the window manager has framed the window:
-// until then the main window's frame stands for it, and the first move or resize
-// with a frame brings the whole of it into the room it was given.
-void Observatory::placeBeside()
-{
-    const QRect main = window->frameGeometry();
-    const QRect room = window->screen()->availableGeometry();
-    const QMargins frame(window->geometry().left() - main.left(), window->geometry().top() - main.top(),
-                         main.right() - window->geometry().right(), main.bottom() - window->geometry().bottom());
-    const QRect beside(QPoint(main.right() + 1 + WindowGap, room.top()), room.bottomRight());
-    if (beside.width() - frame.left() - frame.right() < minimumSizeHint().width()
-        || beside.height() - frame.top() - frame.bottom() < minimumSizeHint().height()) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-        return;
-    }
-    move(beside.topLeft());
-    resize((beside - frame).size());
-    frameRoom = beside;
-}
-
-void Observatory::keepFrameInRoom()
-{
-    const QRect frame = frameGeometry();
-    if (frameRoom.isNull() || frame == geometry())
-        return;
-    const QRect room = frameRoom;
-    frameRoom = QRect();
-    if (!room.contains(frame)) {
-        resize(width() - std::max(0, frame.right() - room.right()), height() - std::max(0, frame.bottom() - room.bottom()));
-        move(room.topLeft());
-    }
-}
-
-void Observatory::moveEvent(QMoveEvent *event)
-{
-    QWidget::moveEvent(event);
-    keepFrameInRoom();
-}
-
-void Observatory::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    keepFrameInRoom();
+    placement->show(Preferences::observatoryGeometry());
 }
 
 void Observatory::toggleFullScreen()
@@ -465,15 +450,17 @@ bool Observatory::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == landscapeChart && event->type() == QEvent::Paint)
         refreshPending = false;
+    else if (event->type() == QEvent::ShortcutOverride)
+        return isWindowShortcut(static_cast<QKeyEvent *>(event));
     else if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractSpinBox *>(watched))
         return runKey(static_cast<QKeyEvent *>(event));
-    return QWidget::eventFilter(watched, event);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Observatory::keyPressEvent(QKeyEvent *event)
 {
     if (!runKey(event))
-        QWidget::keyPressEvent(event);
+        QMainWindow::keyPressEvent(event);
 }
 
 bool Observatory::runKey(const QKeyEvent *event)
@@ -492,16 +479,16 @@ bool Observatory::runKey(const QKeyEvent *event)
 void Observatory::showEvent(QShowEvent *event)
 {
     applyPace(true);
-    QWidget::showEvent(event);
+    QMainWindow::showEvent(event);
 }
 
 void Observatory::hideEvent(QHideEvent *event)
 {
     if (!event->spontaneous()) {
-        saveGeometrySetting();
+        Preferences::setObservatoryGeometry(saveGeometry());
         applyPace(false);
     }
-    QWidget::hideEvent(event);
+    QMainWindow::hideEvent(event);
 }
 
 // Hidden, the main window runs as fast as it always has.
@@ -510,56 +497,11 @@ void Observatory::applyPace(bool shown)
     window->setRunInterval(shown && pace() > 0 ? MillisecondsPerSecond / pace() : 0);
 }
 
-void Observatory::saveGeometrySetting()
-{
-    remember(GeometryKey, saveGeometry());
-}
-
-void Observatory::recordGeneration()
-{
-    recorded.add(::recordGeneration(window->generationCount(), window->environment(), window->community()));
-    refresh();
-}
-
-void Observatory::recordStep(const GenerationTrace &trace)
-{
-    recorded.add(::recordGeneration(window->generationCount(), window->environment(), window->community()));
-    generationView->addGeneration(window->generationCount(), trace, window->environment(), window->settings());
-    schemataView->addGeneration(window->generationCount(), trace, window->settings());
-    refresh();
-}
-
-// New genes are marked; a restart and a snapshot mark themselves.
-void Observatory::followGenomes(RunEvents::GenomesChange change)
-{
-    if (change == RunEvents::NewGenes)
-        marks.add(HistoryMarker::Genes, window->generationCount(), tr("New genes drawn"), clock.elapsed());
-    recordGeneration();
-}
-
-void Observatory::markParameter(const Parameter *changed, int value)
-{
-    const Parameter &parameter = *changed;
-    generationView->setSettings(window->settings());
-    marks.addParameter(window->generationCount(), parameterCaption(parameter), shown.value(parameter), value,
-                       clock.elapsed());
-    shown.set(parameter, value);
-    refresh();
-}
-
 // A failed load is said here, as the main window does not; a good one clears that.
-// One mark for a stroke, however many moves drew it.
 void Observatory::followLandscape(LandscapeWatch::Change change)
 {
     if (change == RunEvents::Loaded)
-        statusBar->clearMessage();
-    const bool sameStroke = change == RunEvents::Stroke && landscapeWatch->group() != 0
-                            && landscapeWatch->group() == markedGroup;
-    markedGroup = landscapeWatch->group();
-    if (!sameStroke)
-        marks.add(HistoryMarker::Landscape, window->generationCount(),
-                  LandscapeWatch::describe(change, landscapeWatch->name()), clock.elapsed());
-    refresh();
+        statusBar()->clearMessage();
 }
 
 // Once until the charts next paint: a running window asks after every generation.
@@ -577,9 +519,7 @@ void Observatory::refresh()
 // What the charts show now, for those who cannot see them.
 void Observatory::describe()
 {
-    if (recorded.isEmpty())
-        return;
-    const GenerationRecord &latest = recorded.latest();
+    const GenerationRecord &latest = run->history().latest();
     const auto [lowest, highest] = std::minmax_element(window->environment(), window->environment() + LandscapeSize);
     std::map<int, int> members;
     for (int membr = 0; membr < CommunitySize; ++membr)
@@ -600,7 +540,7 @@ void Observatory::describe()
             .arg(latest.mean(), 0, 'f', 1)
             .arg(latest.worst)
             .arg(double(latest.hammingSum) / CommunityPairs, 0, 'f', 2)
-            .arg(marks.count()));
+            .arg(run->markers().count()));
     caption->setAccessibleDescription(caption->text());
 }
 
@@ -621,8 +561,8 @@ void Observatory::chooseCsvFile()
         return;
     QString error;
     const bool done = exportCsv(path, error);
-    FileActions::reportSave(this, statusBar, path, done,
-                            tr("Exported %1 generations to %2").arg(QLocale().toString(recorded.fullCount()), path), error);
+    FileActions::reportSave(this, statusBar(), path, done,
+                            tr("Exported %1 generations to %2").arg(QLocale().toString(run->history().fullCount()), path), error);
 }
 
 void Observatory::chooseImageFile()
@@ -632,11 +572,16 @@ void Observatory::chooseImageFile()
         return;
     QString error;
     const bool done = saveImage(path, error);
-    FileActions::reportSave(this, statusBar, path, done, tr("Saved the image to %1").arg(path), error);
+    FileActions::reportSave(this, statusBar(), path, done, tr("Saved the image to %1").arg(path), error);
 }
 
 void Observatory::reportPanelAction(const QString &path, bool saving, bool done, const QString &message,
                                     const QString &error)
 {
-    (saving ? FileActions::reportSave : FileActions::reportOpen)(this, statusBar, path, done, message, error);
+    (saving ? FileActions::reportSave : FileActions::reportOpen)(this, statusBar(), path, done, message, error);
+}
+
+const HistoryMarkers &Observatory::markers() const
+{
+    return run->markers();
 }

@@ -2,19 +2,15 @@
 #ifndef OBSERVATORY_H
 #define OBSERVATORY_H
 
-#include "generationstep.h"
-#include "history.h"
 #include "historymarkers.h"
 #include "landscapewatch.h"
 #include "parameters.h"
 #include "runstate.h"
 
-#include <QElapsedTimer>
+#include <QMainWindow>
 #include <QTimer>
-#include <QWidget>
 
 QT_BEGIN_NAMESPACE
-class QStatusBar;
 class QTabWidget;
 QT_END_NAMESPACE
 class ExperimentWindow;
@@ -26,10 +22,12 @@ class LandscapePanel;
 class MainWindow;
 class ParameterControls;
 class RecordControls;
+class RecordedRun;
 class RunCaption;
 class RunControls;
 class SchemataView;
 class Throttle;
+class WindowPlacement;
 
 // A window on a run of the main window that can drive it on its own: the
 // landscape and the members at large, fitness, diversity and bits over the
@@ -40,14 +38,12 @@ class Throttle;
 // It records from the moment it is made, shown or not; F2 in either window shows
 // or hides it, and closing only hides it. While it is shown its pace paces the
 // main window's "Run". Pace, zoom, geometry and the folders last used are remembered.
-class Observatory : public QWidget
+// Everything it does is an action in its menus, with its keys.
+class Observatory : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    static constexpr int SmallestZoom = 100; // percent
-    static constexpr int LargestZoom = 300;
-
     explicit Observatory(MainWindow *window, QWidget *parent = nullptr);
     ~Observatory() override;
 
@@ -72,7 +68,7 @@ public:
     LandscapePanel *landscapePanel() const { return landscapeEditor; }
     // Goes on from a snapshot: the run, its landscape's name and pace; the history starts again.
     bool openSnapshot(const QByteArray &path, QString &error);
-    const HistoryMarkers &markers() const { return marks; }
+    const HistoryMarkers &markers() const;
     // The experiment window, on the main window's landscape and parameters.
     ExperimentWindow *openExperiment();
     // Puts a run of an experiment into the main window and restarts it with the seed.
@@ -88,38 +84,28 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildLayout(QWidget *panel);
-    void addShortcuts();
+    void createMenus();
     void setTabOrder();
+    bool isWindowShortcut(const QKeyEvent *event) const;
+    void showHelp();
     void applyZoom();
     bool runKey(const QKeyEvent *event);
     void applyPace(bool shown);
-    void recordGeneration();
-    void recordStep(const GenerationTrace &trace);
     void followSnapshot(const RunState &state);
-    void followGenomes(RunEvents::GenomesChange change);
-    void markParameter(const Parameter *parameter, int value);
     void followLandscape(LandscapeWatch::Change change);
     void refresh();
     void describe();
-    void placeBeside();
-    void keepFrameInRoom();
     void chooseLandscapeFile();
     void chooseCsvFile();
     void chooseImageFile();
     QImage picture() const;
     void reportPanelAction(const QString &path, bool saving, bool done, const QString &message, const QString &error);
-    void saveGeometrySetting();
 
     MainWindow *window;
-    History recorded;
-    HistoryMarkers marks;
-    QElapsedTimer clock;
-    Settings shown; // the parameters as last seen, for the marks
+    RecordedRun *run;
     LandscapeWatch *landscapeWatch;
     RunControls *runControls;
     ParameterControls *parameterControls;
@@ -133,14 +119,10 @@ private:
     SchemataView *schemataView;
     ExperimentWindow *experiment = nullptr;
     QTabWidget *tabs;
-    QStatusBar *statusBar;
+    WindowPlacement *placement;
     Throttle *describing;
-    int zoomPercent = SmallestZoom;
-    bool openingSnapshot = false;
-    int markedGroup = 0; // the landscape watch's group of the latest landscape mark
+    int zoomPercent;
     bool refreshPending = false;
-    bool placed = false;
-    QRect frameRoom; // where the framed window must fit, until it has a frame
 };
 
 #endif

@@ -21,8 +21,7 @@ RecordControls::RecordControls(QWidget *parent)
 
     restartButton = panelButton(tr("Restart"), tr("New genomes drawn after seeding, the count back at 0, the history cleared: "
                                              "the same seed, landscape and parameters give the same run"));
-    connect(restartButton, &QPushButton::clicked, this,
-            [this] { emit restartRequested(static_cast<unsigned>(seedBox->value())); });
+    connect(restartButton, &QPushButton::clicked, this, &RecordControls::restart);
     clearButton = panelButton(tr("Clear"), tr("Forget the recorded generations and markers"));
     connect(clearButton, &QPushButton::clicked, this, &RecordControls::clearRequested);
     exportButton = panelButton(tr("Export CSV…"), tr("Every generation kept in full, as CSV"));
@@ -46,6 +45,11 @@ RecordControls::RecordControls(QWidget *parent)
 void RecordControls::setSeed(unsigned seed)
 {
     seedBox->setValue(seed);
+}
+
+void RecordControls::restart()
+{
+    emit restartRequested(static_cast<unsigned>(seedBox->value()));
 }
 
 QList<QWidget *> RecordControls::tabOrder() const

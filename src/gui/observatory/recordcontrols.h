@@ -20,6 +20,8 @@ public:
 
     QList<QWidget *> tabOrder() const;
     void setSeed(unsigned seed);
+    // Asks for a restart with the seed shown.
+    void restart();
 
 signals:
     void restartRequested(unsigned seed);

@@ -34,6 +34,7 @@ RunControls::RunControls(MainWindow *window, QWidget *parent)
     }
     describeControl(paceBox, tr("Pace"), tr("How many generations \"Run\" computes per second"));
     connect(paceBox, &QComboBox::currentIndexChanged, this, &RunControls::applyPace);
+    connect(paceBox, &QComboBox::activated, this, [this] { emit paceChosen(pace()); });
     QLabel *paceLabel = new QLabel(tr("&Pace:"));
     paceLabel->setBuddy(paceBox);
 

@@ -35,6 +35,8 @@ public:
 
 signals:
     void paceChanged(int generationsPerSecond);
+    // Chosen in the box, rather than set.
+    void paceChosen(int generationsPerSecond);
 
 private:
     void applyPace();
