@@ -20,6 +20,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QAction>
@@ -62,6 +63,7 @@ private slots:
     void generationTabsFollowTheSteps();
     void experimentRunIsWatchedExactly();
     void presetIsNamedAsThePreset();
+    void menusHoldEveryActionWithItsKeys();
     void everyWindowWorksTranslated();
 };
 
@@ -525,6 +527,7 @@ void tst_Observatory::generationTabsFollowTheSteps()
     QCOMPARE(schemata->columnCount(0), 2);
     observatory.restart(5);
     QVERIFY(!observatory.findChild<GenerationView *>()->hasGeneration());
+    QCOMPARE(observatory.findChild<GenerationView *>()->selectionCheck().generations(), 0);
     QCOMPARE(schemata->columnCount(0), 0);
 }
 
@@ -558,6 +561,30 @@ void tst_Observatory::presetIsNamedAsThePreset()
     observatory.landscapePanel()->applyPreset(Preset::Tent);
     QCOMPARE(observatory.landscapeName(), "tent");
     QCOMPARE(observatory.markers().at(observatory.markers().count() - 1).text(), "Landscape: tent");
+}
+
+// Five menus; a key of the window's works while a number field has the focus.
+void tst_Observatory::menusHoldEveryActionWithItsKeys()
+{
+    MainWindow window;
+    Observatory observatory(&window);
+    QStringList titles;
+    for (const QAction *menu : observatory.menuBar()->actions())
+        titles << menu->text();
+    QCOMPARE(titles, QStringList({"&File", "&Run", "&Landscape", "&View", "&Help"}));
+    QList<QKeySequence> keys;
+    for (const QAction *action : observatory.findChildren<QAction *>())
+        keys << action->shortcuts();
+    for (const QKeySequence &key : {QKeySequence(QKeySequence::Open), QKeySequence(QKeySequence::Save),
+                                    QKeySequence(QKeySequence::Undo), QKeySequence(QKeySequence::ZoomIn),
+                                    QKeySequence(QKeySequence::HelpContents), QKeySequence(Qt::Key_F11)})
+        QVERIFY2(keys.contains(key), qPrintable(key.toString()));
+    observatory.showBeside();
+    QVERIFY(QTest::qWaitForWindowActive(&observatory));
+    QSpinBox *bias = parameterBox(observatory, "Mutation bias");
+    bias->setFocus();
+    QTest::keyClick(bias, Qt::Key_E, Qt::ControlModifier);
+    QTRY_VERIFY(observatory.findChild<ExperimentWindow *>() && observatory.findChild<ExperimentWindow *>()->isVisible());
 }
 
 namespace {
