@@ -2,6 +2,7 @@
 #include "commandline.h"
 #include "runstate.h"
 #include "safefile.h"
+#include "snapshot.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -54,7 +55,6 @@ const int MostThreads = 1024;
 // What a snapshot holds already.
 const char *const SnapshotHolds[] = {"landscape", "seed", Parameters::Fitness.name, Parameters::Mutation.name,
                                      Parameters::Bias.name};
-const char SnapshotSuffix[] = ".vezo";
 
 // Qt's own options for windows, which QApplication takes out of the arguments:
 // those with a value, then the switches.
@@ -131,7 +131,7 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
         const QByteArray argument(argv[index]);
         if (optionsEnd || !argument.startsWith('-') || argument == "-") {
             // One snapshot to open in the window, as a file manager hands it over.
-            if (argument.endsWith(SnapshotSuffix) && openSnapshot.isEmpty()) {
+            if (argument.endsWith(QByteArray(".") + Snapshot::Suffix) && openSnapshot.isEmpty()) {
                 openSnapshot = argument;
                 continue;
             }
@@ -306,7 +306,7 @@ bool CommandLine::setValue(const char *name, const QByteArray &value, QString &e
     }
     const long long low = option == "target" ? INT_MIN : option == "every" || option == "seeds" || option == "threads" ? 1 : 0;
     const long long high = option == "target"                              ? INT_MAX
-                           : option == "seed" || option == "first-seed"    ? UINT_MAX
+                           : option == "seed" || option == "first-seed"    ? static_cast<long long>(LargestSeed)
                            : option == "threads"                           ? MostThreads
                            : option == "generations"                       ? MostGenerations
                                                                            : LLONG_MAX;

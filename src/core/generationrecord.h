@@ -20,6 +20,8 @@ struct GenerationRecord
     unsigned short genomes[CommunitySize];
 
     double mean() const { return double(fitnessSum) / CommunitySize; }
+    // The mean Hamming distance over the pairs of members, 0 to GenomeLength.
+    double diversity() const { return double(hammingSum) / CommunityPairs; }
     // How many members have the bit set.
     int bitCount(int bit) const;
 };

@@ -13,7 +13,6 @@
 #include <unistd.h>
 
 namespace {
-const qint64 LargestSeed = 4294967295LL;
 
 QString tr(const char *text)
 {
@@ -176,11 +175,11 @@ bool parseSnapshot(const QByteArray &text, RunState &state, QString &error)
     read.generation = fields.whole("generation", 0, Snapshot::MostGenerations);
     fields.numbers("genomes", read.genomes, CommunitySize, 0, LastGenome);
     Fields random(fields.group("random"));
-    read.seed = static_cast<unsigned>(random.whole("seed", 0, LargestSeed));
+    read.seed = static_cast<unsigned>(random.whole("seed", 0, qint64(LargestSeed)));
     read.draws = random.whole("draws", 0, Snapshot::MostGenerations * Snapshot::MostDrawsPerGeneration);
     Fields reseed(fields.group("reseed"));
     read.reseedPending = reseed.truth("pending");
-    read.reseedSeed = static_cast<unsigned>(reseed.whole("seed", 0, LargestSeed));
+    read.reseedSeed = static_cast<unsigned>(reseed.whole("seed", 0, qint64(LargestSeed)));
     fields.numbers("landscape", read.landscape, LandscapeSize, INT_MIN, INT_MAX);
     fields.numbers("reference", read.reference, LandscapeSize, INT_MIN, INT_MAX);
 

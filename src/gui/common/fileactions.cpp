@@ -2,6 +2,7 @@
 #include "fileactions.h"
 #include "chartaxis.h"
 #include "preferences.h"
+#include "timings.h"
 #include "safefile.h"
 
 #include <QBuffer>
@@ -15,7 +16,6 @@
 #include <QStatusBar>
 
 namespace {
-const int StatusMilliseconds = 8000;
 const int PictureMargin = 4; // around the caption of a saved picture
 
 QString tr(const char *text)

@@ -61,7 +61,7 @@ QVariant RunTableModel::data(const QModelIndex &index, int role) const
     case Worst:
         return run.last.worst;
     case Diversity: {
-        const double diversity = double(run.last.hammingSum) / CommunityPairs;
+        const double diversity = run.last.diversity();
         return display ? QVariant(QString::number(diversity, 'f', Decimals)) : QVariant(diversity);
     }
     }

@@ -3,15 +3,13 @@
 #include "buttonhold.h"
 #include "mainwindow.h"
 #include "panelbutton.h"
+#include "timings.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-const int ShiftRepeatMilliseconds = 10; // as the main window's shift buttons
-}
 
 LandscapeControls::LandscapeControls(MainWindow *window, QWidget *parent)
     : QGroupBox(tr("Landscape and genomes"), parent)

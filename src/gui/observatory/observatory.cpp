@@ -22,6 +22,7 @@
 #include "safefile.h"
 #include "schemataview.h"
 #include "throttle.h"
+#include "timings.h"
 #include "windowplacement.h"
 #include "zoomsteps.h"
 
@@ -50,7 +51,6 @@
 #include <map>
 
 namespace {
-const int StatusMilliseconds = 8000;
 const int DescribeMilliseconds = 500; // how stale a chart's description may be
 const int PercentFor = 100;
 const int CaptionMargin = 4; // around the caption in a saved picture
@@ -539,7 +539,7 @@ void Observatory::describe()
             .arg(latest.best)
             .arg(latest.mean(), 0, 'f', 1)
             .arg(latest.worst)
-            .arg(double(latest.hammingSum) / CommunityPairs, 0, 'f', 2)
+            .arg(latest.diversity(), 0, 'f', 2)
             .arg(run->markers().count()));
     caption->setAccessibleDescription(caption->text());
 }

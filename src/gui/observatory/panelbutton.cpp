@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panelbutton.h"
+#include "parameters.h"
 
 #include <QDoubleSpinBox>
 #include <QPushButton>
 
-#include <climits>
 
 QPushButton *panelButton(const QString &text, const QString &tip)
 {
@@ -25,7 +25,7 @@ QDoubleSpinBox *seedBox(unsigned seed)
 {
     QDoubleSpinBox *box = new QDoubleSpinBox;
     box->setDecimals(0);
-    box->setRange(0, UINT_MAX);
+    box->setRange(0, double(LargestSeed));
     box->setValue(seed);
     return box;
 }

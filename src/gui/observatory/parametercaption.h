@@ -11,11 +11,7 @@
 // A parameter as the observatory and the experiment window call it.
 inline QString parameterCaption(const Parameter &parameter)
 {
-    if (&parameter == &Parameters::Fitness)
-        return QCoreApplication::translate("Parameters", "Fitness multiplier");
-    if (&parameter == &Parameters::Mutation)
-        return QCoreApplication::translate("Parameters", "Mutation probability");
-    return QCoreApplication::translate("Parameters", "Mutation bias");
+    return QCoreApplication::translate("Parameters", parameter.caption);
 }
 
 // A combination of the varied values, as a legend or a cell names it.

@@ -6,6 +6,7 @@
 #include "random.h"
 #include "landscapefile.h"
 #include "startstate.h"
+#include "timings.h"
 #include "landscapearea.h"
 #include "lcdrange.h"
 #include "vezo.h"
@@ -31,7 +32,6 @@
 
 namespace {
 const int RunIterations = 10;
-const int ShiftRepeatMilliseconds = 10;
 const int ViewColumnStretch = 10;
 // The generation display shows eight digits and turns over like an odometer.
 const qint64 GenerationDisplayModulus = 100000000;
