@@ -4,7 +4,7 @@
 // generations and one run of 500,000, each with its rows formatted. Wall time
 // and the CPU time of the whole process, all threads.
 #include "experiment.h"
-#include "recording.h"
+#include "recordcommand.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // The headless recorder against the bare generation loop it wraps: 3,000,000
 // generations with one row at the end, and 500,000 with a row each, written to
 // /dev/null.
-#include "recording.h"
+#include "recordcommand.h"
 #include "startstate.h"
 #include "vezo.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experiment.h"
 #include "landscapefile.h"
-#include "recording.h"
+#include "recordcommand.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -2,7 +2,7 @@
 #include "mainwindow.h"
 #include "program.h"
 #include "observatory.h"
-#include "recording.h"
+#include "recordcommand.h"
 #include "widgets.h"
 
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #define COMMANDLINE_H
 
 #include "experiment.h"
-#include "recording.h"
+#include "recordcommand.h"
 
 #include <QByteArray>
 #include <QString>

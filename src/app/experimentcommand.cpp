@@ -43,8 +43,8 @@ std::string duration(long long seconds)
 class ExperimentWatch
 {
 public:
-    ExperimentWatch(Experiment &experiment, const std::atomic<int> *interrupted, bool progress)
-        : experiment(experiment), interrupted(interrupted), progress(progress),
+    ExperimentWatch(Experiment &experiment, const StopRequest *stop, bool progress)
+        : experiment(experiment), stop(stop), progress(progress),
           start(std::chrono::steady_clock::now()), thread(&ExperimentWatch::watch, this)
     {
     }
@@ -69,7 +69,7 @@ private:
         std::unique_lock<std::mutex> lock(mutex);
         auto shown = start;
         while (!wake.wait_for(lock, StopCheckInterval, [this] { return ended; })) {
-            if (interrupted && *interrupted)
+            if (stopRequested(stop))
                 experiment.cancel();
             const auto now = std::chrono::steady_clock::now();
             if (!progress || now - shown < ProgressInterval)
@@ -86,7 +86,7 @@ private:
     }
 
     Experiment &experiment;
-    const std::atomic<int> *interrupted;
+    const StopRequest *stop;
     const bool progress;
     const std::chrono::steady_clock::time_point start;
     std::mutex mutex;
@@ -97,7 +97,7 @@ private:
 }
 
 int runExperimentCommand(const ExperimentPlan &plan, int threads, const QByteArray &csv, const QByteArray &summary,
-                         const std::atomic<int> *interrupted)
+                         const StopRequest *stop)
 {
     SafeFile rows(csv, SafeFile::RegularFilesAndStreams);
     if (!rows.open())
@@ -111,20 +111,20 @@ int runExperimentCommand(const ExperimentPlan &plan, int threads, const QByteArr
 
     Experiment experiment(plan);
     ExperimentSummary totals(plan);
-    SafeFileSink sink(rows, interrupted);
+    SafeFileSink sink(rows);
     RowBuffer buffer(sink);
     bool written = buffer.write(RunCsvHeader, std::strlen(RunCsvHeader));
     {
         // Not over rows that go to the same terminal.
         const bool showProgress = isatty(STDERR_FILENO) && !(csv.isEmpty() && isatty(STDOUT_FILENO));
-        const ExperimentWatch watch(experiment, interrupted, showProgress);
+        const ExperimentWatch watch(experiment, stop, showProgress);
         experiment.run(threads, [&](const RunResult &result) {
             totals.add(result);
             written = written && buffer.add(RunCsvRowMaxLength, [&](char *out) { return writeRunRow(out, plan, result); });
-            return written && !sink.stopped();
+            return written && !stopRequested(stop);
         });
     }
-    if (sink.stopped()) {
+    if (stopRequested(stop)) {
         if (written && rows.isStream())
             buffer.flush();
         std::fprintf(stderr, "vezo-vizoziv: interrupted; %s\n",

@@ -3,10 +3,9 @@
 #define EXPERIMENTCOMMAND_H
 
 #include "experiment.h"
+#include "stoprequest.h"
 
 #include <QByteArray>
-
-#include <atomic>
 
 // Runs a checked plan on threads workers (0: one per core). The per-run rows go to
 // csv (empty: standard output) in run order as they come, the summary to summary
@@ -14,9 +13,9 @@
 // write that fails stops everything with one line on standard error. While it runs,
 // a terminal on standard error shows one updating line of progress. Returns the
 // exit status.
-// When interrupted becomes non-zero, the experiment stops: a regular file is left as
-// it was, a stream holds whole rows.
+// Once a stop is requested the experiment stops: a regular file is left as it was,
+// a stream holds whole rows.
 int runExperimentCommand(const ExperimentPlan &plan, int threads, const QByteArray &csv, const QByteArray &summary,
-                         const std::atomic<int> *interrupted = nullptr);
+                         const StopRequest *stop = nullptr);
 
 #endif

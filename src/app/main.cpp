@@ -5,7 +5,7 @@
 #include "landscapefile.h"
 #include "mainwindow.h"
 #include "observatory.h"
-#include "recording.h"
+#include "recordcommand.h"
 
 #include <QApplication>
 #include <QFile>
@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include <atomic>
 #include <csignal>
 #include <functional>
 #include <cstdio>
@@ -21,11 +20,11 @@
 #include <unistd.h>
 
 namespace {
-std::atomic<int> interruption{0};
+StopRequest interruption;
 
 void interrupt(int signal)
 {
-    interruption = signal;
+    interruption.request(signal);
 }
 
 int refuse(const QString &error)
@@ -66,9 +65,9 @@ int catchingInterrupts(const std::function<int()> &work)
             sigaction(signal, &catching, nullptr);
     }
     const int status = work();
-    if (interruption != 0) {
-        std::signal(interruption, SIG_DFL);
-        std::raise(interruption);
+    if (interruption.requested()) {
+        std::signal(interruption.reason(), SIG_DFL);
+        std::raise(interruption.reason());
     }
     return status;
 }

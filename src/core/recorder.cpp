@@ -10,7 +10,7 @@ namespace {
 const long long GenerationsBetweenChecks = 1 << 12;
 }
 
-bool record(Run &run, const RecorderSettings &settings, RowSink &sink)
+bool record(Run &run, const RecorderSettings &settings, RowSink &sink, const StopRequest *stop)
 {
     const long long last = run.generation() + settings.generations;
     RowBuffer output(sink);
@@ -29,7 +29,7 @@ bool record(Run &run, const RecorderSettings &settings, RowSink &sink)
                 : run.generation() % settings.every != 0 || output.add(CsvRowMaxLength, recordRow);
         if (!written)
             return false;
-        if (run.generation() % GenerationsBetweenChecks == 0 && sink.stopped())
+        if (run.generation() % GenerationsBetweenChecks == 0 && stopRequested(stop))
             return false;
     }
     return output.flush();

@@ -4,6 +4,7 @@
 
 #include "parameters.h"
 #include "rowbuffer.h"
+#include "stoprequest.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -24,8 +25,8 @@ struct RecorderSettings
 // Runs settings.generations more generations of run and writes the header, a row
 // for the generation it starts from and one for every generation that is a
 // multiple of every; with explain, the explanation's header and a row per child
-// instead. Stops at the first write that fails or when the sink says stop;
-// returns whether everything was written.
-bool record(Run &run, const RecorderSettings &settings, RowSink &sink);
+// instead. Stops at the first write that fails or, at a whole row, soon after a
+// stop is requested; returns whether everything was written.
+bool record(Run &run, const RecorderSettings &settings, RowSink &sink, const StopRequest *stop = nullptr);
 
 #endif

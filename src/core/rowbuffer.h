@@ -11,8 +11,6 @@ public:
     virtual ~RowSink() = default;
     // False when the text could not be written, which ends the writing.
     virtual bool write(const char *text, std::size_t length) = 0;
-    // Asked now and then during a long run: true ends it early.
-    virtual bool stopped() const { return false; }
 };
 
 // Collects whole rows and hands them to the sink in large pieces, so that a sink

@@ -26,7 +26,7 @@ QString tr(const char *text)
 }
 }
 
-bool loadLandscape(const QByteArray &path, int *landscape, QString &reason, const std::atomic<int> *interrupted)
+bool loadLandscape(const QByteArray &path, int *landscape, QString &reason, const StopRequest *stop)
 {
     qint64 size;
     const int fd = openRegularFile(path, size, reason);
@@ -47,7 +47,7 @@ bool loadLandscape(const QByteArray &path, int *landscape, QString &reason, cons
         if (!reader.read(chunk, static_cast<std::size_t>(count)))
             break;
         withoutValue = reader.count() > before ? 0 : withoutValue + count;
-        if (interrupted && *interrupted) {
+        if (stopRequested(stop)) {
             reason = tr("interrupted");
             close(fd);
             return false;

@@ -9,7 +9,6 @@
 #include <QSaveFile>
 #include <QString>
 
-#include <atomic>
 #include <memory>
 
 // Writes a file so that nothing is lost. A regular file, new or existing, is
@@ -59,20 +58,15 @@ private:
     QString error;
 };
 
-// Rows into a SafeFile; stopped once interrupted becomes non-zero.
+// Rows into a SafeFile.
 class SafeFileSink : public RowSink
 {
 public:
-    explicit SafeFileSink(SafeFile &file, const std::atomic<int> *interrupted = nullptr)
-        : file(file), interrupted(interrupted)
-    {
-    }
+    explicit SafeFileSink(SafeFile &file) : file(file) {}
     bool write(const char *text, std::size_t length) override { return file.write(text, static_cast<qint64>(length)); }
-    bool stopped() const override { return interrupted && *interrupted != 0; }
 
 private:
     SafeFile &file;
-    const std::atomic<int> *interrupted;
 };
 
 // Whether two names stand for one regular file, or for one place where a file would

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#ifndef RECORDING_H
-#define RECORDING_H
+#ifndef RECORDCOMMAND_H
+#define RECORDCOMMAND_H
 
 #include "recorder.h"
 
 #include <QByteArray>
 
-#include <atomic>
+#include "stoprequest.h"
+
 #include <cstdio>
 
 // The recorder with its files: the landscape it reads, where the rows go, and
@@ -19,12 +20,12 @@ struct RecordingFiles
     QByteArray saveSnapshot;        // where the run is kept at its end
 };
 
-// Checks the files, then runs; a problem gets one line on errors and the result 1.
-// Going on from a snapshot, the run's landscape, parameters and generator are the
-// snapshot's and its rows are numbered on from the snapshot's generation.
-// When interrupted becomes non-zero the run stops: a regular file is left as it
-// was, a stream holds whole rows.
+// The command --headless: checks the files, then runs; a problem gets one line on
+// errors and the exit status 1. Going on from a snapshot, the run's landscape,
+// parameters and generator are the snapshot's and its rows are numbered on from
+// the snapshot's generation. Once a stop is requested the run stops: a regular
+// file is left as it was, a stream holds whole rows.
 int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, std::FILE *errors,
-                 const std::atomic<int> *interrupted = nullptr);
+                 const StopRequest *stop = nullptr);
 
 #endif

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "recording.h"
+#include "recordcommand.h"
 #include "landscapefile.h"
 #include "landscapepresets.h"
 #include "run.h"
@@ -13,7 +13,7 @@
 #include <algorithm>
 
 int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, std::FILE *errors,
-                 const std::atomic<int> *interrupted)
+                 const StopRequest *stop)
 {
     RunState start;
     fillStartLandscape(start.landscape);
@@ -25,7 +25,7 @@ int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, 
         return 1;
     }
     if (!files.landscape.isEmpty()) {
-        if (!loadLandscape(files.landscape, start.landscape, reason, interrupted)) {
+        if (!loadLandscape(files.landscape, start.landscape, reason, stop)) {
             std::fprintf(errors, "vezo-vizoziv: cannot read landscape '%s': %s\n", files.landscape.constData(),
                          qPrintable(reason));
             return 1;
@@ -52,11 +52,11 @@ int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, 
                      qPrintable(file.errorString()));
         return 1;
     }
-    SafeFileSink sink(file, interrupted);
+    SafeFileSink sink(file);
     Run run = files.snapshot.isEmpty() ? Run(start.landscape, settings.parameters, settings.seed) : Run(start);
     run.setDiagnostics(errors);
-    const bool recorded = record(run, settings, sink);
-    if (sink.stopped()) {
+    const bool recorded = record(run, settings, sink, stop);
+    if (stopRequested(stop)) {
         const QString name = file.displayName();
         const bool stream = file.isStream();
         file.cancel();
