@@ -2,6 +2,7 @@
 #include "observatory.h"
 #include "chartaxis.h"
 #include "common.h"
+#include "controlcolumn.h"
 #include "experimentwindow.h"
 #include "fileactions.h"
 #include "framepacer.h"
@@ -12,33 +13,28 @@
 #include "landscapepanel.h"
 #include "landscapeundo.h"
 #include "mainwindow.h"
-#include "parametercaption.h"
-#include "parametercontrols.h"
 #include "preferences.h"
 #include "recordcontrols.h"
 #include "recordedrun.h"
 #include "runcaption.h"
 #include "runcontrols.h"
-#include "safefile.h"
+#include "runkeys.h"
 #include "schemataview.h"
 #include "throttle.h"
 #include "timings.h"
 #include "windowplacement.h"
 #include "zoomsteps.h"
 
-#include <QAbstractSpinBox>
 #include <QAction>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLineEdit>
+#include <QHideEvent>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -65,10 +61,6 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     landscapeWatch = new LandscapeWatch(window, this);
     run = new RecordedRun(window, landscapeWatch, this);
-    runControls = new RunControls(window);
-    parameterControls = new ParameterControls(window);
-    landscapeControls = new LandscapeControls(window);
-    recordControls = new RecordControls;
     caption = new RunCaption(window);
     caption->setLandscapeName(landscapeWatch->name());
     landscapeChart = new LandscapeChart(window->environment(), window->community(), &run->history());
@@ -77,36 +69,22 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     historyChart->setAccessibleName(tr("Fitness, diversity and bits over the generations"));
     for (QWidget *chart : {static_cast<QWidget *>(landscapeChart), static_cast<QWidget *>(historyChart)})
         chart->setFocusPolicy(Qt::StrongFocus);
-    landscapeEditor = new LandscapePanel(window, landscapeChart, landscapeWatch, runControls);
+    column = new ControlColumn(window, landscapeChart, landscapeWatch);
+    runControls = column->run();
+    landscapeControls = column->landscapes();
+    landscapeEditor = column->drawing();
+    recordControls = column->record();
     generationView = new GenerationView;
     schemataView = new SchemataView;
-
-    QWidget *panel = new QWidget;
-    QVBoxLayout *panelLayout = new QVBoxLayout(panel);
-    panelLayout->setContentsMargins(QMargins());
-    for (QWidget *group : {static_cast<QWidget *>(runControls), static_cast<QWidget *>(parameterControls),
-                           static_cast<QWidget *>(landscapeControls), static_cast<QWidget *>(landscapeEditor),
-                           static_cast<QWidget *>(recordControls)})
-        panelLayout->addWidget(group);
-    panelLayout->addStretch(1);
-    buildLayout(panel);
+    buildLayout();
     createMenus();
     setTabOrder();
-    for (QAbstractSpinBox *box : findChildren<QAbstractSpinBox *>())
-        box->installEventFilter(this);
-    for (QLineEdit *field : findChildren<QLineEdit *>())
-        field->installEventFilter(this);
+    new RunKeys(this, runControls);
     placement = new WindowPlacement(this, window);
     landscapeChart->installEventFilter(this);
 
     const RunEvents *events = window->runEvents();
-    const auto followRunning = [this](bool running) {
-        runControls->setStopped(!running);
-        landscapeControls->setStopped(!running);
-        caption->fitHeight();
-    };
-    connect(events, &RunEvents::runningChanged, this, followRunning);
-    followRunning(events->isRunning());
+    connect(events, &RunEvents::runningChanged, caption, &RunCaption::fitHeight);
 
     connect(landscapeControls, &LandscapeControls::loadRequested, this, &Observatory::loadLandscape);
     connect(landscapeControls, &LandscapeControls::openRequested, this, &Observatory::chooseLandscapeFile);
@@ -116,13 +94,10 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(recordControls, &RecordControls::saveImageRequested, this, &Observatory::chooseImageFile);
     connect(recordControls, &RecordControls::experimentRequested, this, &Observatory::openExperiment);
     connect(landscapeWatch, &LandscapeWatch::changed, this, &Observatory::followLandscape);
-    connect(landscapeControls, &LandscapeControls::holdStarted, landscapeWatch, &LandscapeWatch::beginGroup);
-    connect(landscapeControls, &LandscapeControls::holdEnded, landscapeWatch, &LandscapeWatch::endGroup);
     connect(events, &RunEvents::loadFailed, this, [this](const QString &message) { statusBar()->showMessage(message); });
     connect(landscapeEditor, &LandscapePanel::snapshotRestored, this, &Observatory::followSnapshot);
     connect(landscapeEditor, &LandscapePanel::reported, this, &Observatory::reportPanelAction);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, caption, &RunCaption::setLandscapeName);
-    connect(landscapeWatch, &LandscapeWatch::nameChanged, landscapeControls, &LandscapeControls::showName);
 
     connect(events, &RunEvents::parameterChanged, generationView, [this] { generationView->setSettings(this->window->settings()); });
     connect(run, &RecordedRun::stepped, this, [this](long long generation, const GenerationTrace &trace, const Settings &settings) {
@@ -156,17 +131,8 @@ Observatory::~Observatory()
 
 // The controls in a column that scrolls when the window is short; the charts fill
 // the rest, the landscape above the tabs, the line between them moved at will.
-void Observatory::buildLayout(QWidget *panel)
+void Observatory::buildLayout()
 {
-    QScrollArea *panelArea = new QScrollArea;
-    panelArea->setWidget(panel);
-    panelArea->setWidgetResizable(true);
-    panelArea->setFrameShape(QFrame::NoFrame);
-    panelArea->setFocusPolicy(Qt::NoFocus);
-    panelArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    panelArea->setFixedWidth(panel->sizeHint().width() + panelArea->verticalScrollBar()->sizeHint().width());
-    panelArea->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-
     tabs = new QTabWidget;
     tabs->setDocumentMode(true);
     tabs->addTab(historyChart, tr("Over the generations"));
@@ -194,7 +160,7 @@ void Observatory::buildLayout(QWidget *panel)
     charts->addWidget(split, 1);
 
     QHBoxLayout *columns = new QHBoxLayout;
-    columns->addWidget(panelArea);
+    columns->addWidget(column);
     columns->addLayout(charts, 1);
 
     QWidget *central = new QWidget;
@@ -204,8 +170,8 @@ void Observatory::buildLayout(QWidget *panel)
 }
 
 // Every action of the window in its menus; the keys work wherever the focus is.
-// Space and "." are shown but taken by keyPressEvent(), so that a focused button
-// still answers its own Space.
+// Space and "." are shown but taken by RunKeys, so that a focused button still
+// answers its own Space.
 void Observatory::createMenus()
 {
     const auto add = [this](QMenu *menu, const QString &text, const QList<QKeySequence> &keys, auto slot) {
@@ -261,17 +227,6 @@ void Observatory::createMenus()
     add(help, tr("&Help contents"), QKeySequence::keyBindings(QKeySequence::HelpContents), [this] { showHelp(); });
 }
 
-// A field takes no key that one of the window's actions has: the action wins.
-bool Observatory::isWindowShortcut(const QKeyEvent *event) const
-{
-    const QKeySequence pressed(event->keyCombination());
-    for (const QAction *action : findChildren<QAction *>()) {
-        if (action->isEnabled() && action->shortcuts().contains(pressed))
-            return true;
-    }
-    return false;
-}
-
 void Observatory::showHelp()
 {
     const QString guide = QStandardPaths::locate(QStandardPaths::GenericDataLocation, "doc/vezo-vizoziv/guide.md");
@@ -288,8 +243,7 @@ void Observatory::showHelp()
 // The controls top to bottom, then the charts.
 void Observatory::setTabOrder()
 {
-    QList<QWidget *> order = runControls->tabOrder() + parameterControls->tabOrder() + landscapeControls->tabOrder()
-                             + landscapeEditor->tabOrder() + recordControls->tabOrder();
+    QList<QWidget *> order = column->tabOrder();
     order << landscapeChart << tabs->tabBar() << historyChart << generationView << schemataView;
     for (qsizetype index = 1; index < order.size(); ++index)
         QWidget::setTabOrder(order.at(index - 1), order.at(index));
@@ -444,36 +398,12 @@ void Observatory::toggleFullScreen()
     setWindowState(windowState() ^ Qt::WindowFullScreen);
 }
 
-// Space and "." wherever a focused control does not take them itself: a number
-// has no use for either. A paint of the charts ends a pending refresh.
+// A paint of the charts ends a pending refresh.
 bool Observatory::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == landscapeChart && event->type() == QEvent::Paint)
         refreshPending = false;
-    else if (event->type() == QEvent::ShortcutOverride)
-        return isWindowShortcut(static_cast<QKeyEvent *>(event));
-    else if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractSpinBox *>(watched))
-        return runKey(static_cast<QKeyEvent *>(event));
     return QMainWindow::eventFilter(watched, event);
-}
-
-void Observatory::keyPressEvent(QKeyEvent *event)
-{
-    if (!runKey(event))
-        QMainWindow::keyPressEvent(event);
-}
-
-bool Observatory::runKey(const QKeyEvent *event)
-{
-    if (event->modifiers() & ~Qt::KeypadModifier)
-        return false;
-    if (event->key() == Qt::Key_Space)
-        runControls->toggleRun();
-    else if (event->key() == Qt::Key_Period)
-        runControls->step();
-    else
-        return false;
-    return true;
 }
 
 void Observatory::showEvent(QShowEvent *event)

@@ -13,6 +13,7 @@
 QT_BEGIN_NAMESPACE
 class QTabWidget;
 QT_END_NAMESPACE
+class ControlColumn;
 class ExperimentWindow;
 class GenerationView;
 class HistoryChart;
@@ -20,7 +21,6 @@ class LandscapeChart;
 class LandscapeControls;
 class LandscapePanel;
 class MainWindow;
-class ParameterControls;
 class RecordControls;
 class RecordedRun;
 class RunCaption;
@@ -81,18 +81,15 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void buildLayout(QWidget *panel);
+    void buildLayout();
     void createMenus();
     void setTabOrder();
-    bool isWindowShortcut(const QKeyEvent *event) const;
     void showHelp();
     void applyZoom();
-    bool runKey(const QKeyEvent *event);
     void applyPace(bool shown);
     void followSnapshot(const RunState &state);
     void followLandscape(LandscapeWatch::Change change);
@@ -107,8 +104,8 @@ private:
     MainWindow *window;
     RecordedRun *run;
     LandscapeWatch *landscapeWatch;
+    ControlColumn *column;
     RunControls *runControls;
-    ParameterControls *parameterControls;
     LandscapeControls *landscapeControls;
     RecordControls *recordControls;
     RunCaption *caption;
