@@ -4,27 +4,34 @@
 
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 
-RunKeys::RunKeys(QWidget *window, RunControls *run)
+RunKeys::RunKeys(QMainWindow *window, RunControls *run)
     : QObject(window), window(window), run(run)
 {
-    window->installEventFilter(this);
-    for (QAbstractSpinBox *box : window->findChildren<QAbstractSpinBox *>())
-        box->installEventFilter(this);
-    for (QLineEdit *field : window->findChildren<QLineEdit *>())
-        field->installEventFilter(this);
+    qApp->installEventFilter(this);
 }
 
-// A key press reaches the window only when no focused control took it.
+// Keys of the window's own widgets only. A key press reaches the window itself only
+// when no focused control took it.
 bool RunKeys::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ShortcutOverride && watched != window)
-        return isWindowShortcut(static_cast<QKeyEvent *>(event));
-    if (event->type() == QEvent::KeyPress && (watched == window || qobject_cast<QAbstractSpinBox *>(watched)))
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    QWidget *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != window)
+        return false;
+    const bool field = qobject_cast<QAbstractSpinBox *>(widget) || qobject_cast<QLineEdit *>(widget);
+    if (event->type() == QEvent::ShortcutOverride)
+        return field && isWindowShortcut(static_cast<QKeyEvent *>(event));
+    if (widget == window || qobject_cast<QAbstractSpinBox *>(widget))
         return runKey(static_cast<QKeyEvent *>(event));
-    return QObject::eventFilter(watched, event);
+    return false;
 }
 
 bool RunKeys::runKey(const QKeyEvent *event)
@@ -43,9 +50,11 @@ bool RunKeys::runKey(const QKeyEvent *event)
 bool RunKeys::isWindowShortcut(const QKeyEvent *event) const
 {
     const QKeySequence pressed(event->keyCombination());
-    for (const QAction *action : window->findChildren<QAction *>()) {
-        if (action->isEnabled() && action->shortcuts().contains(pressed))
-            return true;
+    for (const QAction *menu : window->menuBar()->actions()) {
+        for (const QAction *action : menu->menu()->actions()) {
+            if (action->isEnabled() && action->shortcuts().contains(pressed))
+                return true;
+        }
     }
     return false;
 }

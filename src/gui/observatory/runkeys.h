@@ -6,7 +6,7 @@
 
 QT_BEGIN_NAMESPACE
 class QKeyEvent;
-class QWidget;
+class QMainWindow;
 QT_END_NAMESPACE
 class RunControls;
 
@@ -19,8 +19,8 @@ class RunKeys : public QObject
     Q_OBJECT
 
 public:
-    // Follows the keys of window and of the fields in it now.
-    RunKeys(QWidget *window, RunControls *run);
+    // Follows the keys of window and of every control in it; the actions are those of its menus.
+    RunKeys(QMainWindow *window, RunControls *run);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -29,7 +29,7 @@ private:
     bool runKey(const QKeyEvent *event);
     bool isWindowShortcut(const QKeyEvent *event) const;
 
-    QWidget *window;
+    QMainWindow *window;
     RunControls *run;
 };
 
