@@ -27,6 +27,7 @@ void ExperimentChart::setResults(const SharedResults &results)
     plan = results ? &results->plan : nullptr;
     summary = results ? &results->summary : nullptr;
     setAccessibleDescription(summary ? describe() : tr("No results yet."));
+    updateGeometry();
     update();
 }
 

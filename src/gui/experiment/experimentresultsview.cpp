@@ -10,8 +10,8 @@
 #include <QHeaderView>
 #include <QScrollArea>
 #include <QSortFilterProxyModel>
-#include <QStackedWidget>
 #include <QTableView>
+#include <QVBoxLayout>
 
 namespace {
 const int RowPadding = 6; // in the table, above and below the text
@@ -32,11 +32,15 @@ ExperimentResultsView::ExperimentResultsView(QWidget *parent)
     rateLayout->setContentsMargins(0, 0, 0, 0);
     rateLayout->addWidget(hitRateChart, HitRateStretch);
     rateLayout->addWidget(runLengthChart, RunLengthStretch);
-    chartStack = new QStackedWidget;
-    chartStack->addWidget(ratePage);
-    chartStack->addWidget(heatMapChart);
+    // Not a stack: the page hidden must not hold the other to its size.
+    chartPage = new QWidget;
+    QVBoxLayout *pageLayout = new QVBoxLayout(chartPage);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addWidget(ratePage);
+    pageLayout->addWidget(heatMapChart);
+    heatMapChart->hide();
     chartArea = new QScrollArea;
-    chartArea->setWidget(chartStack);
+    chartArea->setWidget(chartPage);
     chartArea->setWidgetResizable(true);
     chartArea->setFrameShape(QFrame::NoFrame);
 
@@ -76,7 +80,8 @@ void ExperimentResultsView::setResults(const SharedResults &results)
     for (ExperimentChart *chart : charts())
         chart->setResults(results);
     const bool grid = results && results->plan.variations.size() > 1;
-    chartStack->setCurrentWidget(grid ? static_cast<QWidget *>(heatMapChart) : ratePage);
+    ratePage->setVisible(!grid);
+    heatMapChart->setVisible(grid);
     model->setResults(results);
     table->resizeColumnsToContents();
 }
@@ -92,7 +97,7 @@ void ExperimentResultsView::setZoom(double factor)
 
 QPixmap ExperimentResultsView::chartsPicture() const
 {
-    return chartStack->grab();
+    return chartPage->grab();
 }
 
 void ExperimentResultsView::chooseRun(const QModelIndex &index)

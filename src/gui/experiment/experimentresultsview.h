@@ -10,7 +10,6 @@ QT_BEGIN_NAMESPACE
 class QModelIndex;
 class QScrollArea;
 class QSortFilterProxyModel;
-class QStackedWidget;
 class QTableView;
 QT_END_NAMESPACE
 class ExperimentChart;
@@ -47,7 +46,7 @@ private:
 
     SharedResults results;
     QScrollArea *chartArea;
-    QStackedWidget *chartStack;
+    QWidget *chartPage; // the rate page or the heat map, whichever is shown
     QWidget *ratePage;
     HitRateChart *hitRateChart;
     RunLengthChart *runLengthChart;

@@ -12,6 +12,7 @@
 namespace {
 const int BottomMargin = 40;  // generation labels and the axis title
 const int MostTicks = 6;
+const double LabelSpacing = 1.5; // label widths from one generation label to the next, at least
 const int LegendPadding = 6;
 const int LegendSwatch = 16;
 const int LineWidth = 2;
@@ -45,7 +46,9 @@ void RunLengthChart::paintEvent(QPaintEvent * /* event */)
     const auto x = [&](double generation) { return plot.left() + plot.width() * generation / last; };
     const double lineHeight = painter.fontMetrics().height();
     painter.setPen(Qt::black);
-    for (double tick : axisTicks(0, last, MostTicks)) {
+    const double labelWidth = painter.fontMetrics().horizontalAdvance(QString::number(last, 'g', 12)) * LabelSpacing;
+    const int most = std::clamp(static_cast<int>(plot.width() / labelWidth) + 1, 2, MostTicks);
+    for (double tick : axisTicks(0, last, most)) {
         painter.drawText(QRectF(x(tick) - plot.width() / 2, plot.bottom() + 2, plot.width(), lineHeight),
                          Qt::AlignCenter, QString::number(tick, 'g', 12));
     }
@@ -73,6 +76,14 @@ void RunLengthChart::paintEvent(QPaintEvent * /* event */)
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     paintLegend(painter, plot);
+}
+
+QSize RunLengthChart::minimumSizeHint() const
+{
+    QSize size = ExperimentChart::minimumSizeHint();
+    if (summary)
+        size.rwidth() += legendWidth(fontMetrics());
+    return size;
 }
 
 int RunLengthChart::legendWidth(const QFontMetrics &metrics) const
