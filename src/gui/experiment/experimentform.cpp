@@ -57,7 +57,7 @@ QPushButton *actionButton(QAction *action, const QString &text)
 }
 }
 
-ExperimentForm::ExperimentForm(const Buttons &actions, QWidget *parent)
+ExperimentForm::ExperimentForm(const Actions &actions, QWidget *parent)
     : QGroupBox(tr("Experiment"), parent)
 {
     std::fill(landscape, landscape + LandscapeSize, 0);

@@ -29,7 +29,7 @@ class ExperimentForm : public QGroupBox
     Q_OBJECT
 
 public:
-    struct Buttons
+    struct Actions
     {
         QAction *start;
         QAction *cancel;
@@ -37,7 +37,7 @@ public:
         QAction *saveImage;
     };
 
-    explicit ExperimentForm(const Buttons &actions, QWidget *parent = nullptr);
+    explicit ExperimentForm(const Actions &actions, QWidget *parent = nullptr);
 
     // What the next experiment starts from. A new landscape resets the target to its highest value.
     void setStart(const int *landscape, const QString &landscapeName, const Settings &settings);
