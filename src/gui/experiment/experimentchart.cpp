@@ -62,7 +62,6 @@ bool ExperimentChart::paintFrame(QPainter &painter, const QString &title) const
     return false;
 }
 
-// The margins at a zoom of 1.0.
 QRectF ExperimentChart::plotArea(int bottomMargin) const
 {
     return QRectF(Chart::LeftMargin * zoom, TopMargin * zoom, width() - (Chart::LeftMargin + RightMargin) * zoom,

@@ -27,7 +27,7 @@ protected:
     // The title, and a hint where there is nothing to show yet; returns whether
     // there are results to paint.
     bool paintFrame(QPainter &painter, const QString &title) const;
-    // The plot's area inside the margins.
+    // The plot's area inside the margins, bottomMargin as at a zoom of 1.0.
     QRectF plotArea(int bottomMargin) const;
     // Shares from 0 to 1 as 0 to 100 %, with room above 100 % for a point or a line there.
     static void paintPercentAxis(QPainter &painter, const QRectF &plot);
