@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experiment.h"
 #include "experimentwindow.h"
+#include "zoomsteps.h"
 #include "heatmapchart.h"
 #include "startstate.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -24,8 +26,16 @@ private slots:
     void doubleClickChoosesTheRun();
     void cancelKeepsTheResultsShown();
     void badValuesAreRefused();
+    void cancelReturnsAtOnceAndTheWindowStaysUsable();
+    void closingWhileRunningIsSafe_data();
+    void closingWhileRunningIsSafe();
+    void everyCommandHasItsKeysWhereverTheFocusIs_data();
+    void everyCommandHasItsKeysWhereverTheFocusIs();
+    void zoomStepsTheChartsFontsAndIsRemembered();
+    void shortcutsWorkFromAListOfValues();
 
 private:
+    QAction *command(const QKeySequence &key) const;
     template <typename Widget>
     Widget *named(const QString &name) const;
     void plan(const QString &first, int second, const QString &secondValues, int seeds, int generations);
@@ -74,6 +84,19 @@ void tst_ExperimentWindow::init()
 void tst_ExperimentWindow::cleanup()
 {
     delete window;
+    window = nullptr;
+}
+
+// The action in a menu that the key triggers.
+QAction *tst_ExperimentWindow::command(const QKeySequence &key) const
+{
+    for (QAction *menu : window->menuBar()->actions()) {
+        for (QAction *action : menu->menu()->actions()) {
+            if (action->shortcuts().contains(key))
+                return action;
+        }
+    }
+    return nullptr;
 }
 
 void tst_ExperimentWindow::runsAndExportsTheCommandLinesRows()
@@ -83,7 +106,7 @@ void tst_ExperimentWindow::runsAndExportsTheCommandLinesRows()
     QVERIFY(window->start());
     QTRY_COMPARE(finished.count(), 1);
     QCOMPARE(window->runCount(), 20);
-    QCOMPARE(window->findChild<QTableView *>()->model()->rowCount(), 20);
+    QCOMPARE(named<QTableView>("Runs")->model()->rowCount(), 20);
 
     ExperimentPlan expected;
     expected.base.mutation = 60;
@@ -115,11 +138,11 @@ void tst_ExperimentWindow::doubleClickChoosesTheRun()
     QTRY_COMPARE(finished.count(), 1);
     QSignalSpy chosen(window, &ExperimentWindow::runChosen);
 
-    QTableView *table = window->findChild<QTableView *>();
+    QTableView *table = named<QTableView>("Runs");
     const QModelIndex fifth = table->model()->index(4, 0);
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(fifth).center());
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(fifth).center());
-    HeatMapChart *heatMap = window->findChild<HeatMapChart *>();
+    HeatMapChart *heatMap = named<HeatMapChart>("Hit rate heat map");
     QTest::mouseDClick(heatMap, Qt::LeftButton, {}, heatMap->cellCentre(2).toPoint());
     QCOMPARE(chosen.count(), 2);
     QCOMPARE(chosen.at(0).at(0).value<QList<int>>(), QList<int>(tent, tent + LandscapeSize));
@@ -160,6 +183,128 @@ void tst_ExperimentWindow::badValuesAreRefused()
     QVERIFY(!window->isRunning());
     QCOMPARE(window->runCount(), 0);
     QVERIFY(window->minimumSizeHint().width() < 1100 && window->minimumSizeHint().height() < 600);
+}
+
+// Runs of a million generations each are under way; what ends them finishes on its own.
+void tst_ExperimentWindow::cancelReturnsAtOnceAndTheWindowStaysUsable()
+{
+    plan("0,10", 0, QString(), 1000, 1000000);
+    QVERIFY(window->start());
+    QTest::qWait(50);
+    QElapsedTimer clock;
+    clock.start();
+    window->cancel();
+    QVERIFY2(clock.elapsed() < 50, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!window->isRunning());
+
+    plan("1", 0, QString(), 3, 10);
+    QSignalSpy finished(window, &ExperimentWindow::finished);
+    QVERIFY(window->start());
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(window->runCount(), 3);
+    QTest::qWait(100);
+    QCOMPARE(finished.count(), 1);
+}
+
+void tst_ExperimentWindow::closingWhileRunningIsSafe_data()
+{
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("closed") << false;
+    QTest::newRow("deleted") << true;
+}
+
+// The sanitizers see whether the runs still under way touch the window.
+void tst_ExperimentWindow::closingWhileRunningIsSafe()
+{
+    QFETCH(bool, deleted);
+    plan("0,10", 2, "5,90", 1000, 1000000);
+    QVERIFY(window->start());
+    QTest::qWait(50);
+    if (deleted) {
+        delete window;
+        window = nullptr;
+    } else {
+        QVERIFY(window->close());
+        QVERIFY(!window->isRunning());
+    }
+    QTest::qWait(200);
+}
+
+void tst_ExperimentWindow::everyCommandHasItsKeysWhereverTheFocusIs_data()
+{
+    QTest::addColumn<QKeySequence>("key");
+    QTest::newRow("export CSV") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E);
+    QTest::newRow("save image") << QKeySequence(QKeySequence::Save);
+    QTest::newRow("close") << QKeySequence(QKeySequence::Close);
+    QTest::newRow("start") << QKeySequence(Qt::CTRL | Qt::Key_R);
+    QTest::newRow("cancel") << QKeySequence(QKeySequence::Cancel);
+    QTest::newRow("zoom in") << QKeySequence(QKeySequence::ZoomIn);
+    QTest::newRow("zoom out") << QKeySequence(QKeySequence::ZoomOut);
+    QTest::newRow("reset zoom") << QKeySequence(Qt::CTRL | Qt::Key_0);
+    QTest::newRow("full screen") << QKeySequence(Qt::Key_F11);
+    QTest::newRow("help") << QKeySequence(QKeySequence::HelpContents);
+}
+
+// Each menu command has a key, which no list of values or number field takes for itself.
+void tst_ExperimentWindow::everyCommandHasItsKeysWhereverTheFocusIs()
+{
+    QFETCH(QKeySequence, key);
+    QVERIFY(command(key));
+    QCOMPARE(command(key)->shortcutContext(), Qt::WindowShortcut);
+    int commands = 0;
+    for (QAction *menu : window->menuBar()->actions()) {
+        for (QAction *action : menu->menu()->actions())
+            commands += action->isSeparator() ? 0 : 1;
+    }
+    QCOMPARE(commands, 10);
+    const QKeyCombination combination = key[0];
+    for (QWidget *field : {static_cast<QWidget *>(named<QLineEdit>("Values of the parameter to vary")),
+                           static_cast<QWidget *>(named<QSpinBox>("Generations per run"))}) {
+        QKeyEvent override(QEvent::ShortcutOverride, combination.key(), combination.keyboardModifiers());
+        QApplication::sendEvent(field, &override);
+        QVERIFY2(!override.isAccepted(), qPrintable(field->accessibleName()));
+    }
+}
+
+void tst_ExperimentWindow::zoomStepsTheChartsFontsAndIsRemembered()
+{
+    window->setZoom(ZoomSteps::Smallest);
+    QWidget *chart = named<QWidget>("Hit rate chart");
+    const double normal = chart->font().pointSizeF();
+    command(QKeySequence::ZoomIn)->trigger();
+    QCOMPARE(window->zoom(), 125);
+    QCOMPARE(chart->font().pointSizeF(), normal * 1.25);
+    QCOMPARE(named<QWidget>("Hit rate heat map")->font(), chart->font());
+    QCOMPARE(ExperimentWindow(tent, "tent", Settings()).zoom(), 125);
+    command(QKeySequence::ZoomOut)->trigger();
+    QCOMPARE(chart->font().pointSizeF(), normal);
+    QVERIFY(!command(QKeySequence::ZoomOut)->isEnabled());
+    for (int step = 0; step < 7; ++step)
+        window->zoomIn();
+    QCOMPARE(window->zoom(), ZoomSteps::Largest);
+    QVERIFY(!command(QKeySequence::ZoomIn)->isEnabled());
+    command(QKeySequence(Qt::CTRL | Qt::Key_0))->trigger();
+    QCOMPARE(chart->font().pointSizeF(), normal);
+}
+
+// Keys pressed with the focus in a list of values reach the window's commands, not the text.
+void tst_ExperimentWindow::shortcutsWorkFromAListOfValues()
+{
+    window->setZoom(ZoomSteps::Smallest);
+    plan("0,10", 0, QString(), 2, 5);
+    QLineEdit *values = named<QLineEdit>("Values of the parameter to vary");
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    values->setFocus();
+    QTRY_VERIFY(values->hasFocus());
+    QTest::keySequence(values, QKeySequence::ZoomIn);
+    QCOMPARE(window->zoom(), 125);
+    QSignalSpy finished(window, &ExperimentWindow::finished);
+    QTest::keySequence(values, QKeySequence(Qt::CTRL | Qt::Key_R));
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(window->runCount(), 4);
+    QCOMPARE(values->text(), QString("0,10"));
+    window->setZoom(ZoomSteps::Smallest);
 }
 
 QTEST_MAIN(tst_ExperimentWindow)

@@ -21,28 +21,38 @@ ExperimentChart::ExperimentChart(QWidget *parent)
     setPalette(QPalette(Chart::Background));
 }
 
-void ExperimentChart::setResults(const ExperimentPlan *plan, const ExperimentSummary *summary)
+void ExperimentChart::setResults(const SharedResults &results)
 {
-    this->plan = plan;
-    this->summary = summary;
+    this->results = results;
+    plan = results ? &results->plan : nullptr;
+    summary = results ? &results->summary : nullptr;
     setAccessibleDescription(summary ? describe() : tr("No results yet."));
+    updateGeometry();
+    update();
+}
+
+void ExperimentChart::setZoom(double factor)
+{
+    zoom = factor;
+    updateGeometry();
     update();
 }
 
 QSize ExperimentChart::minimumSizeHint() const
 {
-    return MinimumSize;
+    return MinimumSize * zoom;
 }
 
 QSize ExperimentChart::sizeHint() const
 {
-    return PreferredSize;
+    return PreferredSize * zoom;
 }
 
 bool ExperimentChart::paintFrame(QPainter &painter, const QString &title) const
 {
     painter.setPen(Qt::black);
-    const QRectF titleArea(Chart::LeftMargin, 0, width() - Chart::LeftMargin - RightMargin, TopMargin);
+    const QRectF titleArea(Chart::LeftMargin * zoom, 0, width() - (Chart::LeftMargin + RightMargin) * zoom,
+                           TopMargin * zoom);
     painter.drawText(titleArea, Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(title, Qt::ElideRight, int(titleArea.width())));
     if (plan && summary)
@@ -54,8 +64,8 @@ bool ExperimentChart::paintFrame(QPainter &painter, const QString &title) const
 
 QRectF ExperimentChart::plotArea(int bottomMargin) const
 {
-    return QRectF(Chart::LeftMargin, TopMargin, width() - Chart::LeftMargin - RightMargin,
-                  height() - TopMargin - bottomMargin);
+    return QRectF(Chart::LeftMargin * zoom, TopMargin * zoom, width() - (Chart::LeftMargin + RightMargin) * zoom,
+                  height() - (TopMargin + bottomMargin) * zoom);
 }
 
 void ExperimentChart::paintPercentAxis(QPainter &painter, const QRectF &plot)

@@ -2,10 +2,9 @@
 #ifndef EXPERIMENTCHART_H
 #define EXPERIMENTCHART_H
 
-#include <QWidget>
+#include "experimentresults.h"
 
-class ExperimentSummary;
-struct ExperimentPlan;
+#include <QWidget>
 
 // What the experiment's charts share: the results they show, in the observatory's
 // style, and a text for screen readers that says what the picture shows.
@@ -16,8 +15,10 @@ class ExperimentChart : public QWidget
 public:
     explicit ExperimentChart(QWidget *parent = nullptr);
 
-    // Null until an experiment has finished; both stay alive while shown.
-    void setResults(const ExperimentPlan *plan, const ExperimentSummary *summary);
+    // Null until an experiment has finished.
+    void setResults(const SharedResults &results);
+    // Margins and sizes grow with the zoom, 1.0 to 3.0; the text grows with the font.
+    void setZoom(double factor);
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
@@ -26,15 +27,20 @@ protected:
     // The title, and a hint where there is nothing to show yet; returns whether
     // there are results to paint.
     bool paintFrame(QPainter &painter, const QString &title) const;
-    // The plot's area inside the margins.
+    // The plot's area inside the margins, bottomMargin as at a zoom of 1.0.
     QRectF plotArea(int bottomMargin) const;
     // Shares from 0 to 1 as 0 to 100 %, with room above 100 % for a point or a line there.
     static void paintPercentAxis(QPainter &painter, const QRectF &plot);
     static double percentY(const QRectF &plot, double share);
     virtual QString describe() const = 0;
 
+    // Both within the results, null without them.
     const ExperimentPlan *plan = nullptr;
     const ExperimentSummary *summary = nullptr;
+    double zoom = 1.0;
+
+private:
+    SharedResults results;
 };
 
 #endif

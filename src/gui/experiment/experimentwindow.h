@@ -2,59 +2,42 @@
 #ifndef EXPERIMENTWINDOW_H
 #define EXPERIMENTWINDOW_H
 
+#include "experimentresults.h"
 #include "parameters.h"
-#include "sizes.h"
 
 #include <QList>
+#include <QMainWindow>
 #include <QMetaType>
-#include <QWidget>
-
-#include <memory>
 
 QT_BEGIN_NAMESPACE
-class QDoubleSpinBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QModelIndex;
-class QProgressBar;
-class QPushButton;
-class QSortFilterProxyModel;
-class QSpinBox;
-class QStackedWidget;
-class QStatusBar;
-class QTableView;
-class QTimer;
+class QAction;
 QT_END_NAMESPACE
-class ExperimentChart;
-class HeatMapChart;
-class HitRateChart;
-class RunLengthChart;
-class RunTableModel;
-struct ExperimentPlan;
+class ExperimentForm;
+class ExperimentJob;
+class ExperimentResultsView;
 
 Q_DECLARE_METATYPE(Settings)
 
 // Many runs at once from the main window's landscape and parameters: one or two
 // parameters varied over values, each combination with a range of seeds, run on
 // every core. Shows how often the runs hit a target, and when, and lists them;
-// any run listed can be watched in the main window.
-class ExperimentWindow : public QWidget
+// any run listed can be watched in the main window. The charts zoom like the
+// observatory's, and the zoom is remembered.
+class ExperimentWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     ExperimentWindow(const int *landscape, const QString &landscapeName, const Settings &settings,
                      QWidget *parent = nullptr);
-    ~ExperimentWindow() override;
 
     // What the next experiment starts from. A new landscape resets the target to its highest value.
     void setStart(const int *landscape, const QString &landscapeName, const Settings &settings);
     // From the controls; false, with the reason shown, when they are not valid.
     bool start();
-    // Stops the experiment under way; the results shown before stay.
+    // Stops the experiment under way at once; the results shown before stay.
     void cancel();
-    bool isRunning() const { return running != nullptr; }
+    bool isRunning() const { return job != nullptr; }
     // The runs shown, 0 before the first experiment has finished.
     int runCount() const;
 
@@ -62,6 +45,11 @@ public:
     bool exportCsv(const QString &path, QString &error) const;
     // The charts as a PNG.
     bool saveImage(const QString &path, QString &error);
+
+    int zoom() const { return zoomPercent; }
+    void setZoom(int percent);
+    void zoomIn();
+    void zoomOut();
 
     QSize sizeHint() const override;
 
@@ -73,59 +61,37 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
-    struct Results;
-    struct Running;
-
-    bool readPlan(ExperimentPlan &plan, QString &error);
-    void validate();
-    void poll();
-    void showResults();
-    void chooseRun(const QModelIndex &index);
-    void chooseCombination(int combination);
+    void createActions();
+    void createMenus();
+    void showProgress(long long done, long long total);
+    void showResults(const SharedResults &results);
     void emitRun(std::size_t index);
     void chooseCsvFile();
     void chooseImageFile();
+    void toggleFullScreen(bool on);
+    void about();
     QImage picture() const;
-    void showProgress(long long done, long long total);
-    void updateButtons();
-    QList<ExperimentChart *> charts() const;
+    void updateActions();
 
-    int landscape[LandscapeSize];
-    QString landscapeName;
-    Settings base;
-    std::unique_ptr<Results> shown;
-    std::unique_ptr<Running> running;
+    SharedResults shown;
+    ExperimentJob *job = nullptr;
+    int zoomPercent;
 
-    QLabel *landscapeLabel;
-    QComboBox *firstParameter;
-    QLineEdit *firstValues;
-    QComboBox *secondParameter;
-    QLineEdit *secondValues;
-    QLabel *fixedLabel;
-    QDoubleSpinBox *firstSeedBox;
-    QSpinBox *seedCountBox;
-    QSpinBox *generationsBox;
-    QSpinBox *targetBox;
-    QPushButton *highestButton;
-    QPushButton *startButton;
-    QPushButton *cancelButton;
-    QProgressBar *progressBar;
-    QLabel *messageLabel;
-    QPushButton *exportButton;
-    QPushButton *imageButton;
-    QStackedWidget *chartStack;
-    QWidget *ratePage;
-    HitRateChart *hitRateChart;
-    RunLengthChart *runLengthChart;
-    HeatMapChart *heatMapChart;
-    RunTableModel *model;
-    QSortFilterProxyModel *sorted;
-    QTableView *table;
-    QStatusBar *statusBar;
-    QTimer *pollTimer;
-    bool planValid = false;
+    ExperimentForm *form;
+    ExperimentResultsView *resultsView;
+    QAction *exportAction;
+    QAction *imageAction;
+    QAction *closeAction;
+    QAction *startAction;
+    QAction *cancelAction;
+    QAction *zoomInAction;
+    QAction *zoomOutAction;
+    QAction *resetZoomAction;
+    QAction *fullScreenAction;
+    QAction *aboutAction;
 };
 
 #endif

@@ -11,6 +11,7 @@ namespace {
 const int BottomMargin = 8;
 const int HeaderHeight = 40;   // the second parameter and its values above the cells
 const int RowLabelWidth = 140; // the first parameter and its values left of the cells
+const int LabelGap = 6;
 const double Percent = 100.0;
 const double DarkText = 0.55;  // from this rate on, the cell's text is white
 const QColor HitColour(30, 60, 150);
@@ -43,8 +44,8 @@ int HeatMapChart::columns() const
 QRectF HeatMapChart::grid() const
 {
     QRectF area = plotArea(BottomMargin);
-    area.setTop(area.top() + HeaderHeight);
-    area.setLeft(RowLabelWidth);
+    area.setTop(area.top() + HeaderHeight * zoom);
+    area.setLeft(RowLabelWidth * zoom);
     return area;
 }
 
@@ -79,16 +80,17 @@ void HeatMapChart::paintEvent(QPaintEvent * /* event */)
 
     painter.setPen(Qt::black);
     if (across) {
-        painter.drawText(QRectF(cells.left(), cells.top() - HeaderHeight, cells.width(), lineHeight), Qt::AlignCenter,
+        painter.drawText(QRectF(cells.left(), cells.top() - HeaderHeight * zoom, cells.width(), lineHeight), Qt::AlignCenter,
                          parameterCaption(*across->parameter));
         for (int column = 0; column < columns(); ++column)
             painter.drawText(QRectF(cells.left() + column * cellWidth, cells.top() - lineHeight - 2, cellWidth, lineHeight),
                              Qt::AlignCenter, QString::number(across->values[column]));
     }
-    painter.drawText(QRectF(0, cells.top() - lineHeight - 2, RowLabelWidth - 6, lineHeight),
+    const double labelWidth = RowLabelWidth * zoom - LabelGap;
+    painter.drawText(QRectF(0, cells.top() - lineHeight - 2, labelWidth, lineHeight),
                      Qt::AlignRight | Qt::AlignVCenter, parameterCaption(*down.parameter));
     for (int row = 0; row < rows(); ++row)
-        painter.drawText(QRectF(0, cells.top() + row * cellHeight, RowLabelWidth - 6, cellHeight),
+        painter.drawText(QRectF(0, cells.top() + row * cellHeight, labelWidth, cellHeight),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(down.values[row]));
 
     const std::vector<CombinationSummary> &combinations = summary->combinations();

@@ -11,6 +11,7 @@ const int BottomMargin = 56;   // value labels, the hits, the parameter
 const double Percent = 100.0;
 const double PointRadius = 4.5;
 const double CapHalfWidth = 6.0;
+const double LineWidth = 1.5;
 const QColor RateColour(30, 90, 200);
 }
 
@@ -49,12 +50,12 @@ void HitRateChart::paintEvent(QPaintEvent * /* event */)
             continue;
         const RateInterval interval = combination.interval();
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(RateColour, 1.5));
+        painter.setPen(QPen(RateColour, LineWidth * zoom));
         painter.drawLine(QPointF(x, y(interval.low)), QPointF(x, y(interval.high)));
         for (double end : {interval.low, interval.high})
-            painter.drawLine(QPointF(x - CapHalfWidth, y(end)), QPointF(x + CapHalfWidth, y(end)));
+            painter.drawLine(QPointF(x - CapHalfWidth * zoom, y(end)), QPointF(x + CapHalfWidth * zoom, y(end)));
         painter.setBrush(RateColour);
-        painter.drawEllipse(QPointF(x, y(combination.hitRate())), PointRadius, PointRadius);
+        painter.drawEllipse(QPointF(x, y(combination.hitRate())), PointRadius * zoom, PointRadius * zoom);
         painter.setBrush(Qt::NoBrush);
         painter.setRenderHint(QPainter::Antialiasing, false);
     }

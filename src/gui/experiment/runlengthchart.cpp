@@ -12,8 +12,10 @@
 namespace {
 const int BottomMargin = 40;  // generation labels and the axis title
 const int MostTicks = 6;
+const double LabelSpacing = 1.5; // label widths from one generation label to the next, at least
 const int LegendPadding = 6;
 const int LegendSwatch = 16;
+const int LineWidth = 2;
 const QColor Colours[] = {{30, 90, 200},  {220, 100, 20}, {20, 150, 60},  {200, 40, 40},
                           {150, 90, 190}, {120, 80, 40},  {210, 80, 160}, {90, 90, 90},
                           {160, 160, 20}, {20, 170, 190}};
@@ -44,7 +46,9 @@ void RunLengthChart::paintEvent(QPaintEvent * /* event */)
     const auto x = [&](double generation) { return plot.left() + plot.width() * generation / last; };
     const double lineHeight = painter.fontMetrics().height();
     painter.setPen(Qt::black);
-    for (double tick : axisTicks(0, last, MostTicks)) {
+    const double labelWidth = painter.fontMetrics().horizontalAdvance(QString::number(last, 'g', 12)) * LabelSpacing;
+    const int most = std::clamp(static_cast<int>(plot.width() / labelWidth) + 1, 2, MostTicks);
+    for (double tick : axisTicks(0, last, most)) {
         painter.drawText(QRectF(x(tick) - plot.width() / 2, plot.bottom() + 2, plot.width(), lineHeight),
                          Qt::AlignCenter, QString::number(tick, 'g', 12));
     }
@@ -67,11 +71,19 @@ void RunLengthChart::paintEvent(QPaintEvent * /* event */)
             steps << QPointF(x(double(generation)), y(hits));
         }
         steps << QPointF(x(last), y(hits));
-        painter.setPen(QPen(colour(int(index)), 2));
+        painter.setPen(QPen(colour(int(index)), LineWidth * zoom));
         painter.drawPolyline(steps);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     paintLegend(painter, plot);
+}
+
+QSize RunLengthChart::minimumSizeHint() const
+{
+    QSize size = ExperimentChart::minimumSizeHint();
+    if (summary)
+        size.rwidth() += legendWidth(fontMetrics());
+    return size;
 }
 
 int RunLengthChart::legendWidth(const QFontMetrics &metrics) const
@@ -79,7 +91,7 @@ int RunLengthChart::legendWidth(const QFontMetrics &metrics) const
     int widest = 0;
     for (const CombinationSummary &combination : summary->combinations())
         widest = std::max(widest, metrics.horizontalAdvance(combinationCaption(plan->variations, combination.settings)));
-    return widest + LegendSwatch + 3 * LegendPadding;
+    return widest + static_cast<int>((LegendSwatch + 3 * LegendPadding) * zoom);
 }
 
 // Beside the plot, on its right.
@@ -89,14 +101,15 @@ void RunLengthChart::paintLegend(QPainter &painter, const QRectF &plot) const
     for (const CombinationSummary &combination : summary->combinations())
         names << combinationCaption(plan->variations, combination.settings);
     const double rowHeight = painter.fontMetrics().height();
-    const QRectF box(plot.right() + LegendPadding, plot.top(), width() - plot.right() - LegendPadding,
-                     rowHeight * names.size());
+    const double padding = LegendPadding * zoom;
+    const double swatch = LegendSwatch * zoom;
+    const QRectF box(plot.right() + padding, plot.top(), width() - plot.right() - padding, rowHeight * names.size());
     for (int index = 0; index < names.size(); ++index) {
         const double y = box.top() + rowHeight * (index + 0.5);
-        painter.setPen(QPen(colour(index), 2));
-        painter.drawLine(QPointF(box.left() + LegendPadding, y), QPointF(box.left() + LegendPadding + LegendSwatch, y));
+        painter.setPen(QPen(colour(index), LineWidth * zoom));
+        painter.drawLine(QPointF(box.left() + padding, y), QPointF(box.left() + padding + swatch, y));
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(box.left() + 2 * LegendPadding + LegendSwatch, y - rowHeight / 2, box.width(), rowHeight),
+        painter.drawText(QRectF(box.left() + 2 * padding + swatch, y - rowHeight / 2, box.width(), rowHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, names.at(index));
     }
 }

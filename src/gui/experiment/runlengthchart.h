@@ -13,6 +13,9 @@ class RunLengthChart : public ExperimentChart
 public:
     explicit RunLengthChart(QWidget *parent = nullptr);
 
+    // Room for the legend beside the smallest plot.
+    QSize minimumSizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     QString describe() const override;

@@ -14,11 +14,12 @@ RunTableModel::RunTableModel(QObject *parent)
 {
 }
 
-void RunTableModel::setRuns(const ExperimentPlan *plan, const std::vector<RunResult> *runs)
+void RunTableModel::setResults(const SharedResults &results)
 {
     beginResetModel();
-    this->plan = plan;
-    this->runs = runs;
+    this->results = results;
+    plan = results ? &results->plan : nullptr;
+    runs = results ? &results->runs : nullptr;
     endResetModel();
 }
 

@@ -2,12 +2,9 @@
 #ifndef RUNTABLEMODEL_H
 #define RUNTABLEMODEL_H
 
+#include "experimentresults.h"
+
 #include <QAbstractTableModel>
-
-#include <vector>
-
-struct ExperimentPlan;
-struct RunResult;
 
 // The runs of an experiment, one row each in run order: the seed, the parameters,
 // where the run hit the target, and its last generation's fitness and diversity.
@@ -19,8 +16,8 @@ class RunTableModel : public QAbstractTableModel
 public:
     explicit RunTableModel(QObject *parent = nullptr);
 
-    // Null until an experiment has finished; both stay alive while shown.
-    void setRuns(const ExperimentPlan *plan, const std::vector<RunResult> *runs);
+    // Null until an experiment has finished.
+    void setResults(const SharedResults &results);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -28,6 +25,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    SharedResults results;
+    // Both within the results, null without them.
     const ExperimentPlan *plan = nullptr;
     const std::vector<RunResult> *runs = nullptr;
 };

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "experimentresultsview.h"
+#include "chartaxis.h"
+#include "heatmapchart.h"
+#include "hitratechart.h"
+#include "runlengthchart.h"
+#include "runtablemodel.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QScrollArea>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+const int RowPadding = 6; // in the table, above and below the text
+const int ChartsStretch = 3;
+const int TableStretch = 2;
+const int HitRateStretch = 2;
+const int RunLengthStretch = 3;
+}
+
+ExperimentResultsView::ExperimentResultsView(QWidget *parent)
+    : QSplitter(Qt::Vertical, parent)
+{
+    hitRateChart = new HitRateChart;
+    runLengthChart = new RunLengthChart;
+    heatMapChart = new HeatMapChart;
+    ratePage = new QWidget;
+    QHBoxLayout *rateLayout = new QHBoxLayout(ratePage);
+    rateLayout->setContentsMargins(0, 0, 0, 0);
+    rateLayout->addWidget(hitRateChart, HitRateStretch);
+    rateLayout->addWidget(runLengthChart, RunLengthStretch);
+    // Not a stack: the page hidden must not hold the other to its size.
+    chartPage = new QWidget;
+    QVBoxLayout *pageLayout = new QVBoxLayout(chartPage);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addWidget(ratePage);
+    pageLayout->addWidget(heatMapChart);
+    heatMapChart->hide();
+    chartArea = new QScrollArea;
+    chartArea->setWidget(chartPage);
+    chartArea->setWidgetResizable(true);
+    chartArea->setFrameShape(QFrame::NoFrame);
+
+    model = new RunTableModel(this);
+    sorted = new QSortFilterProxyModel(this);
+    sorted->setSourceModel(model);
+    sorted->setSortRole(Qt::UserRole);
+    table = new QTableView;
+    table->setModel(sorted);
+    table->setAccessibleName(tr("Runs"));
+    table->setToolTip(tr("Double-click a run, or press Enter, to watch it in the main window."));
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table->setSortingEnabled(true);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + RowPadding);
+
+    addWidget(chartArea);
+    addWidget(table);
+    setStretchFactor(0, ChartsStretch);
+    setStretchFactor(1, TableStretch);
+    setChildrenCollapsible(false);
+
+    connect(table, &QTableView::activated, this, &ExperimentResultsView::chooseRun);
+    connect(heatMapChart, &HeatMapChart::combinationActivated, this, &ExperimentResultsView::chooseCombination);
+}
+
+QList<ExperimentChart *> ExperimentResultsView::charts() const
+{
+    return {hitRateChart, runLengthChart, heatMapChart};
+}
+
+void ExperimentResultsView::setResults(const SharedResults &results)
+{
+    this->results = results;
+    for (ExperimentChart *chart : charts())
+        chart->setResults(results);
+    const bool grid = results && results->plan.variations.size() > 1;
+    ratePage->setVisible(!grid);
+    heatMapChart->setVisible(grid);
+    model->setResults(results);
+    table->resizeColumnsToContents();
+}
+
+void ExperimentResultsView::setZoom(double factor)
+{
+    const QFont zoomed = Chart::zoomedFont(font(), factor);
+    for (ExperimentChart *chart : charts()) {
+        chart->setFont(zoomed);
+        chart->setZoom(factor);
+    }
+}
+
+QPixmap ExperimentResultsView::chartsPicture() const
+{
+    return chartPage->grab();
+}
+
+void ExperimentResultsView::chooseRun(const QModelIndex &index)
+{
+    if (index.isValid())
+        emit runActivated(static_cast<std::size_t>(sorted->mapToSource(index).row()));
+}
+
+// The first run of the combination.
+void ExperimentResultsView::chooseCombination(int combination)
+{
+    if (results)
+        emit runActivated(static_cast<std::size_t>(combination * results->plan.seeds));
+}
