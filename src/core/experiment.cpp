@@ -254,7 +254,7 @@ long long ExperimentPlan::shardRuns() const
     return totalRuns() > first ? (totalRuns() - first - 1) / shard.count + 1 : 0;
 }
 
-std::optional<RunResult> runOne(const ExperimentPlan &plan, long long index, const std::atomic<bool> *stop)
+std::optional<RunResult> runOne(const ExperimentPlan &plan, long long index, const StopRequest *stop)
 {
     RunResult result;
     result.index = index;
@@ -269,7 +269,7 @@ std::optional<RunResult> runOne(const ExperimentPlan &plan, long long index, con
         run.step();
         if (result.hit < 0 && run.best() >= target)
             result.hit = run.generation();
-        if (stop && run.generation() % GenerationsBetweenChecks == 0 && stop->load(std::memory_order_relaxed))
+        if (run.generation() % GenerationsBetweenChecks == 0 && stopRequested(stop))
             return std::nullopt;
     }
     result.last = run.record();
@@ -412,9 +412,9 @@ bool Experiment::run(int threads, const Deliver &deliver)
         Slot &slot = ring[static_cast<std::size_t>(number % capacity)];
         {
             std::unique_lock<std::mutex> lock(mutex);
-            resultReady.wait(lock, [&] { return slot.ready.load() == number || stopping.load(); });
+            resultReady.wait(lock, [&] { return slot.ready.load() == number || stopping.requested(); });
         }
-        if (stopping.load() || (deliver && !deliver(slot.result)))
+        if (stopping.requested() || (deliver && !deliver(slot.result)))
             break;
         {
             std::lock_guard<std::mutex> lock(mutex);
@@ -436,7 +436,7 @@ void Experiment::cancel()
 
 void Experiment::halt()
 {
-    stopping.store(true);
+    stopping.request();
     {
         std::lock_guard<std::mutex> lock(mutex);
     }
@@ -448,12 +448,12 @@ void Experiment::work()
 {
     for (;;) {
         const long long number = next.fetch_add(1, std::memory_order_relaxed);
-        if (number >= total || stopping.load(std::memory_order_relaxed))
+        if (number >= total || stopping.requested())
             return;
         if (number >= delivered.load() + capacity) {
             std::unique_lock<std::mutex> lock(mutex);
-            roomFree.wait(lock, [&] { return number < delivered.load() + capacity || stopping.load(); });
-            if (stopping.load())
+            roomFree.wait(lock, [&] { return number < delivered.load() + capacity || stopping.requested(); });
+            if (stopping.requested())
                 return;
         }
         const std::optional<RunResult> result = runOne(setup, setup.runIndex(number), &stopping);

@@ -5,6 +5,7 @@
 #include "generationrecord.h"
 #include "parameters.h"
 #include "sizes.h"
+#include "stoprequest.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -86,7 +87,7 @@ struct RunResult
 };
 
 // The run of the given index, whole; none when stop was set first.
-std::optional<RunResult> runOne(const ExperimentPlan &plan, long long index, const std::atomic<bool> *stop = nullptr);
+std::optional<RunResult> runOne(const ExperimentPlan &plan, long long index, const StopRequest *stop = nullptr);
 
 // The per-run CSV: the run's seed, parameters as stored, generations and hit (empty
 // when none), then the recorder's columns for the last generation.
@@ -187,7 +188,7 @@ private:
     std::atomic<long long> next{0};
     std::atomic<long long> delivered{0};
     std::atomic<long long> done{0};
-    std::atomic<bool> stopping{false};
+    StopRequest stopping;
     std::atomic<bool> cancelRequested{false};
     std::mutex mutex;
     std::condition_variable resultReady;
