@@ -41,11 +41,15 @@ QString ChartWidget::description() const
     return QString();
 }
 
-// The picture follows at once; the words for assistive technology at most a few
+// The picture follows at the next paint, asked for once however often a run
+// changes the chart before it; the words for assistive technology at most a few
 // times a second, the first change after a quiet spell at once.
 void ChartWidget::changed()
 {
-    update();
+    if (!repaintPending) {
+        repaintPending = true;
+        update();
+    }
     describing->request();
 }
 
@@ -56,15 +60,17 @@ void ChartWidget::describe()
         setAccessibleDescription(text);
 }
 
-void ChartWidget::paintTitle(QPainter &painter, const QRectF &line, int alignment) const
+void ChartWidget::paintTitle(QPainter &painter, const QRectF &line, const QString &text) const
 {
     painter.setPen(Qt::black);
-    painter.drawText(line, alignment,
-                     painter.fontMetrics().elidedText(heading, Qt::ElideRight, static_cast<int>(line.width())));
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(text.isEmpty() ? heading : text, Qt::ElideRight,
+                                                      static_cast<int>(line.width())));
 }
 
 void ChartWidget::paintEvent(QPaintEvent * /* event */)
 {
+    repaintPending = false;
     QPainter painter(this);
     paint(painter);
     if (!hasFocus())

@@ -33,8 +33,8 @@ protected:
     void changed();
     // A length at zoom 1 at the current zoom.
     double px(double length) const { return length * scale; }
-    // The title on line, cut short where it does not fit.
-    void paintTitle(QPainter &painter, const QRectF &line, int alignment = Qt::AlignLeft | Qt::AlignVCenter) const;
+    // The title on line, cut short where it does not fit; text, when given, in its place.
+    void paintTitle(QPainter &painter, const QRectF &line, const QString &text = QString()) const;
 
     void paintEvent(QPaintEvent *event) override;
 
@@ -43,6 +43,7 @@ private:
 
     double scale = 1.0;
     QString heading;
+    bool repaintPending = false;
     Throttle *describing;
 };
 

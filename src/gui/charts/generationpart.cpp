@@ -25,14 +25,14 @@ QRectF GenerationPart::area() const
     return QRectF(rect()).adjusted(px(Pad), px(Pad) / 2, -px(Pad), -px(Pad) / 2);
 }
 
-QRectF GenerationPart::paintHeading(QPainter &painter, const QRectF &area) const
+QRectF GenerationPart::paintHeading(QPainter &painter, const QRectF &area, const QString &text) const
 {
     const double height = painter.fontMetrics().height();
     painter.save();
     QFont bold = painter.font();
     bold.setBold(true);
     painter.setFont(bold);
-    paintTitle(painter, QRectF(area.left(), area.top(), area.width(), height));
+    paintTitle(painter, QRectF(area.left(), area.top(), area.width(), height), text);
     painter.restore();
     return area.adjusted(0, height + px(RowGap), 0, 0);
 }

@@ -26,8 +26,8 @@ protected:
 
     // Inside the padding.
     QRectF area() const;
-    // The title in bold across the top of area; returns what is left below it.
-    QRectF paintHeading(QPainter &painter, const QRectF &area) const;
+    // The title (or text) in bold across the top of area; returns what is left below it.
+    QRectF paintHeading(QPainter &painter, const QRectF &area, const QString &text = QString()) const;
 
 private:
     QSize characters;

@@ -16,10 +16,10 @@ const QSize Characters(60, 13);
 PairsChart::PairsChart(QWidget *parent)
     : GenerationPart(Characters, parent)
 {
+    setTitle(tr("The pairs"));
     setAccessibleName(tr("Pairs and children"));
     setToolTip(tr("Each pair splits at the red line: a child keeps its parent's bits left of it and takes its "
                   "partner's, blue, right of it. Mutation flipped the orange bits."));
-    setGenerationTitle();
     changed();
 }
 
@@ -29,25 +29,19 @@ void PairsChart::setGeneration(long long number, const GenerationTrace &trace, c
     generation = number;
     for (int child = 0; child < CommunitySize; ++child)
         childFitness[child] = landscape[trace.after[child]];
-    setGenerationTitle();
     changed();
 }
 
 void PairsChart::forgetGeneration()
 {
     generation = -1;
-    setGenerationTitle();
     changed();
-}
-
-void PairsChart::setGenerationTitle()
-{
-    setTitle(generation >= 0 ? tr("The pairs that made generation %1").arg(generation) : tr("The pairs"));
 }
 
 void PairsChart::paint(QPainter &painter)
 {
-    const QRectF area = paintHeading(painter, this->area());
+    const QRectF area = paintHeading(painter, this->area(),
+                                     generation >= 0 ? tr("The pairs that made generation %1").arg(generation) : title());
     painter.setPen(Qt::black);
     if (generation < 0) {
         painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, tr("Run or step to see a generation."));

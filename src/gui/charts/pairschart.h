@@ -25,8 +25,6 @@ protected:
     QString description() const override;
 
 private:
-    void setGenerationTitle();
-
     GenerationTrace latest = {};
     int childFitness[CommunitySize] = {};
     long long generation = -1;
