@@ -35,12 +35,14 @@ void BitCells::add(const QRectF &area, int genome, int split, bool child, int fl
         boxes[kind] << QRectF(area.left() + position * cell, area.center().y() - side / 2, side, side);
     }
     const double x = area.left() + (GenomeLength - split) * cell - zoom * GenerationPart::CellGap / 2;
-    splits << QLineF(x, area.top() - zoom * GenerationPart::RowGap / 2, x, area.bottom() + zoom * GenerationPart::RowGap / 2);
+    const double reach = zoom * GenerationPart::RowGap / 2; // into the gaps between rows
+    splits << QLineF(x, area.top() - reach, x, area.bottom() + reach);
 }
 
 void BitCells::paint(QPainter &painter) const
 {
-    static const QColor fills[Kinds] = {ZeroColour, OneColour, PartnerZeroColour, PartnerColour, FlipColour, FlipColour};
+    static const QColor fills[Kinds] = {ZeroColour,    OneColour,  PartnerZeroColour,
+                                        PartnerColour, FlipColour, FlipColour};
     painter.save();
     QFont font = painter.font();
     font.setPointSizeF(font.pointSizeF() * FontShare);

@@ -26,7 +26,7 @@ public:
 
     // Round values, at most so many, and fewer where the labels would crowd.
     void setMostTicks(int most);
-    // Exactly these values, all labelled.
+    // Exactly these values, all labelled; none, round values again.
     void setTicks(const QList<double> &values);
     void setGrid(bool lines);
     void setTickLength(double length);

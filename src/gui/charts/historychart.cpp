@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "historychart.h"
 #include "chartaxis.h"
-#include "history.h"
 #include "chartlegend.h"
+#include "history.h"
 #include "historymarkers.h"
 
 #include <QHelpEvent>

@@ -88,6 +88,11 @@ void SchemaChart::paint(QPainter &painter)
             first = std::min(first, schema.columns.front().first);
     }
     ChartAxis generations(ChartAxis::Bottom, double(first), double(latest), zoom());
+    // Whole generations: each of them while they are few.
+    QList<double> each;
+    for (long long generation = first; latest - first < GenerationTicks && generation <= latest; ++generation)
+        each << double(generation);
+    generations.setTicks(each);
     generations.setMostTicks(GenerationTicks);
     generations.setGrid(false);
     generations.setTickLength(TickLength);
