@@ -3,24 +3,137 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPalette>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-const int LabelGap = 6; // between a label and the plot
-const double FocusFrameWidth = 2.0;
-const double LabelSpacing = 1.5; // label heights from one value label to the next, at least
+const double LabelGap = 6;      // between a label and the plot, and beyond it
+const double LabelSpacing = 1.5; // label sizes from one label to the next, at least
 }
 
-QFont Chart::zoomedFont(QFont font, double zoom)
+ChartAxis::ChartAxis(Side side, double low, double high, double zoom)
+    : side(side), low(low), high(high), zoom(zoom)
 {
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * zoom);
-    else
-        font.setPixelSize(static_cast<int>(font.pixelSize() * zoom));
-    return font;
+}
+
+void ChartAxis::setMostTicks(int ticks)
+{
+    most = ticks;
+}
+
+void ChartAxis::setTicks(const QList<double> &ticks)
+{
+    values = ticks;
+}
+
+void ChartAxis::setGrid(bool lines)
+{
+    grid = lines;
+}
+
+void ChartAxis::setTickLength(double length)
+{
+    tickLength = length;
+}
+
+void ChartAxis::setLabelColour(const QColor &colour)
+{
+    labelColour = colour;
+}
+
+void ChartAxis::setTitle(const QString &text)
+{
+    title = text;
+}
+
+double ChartAxis::position(const QRectF &plot, double value) const
+{
+    if (!(high > low))
+        return side == Bottom ? plot.center().x() : plot.center().y();
+    const double share = (value - low) / (high - low);
+    return side == Bottom ? plot.left() + plot.width() * share : plot.bottom() - plot.height() * share;
+}
+
+double ChartAxis::room(const QFontMetricsF &metrics) const
+{
+    const double titleRoom = title.isEmpty() ? 0 : metrics.height();
+    if (side == Bottom)
+        return tickLength * zoom + metrics.height() + titleRoom;
+    double widest = 0;
+    for (double value : values.isEmpty() ? axisTicks(low, high, most) : values)
+        widest = std::max(widest, metrics.horizontalAdvance(Chart::number(value)));
+    return tickLength * zoom + widest + 2 * LabelGap * zoom + titleRoom;
+}
+
+// Fewer round values where their labels would touch: along the sides a label's
+// height apart, along the bottom the widest label's width.
+QList<double> ChartAxis::ticks(const QRectF &plot, double labelHeight) const
+{
+    if (!values.isEmpty())
+        return values;
+    if (side != Bottom)
+        return axisTicks(low, high, std::min(most, static_cast<int>(plot.height() / (labelHeight * LabelSpacing)) + 1));
+    return axisTicks(low, high, most);
+}
+
+void ChartAxis::paint(QPainter &painter, const QRectF &plot) const
+{
+    const QFontMetricsF metrics(painter.font());
+    const double labelHeight = metrics.height();
+    const double tick = tickLength * zoom;
+    const double gap = LabelGap * zoom;
+    double labelsEnd = 0; // how far from the plot the widest label reaches
+    for (double value : ticks(plot, labelHeight)) {
+        const double at = position(plot, value);
+        const QString label = Chart::number(value);
+        if (grid) {
+            painter.setPen(QPen(Chart::Grid, zoom));
+            if (side == Bottom)
+                painter.drawLine(QPointF(at, plot.top() + 1), QPointF(at, plot.bottom() - 1));
+            else
+                painter.drawLine(QPointF(plot.left() + 1, at), QPointF(plot.right() - 1, at));
+        }
+        painter.setPen(QPen(Qt::black, zoom));
+        if (tick > 0 && side == Bottom)
+            painter.drawLine(QPointF(at, plot.bottom()), QPointF(at, plot.bottom() + tick));
+        else if (tick > 0)
+            painter.drawLine(QPointF(side == Left ? plot.left() - tick : plot.right(), at),
+                             QPointF(side == Left ? plot.left() : plot.right() + tick, at));
+        painter.setPen(labelColour);
+        const double width = metrics.horizontalAdvance(label);
+        labelsEnd = std::max(labelsEnd, tick + gap + width);
+        if (side == Bottom) {
+            painter.drawText(QRectF(at - plot.width() / 2, plot.bottom() + tick, plot.width(), labelHeight),
+                             Qt::AlignCenter, label);
+        } else if (side == Left) {
+            painter.drawText(QRectF(0, at - labelHeight / 2, plot.left() - tick - gap, labelHeight),
+                             Qt::AlignRight | Qt::AlignVCenter, label);
+        } else {
+            painter.drawText(QRectF(plot.right() + tick + gap, at - labelHeight / 2, width, labelHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, label);
+        }
+    }
+    paintTitle(painter, plot, labelsEnd);
+}
+
+// Below the labels, or left of them turned to read upwards.
+void ChartAxis::paintTitle(QPainter &painter, const QRectF &plot, double labelsEnd) const
+{
+    if (title.isEmpty())
+        return;
+    const double lineHeight = QFontMetricsF(painter.font()).height();
+    painter.setPen(Qt::black);
+    if (side == Bottom) {
+        painter.drawText(QRectF(plot.left(), plot.bottom() + tickLength * zoom + lineHeight, plot.width(), lineHeight),
+                         Qt::AlignCenter, title);
+        return;
+    }
+    painter.save();
+    painter.translate(plot.left() - labelsEnd - LabelGap * zoom - lineHeight, plot.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), lineHeight), Qt::AlignCenter, title);
+    painter.restore();
 }
 
 QList<double> axisTicks(double low, double high, int most)
@@ -43,31 +156,7 @@ QList<double> axisTicks(double low, double high, int most)
 
 void paintValueAxis(QPainter &painter, const QRectF &plot, double low, double high, int most)
 {
-    const double labelHeight = painter.fontMetrics().height();
-    most = std::min(most, static_cast<int>(plot.height() / (labelHeight * LabelSpacing)) + 1);
-    for (double tick : axisTicks(low, high, most)) {
-        const double y = plot.bottom() - plot.height() * (tick - low) / (high - low);
-        painter.setPen(Chart::Grid);
-        painter.drawLine(QPointF(plot.left() + 1, y), QPointF(plot.right() - 1, y));
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(0, y - labelHeight / 2, plot.left() - LabelGap, labelHeight),
-                         Qt::AlignRight | Qt::AlignVCenter, QString::number(tick, 'g', 10));
-    }
-}
-
-double valueLabelsWidth(const QFontMetricsF &metrics, double low, double high)
-{
-    return std::max(metrics.horizontalAdvance(QString::number(low, 'g', 10)),
-                    metrics.horizontalAdvance(QString::number(high, 'g', 10)))
-           + 2 * LabelGap;
-}
-
-void paintFocusFrame(QPainter &painter, const QRect &area, double zoom)
-{
-    const double width = FocusFrameWidth * zoom;
-    painter.save();
-    painter.setPen(QPen(QPalette().color(QPalette::Highlight), width));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(area).adjusted(width / 2, width / 2, -width / 2, -width / 2));
-    painter.restore();
+    ChartAxis axis(ChartAxis::Left, low, high);
+    axis.setMostTicks(most);
+    axis.paint(painter, plot);
 }

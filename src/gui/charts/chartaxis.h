@@ -2,38 +2,63 @@
 #ifndef CHARTAXIS_H
 #define CHARTAXIS_H
 
+#include "chartstyle.h"
+
 #include <QColor>
-#include <QFont>
 #include <QList>
+#include <QString>
 
 QT_BEGIN_NAMESPACE
 class QFontMetricsF;
 class QPainter;
-class QRect;
 class QRectF;
 QT_END_NAMESPACE
 
-// What the observatory's charts have in common.
-namespace Chart {
-const QColor Background(250, 250, 247);
-const QColor Grid(225, 225, 220);
-constexpr int LeftMargin = 64; // room for the value labels
+// An axis along one side of a plot, from low to high: labels at round values (or
+// at the values given) beside the plot, ticks pointing out of it, lines across it
+// at the same values, and a title beyond the labels. Lengths are at zoom 1.
+class ChartAxis
+{
+public:
+    enum Side { Left, Right, Bottom };
 
-// The font at a zoom of 1.0 to 3.0, in points or in pixels as it was given.
-QFont zoomedFont(QFont font, double zoom);
-}
+    ChartAxis(Side side, double low, double high, double zoom = 1.0);
+
+    // Round values, at most so many, and fewer where the labels would crowd.
+    void setMostTicks(int most);
+    // Exactly these values, all labelled; none, round values again.
+    void setTicks(const QList<double> &values);
+    void setGrid(bool lines);
+    void setTickLength(double length);
+    void setLabelColour(const QColor &colour);
+    void setTitle(const QString &title);
+
+    // Where value lies across the plot: x for the bottom, y for the sides.
+    double position(const QRectF &plot, double value) const;
+    // The room the ticks, labels and title take beside the plot.
+    double room(const QFontMetricsF &metrics) const;
+    void paint(QPainter &painter, const QRectF &plot) const;
+
+private:
+    QList<double> ticks(const QRectF &plot, double labelHeight) const;
+    void paintTitle(QPainter &painter, const QRectF &plot, double labelsEnd) const;
+
+    Side side;
+    double low;
+    double high;
+    double zoom;
+    int most = 6;
+    QList<double> values;
+    bool grid = true;
+    double tickLength = 0;
+    QColor labelColour = Qt::black;
+    QString title;
+};
 
 // Round tick values for an axis from low to high: steps of 1, 2 or 5 times a power of ten.
 QList<double> axisTicks(double low, double high, int most);
 
-// Grid lines across the plot at round values from low (its bottom) to high (its
-// top), labelled in the margin on its left.
+// A value axis on the plot's left with its grid, as ChartAxis paints it.
 void paintValueAxis(QPainter &painter, const QRectF &plot, double low, double high, int most);
-
-// How wide the margin on a plot's left must be for value labels from low to high.
-double valueLabelsWidth(const QFontMetricsF &metrics, double low, double high);
-
-// A chart's sign that it has the keyboard focus: a frame inside its edge.
-void paintFocusFrame(QPainter &painter, const QRect &area, double zoom);
 
 #endif

@@ -2,19 +2,20 @@
 #ifndef GENERATIONVIEW_H
 #define GENERATIONVIEW_H
 
-#include "generationstep.h"
-#include "parameters.h"
 #include "selectioncheck.h"
 
-#include <QTimer>
 #include <QWidget>
+
+class MutationChart;
+class PairsChart;
+class SelectionCheckChart;
+class WheelChart;
+struct Settings;
 
 // One generation laid open: the wheel with each member's share, expected copies
 // and draws; the five pairs with their split and the children they made; the odds
 // of mutation at the current setting; and, since counting began, whether the
 // wheel draws the members as often as their shares say.
-class Throttle;
-
 class GenerationView : public QWidget
 {
     Q_OBJECT
@@ -34,37 +35,16 @@ public:
     void forgetGeneration();
     // 1.0 to 3.0: fonts, lines and cells.
     void setZoom(double zoom);
-    double zoom() const { return scale; }
 
-    bool hasGeneration() const { return generation >= 0; }
-    const SelectionCheck &selectionCheck() const { return check; }
+    bool hasGeneration() const { return shown; }
+    const SelectionCheck &selectionCheck() const;
 
 private:
-    class Part;
-    using Painter = void (GenerationView::*)(QPainter &, const QRectF &) const;
-
-    Part *addPart(Painter painter, const QString &name, QSize minimum);
-    void paintWheel(QPainter &painter, const QRectF &area) const;
-    void paintPairs(QPainter &painter, const QRectF &area) const;
-    void paintMutation(QPainter &painter, const QRectF &area) const;
-    void paintCalibration(QPainter &painter, const QRectF &area) const;
-    double px(double length) const { return length * scale; }
-    void changed();
-    void describe();
-    QString wheelDescription() const;
-    QString pairsDescription() const;
-    QString mutationDescription() const;
-    QString calibrationDescription() const;
-
-    GenerationTrace latest;
-    int childFitness[CommunitySize];
-    long long generation = -1;
-    Settings settings;
-    SelectionCheck check;
-    double scale = 1.0;
-
-    QList<Part *> parts;
-    Throttle *describing;
+    WheelChart *wheel;
+    PairsChart *pairs;
+    MutationChart *mutation;
+    SelectionCheckChart *check;
+    bool shown = false;
 };
 
 #endif

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "historychart.h"
 #include "chartaxis.h"
+#include "chartlegend.h"
 #include "history.h"
 #include "historymarkers.h"
 
@@ -27,12 +28,12 @@ const double Headroom = 0.05; // of the fitness range, above the best
 const double LabelSpacing = 1.5; // label heights from one diversity label to the next, at least
 const double MarkerTip = 4.0;   // the triangle atop a mark
 const double MarkerReach = 5.0; // how near the pointer must be for a mark's tooltip
-const QColor BestColour(20, 150, 60);
-const QColor MeanColour(30, 90, 200);
-const QColor WorstColour(200, 40, 40);
-const QColor DiversityColour(150, 90, 190);
-const QColor BitSetColour(30, 40, 120);
-const QColor MarkerColours[] = {QColor(150, 90, 20), QColor(20, 130, 130), QColor(90, 90, 90), QColor(0, 0, 0)};
+const QColor BestColour = Chart::Green;
+const QColor MeanColour = Chart::Blue;
+const QColor WorstColour = Chart::Red;
+const QColor DiversityColour = Chart::Purple;
+const QColor BitSetColour = Chart::Navy;
+const QColor MarkerColours[] = {Chart::Ochre, Chart::Teal, Chart::Faint, QColor(Qt::black)};
 
 using Value = std::function<double(const HistoryBucket &)>;
 
@@ -60,26 +61,18 @@ QPolygonF series(const QRectF &area, const std::vector<HistoryBucket> &buckets, 
     return line;
 }
 
-// The colour of a bit strip cell where the given share of members has the bit set.
-QColor shareColour(double share)
+ChartAxis fitnessAxis(double low, double high, double zoom)
 {
-    const auto mix = [share](int empty, int full) { return static_cast<int>(empty + (full - empty) * share); };
-    return QColor(mix(Chart::Background.red(), BitSetColour.red()), mix(Chart::Background.green(), BitSetColour.green()),
-                  mix(Chart::Background.blue(), BitSetColour.blue()));
+    ChartAxis axis(ChartAxis::Left, low, high, zoom);
+    axis.setMostTicks(MostTicks);
+    return axis;
 }
 }
 
 HistoryChart::HistoryChart(const History *history, const HistoryMarkers *markers, QWidget *parent)
-    : QWidget(parent), history(history), markers(markers)
+    : ChartWidget(parent), history(history), markers(markers)
 {
-    setAutoFillBackground(true);
-    setPalette(QPalette(Chart::Background));
-}
-
-void HistoryChart::setZoom(double factor)
-{
-    zoom = factor;
-    update();
+    setTitle(tr("Fitness over the generations"));
 }
 
 QSize HistoryChart::minimumSizeHint() const
@@ -110,13 +103,13 @@ HistoryChart::Range HistoryChart::fitnessRange(const std::vector<HistoryBucket> 
 HistoryChart::Areas HistoryChart::areas(const Range &range) const
 {
     const QFontMetricsF metrics(font());
-    const double left = std::max({double(Chart::LeftMargin), valueLabelsWidth(metrics, range.low, range.high),
-                                  metrics.horizontalAdvance(tr("bit %1").arg(GenomeLength - 1)) + 2 * TextGap * zoom});
+    const double left = std::max({double(Chart::LeftMargin), fitnessAxis(range.low, range.high, zoom()).room(metrics),
+                                  metrics.horizontalAdvance(tr("bit %1").arg(GenomeLength - 1)) + 2 * px(TextGap)});
     const double right = std::max(double(RightMargin), metrics.horizontalAdvance(QString::number(GenomeLength)) * 2);
-    const double top = metrics.height() + TextGap * zoom;
-    const double gap = metrics.height() + TextGap * zoom;
-    const double usable = height() - top - gap - TextGap * zoom;
-    const double stripHeight = std::min(GenomeLength * (metrics.height() + StripRowPadding * zoom), usable * MostStripShare);
+    const double top = metrics.height() + px(TextGap);
+    const double gap = metrics.height() + px(TextGap);
+    const double usable = height() - top - gap - px(TextGap);
+    const double stripHeight = std::min(GenomeLength * (metrics.height() + px(StripRowPadding)), usable * MostStripShare);
     const QRectF chart(left, top, width() - left - right, usable - stripHeight);
     return {chart, QRectF(chart.left(), chart.bottom() + gap, chart.width(), stripHeight)};
 }
@@ -136,24 +129,18 @@ bool HistoryChart::event(QEvent *event)
     return true;
 }
 
-void HistoryChart::paintEvent(QPaintEvent * /* event */)
+void HistoryChart::paint(QPainter &painter)
 {
-    QPainter painter(this);
     const std::vector<HistoryBucket> buckets = history->overview();
     const Range range = fitnessRange(buckets);
     const Areas current = areas(range);
     const QRectF &chart = current.chart;
 
     const double legendWidth = paintLegend(painter, chart);
-    painter.setPen(Qt::black);
-    const QString title = painter.fontMetrics().elidedText(tr("Fitness over the generations"), Qt::ElideRight,
-                                                           static_cast<int>(chart.width() - legendWidth));
-    painter.drawText(QRectF(chart.left(), 0, chart.width(), chart.top()), Qt::AlignLeft | Qt::AlignVCenter, title);
-    painter.setPen(QPen(Qt::black, zoom));
+    paintTitle(painter, QRectF(chart.left(), 0, chart.width() - legendWidth, chart.top()));
+    painter.setPen(QPen(Qt::black, zoom()));
     painter.drawRect(chart);
     painter.drawRect(current.strip);
-    if (hasFocus())
-        paintFocusFrame(painter, rect(), zoom);
     if (buckets.empty())
         return;
     paintFitness(painter, chart, buckets, range);
@@ -177,30 +164,27 @@ void HistoryChart::paintFitness(QPainter &painter, const QRectF &area, const std
 {
     const double low = range.low;
     const double high = range.high;
-    paintValueAxis(painter, area, low, high, MostTicks);
-    const QFontMetrics metrics = painter.fontMetrics();
+    fitnessAxis(low, high, zoom()).paint(painter, area);
+    // 0, 3, 6 and 9 where there is room, else 0 and 9.
     const double maxDiversity = GenomeLength * (1 + Headroom);
-    const int diversityStep = area.height() >= 4 * LabelSpacing * metrics.height() ? GenomeLength / 3 : GenomeLength;
-    for (int tick = 0; tick <= GenomeLength; tick += diversityStep) {
-        const double y = area.bottom() - area.height() * tick / maxDiversity;
-        painter.setPen(DiversityColour);
-        painter.drawText(QRectF(area.right() + TextGap * zoom, y - metrics.height() / 2.0, width() - area.right(),
-                                metrics.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, QString::number(tick));
-    }
+    const bool roomy = area.height() >= 4 * LabelSpacing * painter.fontMetrics().height();
+    ChartAxis diversity(ChartAxis::Right, 0, maxDiversity, zoom());
+    diversity.setTicks(roomy ? QList<double>{0, 3, 6, 9} : QList<double>{0, double(GenomeLength)});
+    diversity.setGrid(false);
+    diversity.setLabelColour(DiversityColour);
+    diversity.paint(painter, area);
 
     // At 100 %, one-pixel pens take the rasterizer's fast path.
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(WorstColour, zoom));
+    painter.setPen(QPen(WorstColour, zoom()));
     painter.drawPolyline(series(area, buckets, low, high, [](const HistoryBucket &b) { return double(b.worst); }));
-    painter.setPen(QPen(MeanColour, zoom));
+    painter.setPen(QPen(MeanColour, zoom()));
     painter.drawPolyline(series(area, buckets, low, high, [](const HistoryBucket &b) { return b.mean(); }));
-    painter.setPen(QPen(BestColour, zoom));
+    painter.setPen(QPen(BestColour, zoom()));
     painter.drawPolyline(series(area, buckets, low, high, [](const HistoryBucket &b) { return double(b.best); }));
-    painter.setPen(QPen(DiversityColour, zoom, Qt::DashLine));
+    painter.setPen(QPen(DiversityColour, zoom(), Qt::DashLine));
     painter.drawPolyline(series(area, buckets, 0, maxDiversity, [](const HistoryBucket &b) { return b.diversity(); }));
     painter.setRenderHint(QPainter::Antialiasing, false);
-
 }
 
 // The names of the lines in their colours, right-aligned above the chart, shorter
@@ -208,23 +192,17 @@ void HistoryChart::paintFitness(QPainter &painter, const QRectF &area, const std
 double HistoryChart::paintLegend(QPainter &painter, const QRectF &chart)
 {
     const QFontMetricsF metrics(painter.font());
-    const double space = metrics.horizontalAdvance(QStringLiteral("  "));
     for (const QString &diversity : {tr("diversity (right axis)"), tr("diversity")}) {
-        const std::pair<QString, QColor> names[] = {
-            {tr("best"), BestColour}, {tr("mean"), MeanColour}, {tr("worst"), WorstColour}, {diversity, DiversityColour}};
-        double width = -space;
-        for (const auto &[name, colour] : names)
-            width += metrics.horizontalAdvance(name) + space;
+        ChartLegend legend(zoom());
+        legend.add(tr("best"), BestColour);
+        legend.add(tr("mean"), MeanColour);
+        legend.add(tr("worst"), WorstColour);
+        legend.add(diversity, DiversityColour);
+        const double width = legend.width(metrics);
         if (width > chart.width())
             continue;
-        double x = chart.right() - width;
-        for (const auto &[name, colour] : names) {
-            painter.setPen(colour);
-            painter.drawText(QRectF(x, 0, metrics.horizontalAdvance(name), chart.top()), Qt::AlignLeft | Qt::AlignVCenter,
-                             name);
-            x += metrics.horizontalAdvance(name) + space;
-        }
-        return width + space;
+        legend.paint(painter, QRectF(chart.left(), 0, chart.width(), chart.top()), Qt::AlignRight);
+        return width + metrics.horizontalAdvance(QStringLiteral("  "));
     }
     return 0;
 }
@@ -241,7 +219,7 @@ void HistoryChart::paintBits(QPainter &painter, const QRectF &area, const std::v
             painter.setPen(Qt::black);
             const double middle = y + rowHeight / 2;
             const double textHeight = painter.fontMetrics().height();
-            painter.drawText(QRectF(0, middle - textHeight / 2, area.left() - 6 * zoom, textHeight),
+            painter.drawText(QRectF(0, middle - textHeight / 2, area.left() - px(TextGap), textHeight),
                              Qt::AlignRight | Qt::AlignVCenter, tr("bit %1").arg(bit));
         }
         double left = area.left();
@@ -250,7 +228,7 @@ void HistoryChart::paintBits(QPainter &painter, const QRectF &area, const std::v
                                      ? (bucketX(area, buckets, buckets[index]) + bucketX(area, buckets, buckets[index + 1])) / 2
                                      : area.right();
             painter.fillRect(QRectF(left, y, std::max(right - left, 1.0), rowHeight),
-                             shareColour(buckets[index].bitShare(bit)));
+                             Chart::ramp(BitSetColour, buckets[index].bitShare(bit)));
             left = right;
         }
     }
@@ -268,14 +246,14 @@ void HistoryChart::paintMarkers(QPainter &painter, const Areas &areas, const std
     if (!markers)
         return;
     painter.setRenderHint(QPainter::Antialiasing);
-    const double tip = MarkerTip * zoom;
+    const double tip = px(MarkerTip);
     for (int index = 0; index < markers->count(); ++index) {
         const HistoryMarker &marker = markers->at(index);
         const double x = markerX(areas.chart, buckets, marker.generation);
         if (x < 0)
             continue;
         QColor colour = MarkerColours[marker.kind];
-        painter.setPen(QPen(colour, zoom));
+        painter.setPen(QPen(colour, zoom()));
         painter.drawLine(QPointF(x, areas.chart.top()), QPointF(x, areas.strip.bottom()));
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
@@ -294,13 +272,13 @@ QString HistoryChart::markersNear(const QPoint &point) const
         return QString();
     const std::vector<HistoryBucket> buckets = history->overview();
     const Areas current = areas(fitnessRange(buckets));
-    if (point.y() < current.chart.top() - MarkerTip * zoom || point.y() > current.strip.bottom())
+    if (point.y() < current.chart.top() - px(MarkerTip) || point.y() > current.strip.bottom())
         return QString();
     QStringList lines;
     for (int index = 0; index < markers->count(); ++index) {
         const HistoryMarker &marker = markers->at(index);
         const double x = markerX(current.chart, buckets, marker.generation);
-        if (x >= 0 && std::abs(x - point.x()) <= MarkerReach * zoom)
+        if (x >= 0 && std::abs(x - point.x()) <= px(MarkerReach))
             lines << tr("Generation %1: %2").arg(marker.generation).arg(marker.text());
     }
     return lines.join('\n');

@@ -2,7 +2,7 @@
 #ifndef HISTORYCHART_H
 #define HISTORYCHART_H
 
-#include <QWidget>
+#include "chartwidget.h"
 
 #include <vector>
 
@@ -14,22 +14,19 @@ struct HistoryBucket;
 // generations, and beneath them for each bit the share of members that have it
 // set. Thin marks across both show where something happened to the run; their
 // tooltips say what.
-class HistoryChart : public QWidget
+class HistoryChart : public ChartWidget
 {
     Q_OBJECT
 
 public:
     explicit HistoryChart(const History *history, const HistoryMarkers *markers = nullptr, QWidget *parent = nullptr);
 
-    // Line widths, marks and margins grow with the zoom; the text grows with the font.
-    void setZoom(double factor);
-
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
 
 protected:
     bool event(QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+    void paint(QPainter &painter) override;
 
 private:
     struct Areas
@@ -55,7 +52,6 @@ private:
 
     const History *history;
     const HistoryMarkers *markers;
-    double zoom = 1.0;
 };
 
 #endif

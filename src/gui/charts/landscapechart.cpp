@@ -3,8 +3,6 @@
 #include "chartaxis.h"
 #include "common.h"
 #include "history.h"
-#include "sizes.h"
-
 #include "landscapestroke.h"
 
 #include <QMouseEvent>
@@ -30,17 +28,23 @@ const int MostValueTicks = 8;
 const int GenomeTickStep = 64;
 const double MarkerRadius = 7.0;
 const double MarkerPenWidth = 1.5;
-const QColor LandscapeColour(90, 90, 90);
-const QColor MarkerColour(230, 110, 20);
+const QColor LandscapeColour = Chart::Faint;
+const QColor MarkerColour = Chart::Orange;
 const QColor TrailColour(30, 110, 200);
+
+ChartAxis valueAxis(double low, double high, double zoom)
+{
+    ChartAxis axis(ChartAxis::Left, low, high, zoom);
+    axis.setMostTicks(MostValueTicks);
+    return axis;
+}
 }
 
 LandscapeChart::LandscapeChart(const int *landscape, const Genome *community, const History *history,
                                QWidget *parent)
-    : QWidget(parent), landscape(landscape), community(community), history(history)
+    : ChartWidget(parent), landscape(landscape), community(community), history(history)
 {
-    setAutoFillBackground(true);
-    setPalette(QPalette(Chart::Background));
+    setTitle(tr("Fitness landscape and members"));
 }
 
 QSize LandscapeChart::minimumSizeHint() const
@@ -51,12 +55,6 @@ QSize LandscapeChart::minimumSizeHint() const
 QSize LandscapeChart::sizeHint() const
 {
     return QSize(LeftMargin + RightMargin + 3 * LandscapeSize / 2, PreferredHeight);
-}
-
-void LandscapeChart::setZoom(double factor)
-{
-    zoom = factor;
-    update();
 }
 
 double LandscapeChart::Scale::x(int genome) const
@@ -95,20 +93,20 @@ LandscapeChart::Scale LandscapeChart::scale() const
         scale.high = std::max(scale.high, double(PlotHeight));
 
     const QFontMetricsF metrics(font());
-    const double left = std::max<double>(LeftMargin, valueLabelsWidth(metrics, scale.low, scale.high));
-    const double axisGap = TickLength * zoom + metrics.height();
+    const double left = std::max<double>(LeftMargin, valueAxis(scale.low, scale.high, zoom()).room(metrics));
+    const double axisGap = px(TickLength) + metrics.height();
     // The title and the trail's caption give way where they would crowd out the plot.
-    const double textRow = metrics.height() + TextGap * zoom;
+    const double textRow = metrics.height() + px(TextGap);
     scale.titled = height() - axisGap - 2 * textRow >= RoomyRows * metrics.height();
-    const double top = scale.titled ? textRow : TextGap * zoom;
+    const double top = scale.titled ? textRow : px(TextGap);
     const double usable = height() - 2 * top - axisGap;
     const double trailHeight = usable * TrailShare;
-    scale.plot = QRectF(left, top, width() - left - RightMargin * zoom, usable - trailHeight);
+    scale.plot = QRectF(left, top, width() - left - px(RightMargin), usable - trailHeight);
     scale.trail = QRectF(scale.plot.left(), scale.plot.bottom() + axisGap, scale.plot.width(), trailHeight);
 
     // Room above the highest value for a marker and its count label.
     const double span = scale.high - scale.low;
-    const double labelRoom = MarkerRadius * zoom + metrics.height();
+    const double labelRoom = px(MarkerRadius) + metrics.height();
     const double headroom = span * std::max(Headroom, labelRoom / std::max(scale.plot.height() - labelRoom, 1.0));
     scale.high += headroom;
     if (scale.low < 0)
@@ -116,44 +114,37 @@ LandscapeChart::Scale LandscapeChart::scale() const
     return scale;
 }
 
-void LandscapeChart::paintEvent(QPaintEvent * /* event */)
+void LandscapeChart::paint(QPainter &painter)
 {
-    QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const Scale current = scale();
     paintLandscape(painter, current);
     paintMembers(painter, current);
     paintTrail(painter, current);
-    if (hasFocus())
-        paintFocusFrame(painter, rect(), zoom);
 }
 
 void LandscapeChart::paintLandscape(QPainter &painter, const Scale &scale)
 {
-    paintValueAxis(painter, scale.plot, scale.low, scale.high, MostValueTicks);
-    painter.setPen(Qt::black);
-    if (scale.titled) {
-        painter.drawText(QRectF(scale.plot.left(), 0, scale.plot.width(), scale.plot.top()),
-                         Qt::AlignLeft | Qt::AlignVCenter, tr("Fitness landscape and members"));
-    }
-    const double tick = TickLength * zoom;
-    const double labelWidth = painter.fontMetrics().horizontalAdvance(QString::number(LastGenome)) * 2;
-    painter.setPen(QPen(Qt::black, zoom));
-    for (int genome = 0; genome <= LandscapeSize; genome += GenomeTickStep) {
-        const int shown = std::min(genome, LastGenome);
-        const double x = scale.x(shown);
-        painter.drawLine(QPointF(x, scale.plot.bottom()), QPointF(x, scale.plot.bottom() + tick));
-        painter.drawText(QRectF(x - labelWidth / 2, scale.plot.bottom() + tick, labelWidth,
-                                scale.trail.top() - scale.plot.bottom() - tick),
-                         Qt::AlignCenter, QString::number(shown));
-    }
+    valueAxis(scale.low, scale.high, zoom()).paint(painter, scale.plot);
+    if (scale.titled)
+        paintTitle(painter, QRectF(scale.plot.left(), 0, scale.plot.width(), scale.plot.top()));
+    // Genome g takes the width from g - 0.5 to g + 0.5.
+    ChartAxis genomes(ChartAxis::Bottom, -0.5, LastGenome + 0.5, zoom());
+    QList<double> ticks;
+    for (int genome = 0; genome <= LandscapeSize; genome += GenomeTickStep)
+        ticks << std::min(genome, LastGenome);
+    genomes.setTicks(ticks);
+    genomes.setGrid(false);
+    genomes.setTickLength(TickLength);
+    genomes.paint(painter, scale.plot);
+    painter.setPen(QPen(Qt::black, zoom()));
     painter.drawRect(scale.plot);
 
     // At 100 %, one-pixel pens take the rasterizer's fast path.
     QPointF line[LandscapeSize];
     for (int genome = 0; genome < LandscapeSize; ++genome)
         line[genome] = QPointF(scale.x(genome), scale.y(landscape[genome]));
-    painter.setPen(QPen(LandscapeColour, zoom));
+    painter.setPen(QPen(LandscapeColour, zoom()));
     painter.drawPolyline(line, LandscapeSize);
 }
 
@@ -166,7 +157,7 @@ void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
     QFont font = plain;
     font.setBold(true);
     painter.setFont(font);
-    const double radius = MarkerRadius * zoom;
+    const double radius = px(MarkerRadius);
     // Counts whose labels would touch share one, left to right: "3× 7×".
     struct Label
     {
@@ -184,7 +175,7 @@ void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
     std::vector<Label> labels;
     for (const auto &[genome, count] : members) {
         const QPointF centre(scale.x(genome), scale.y(landscape[genome]));
-        painter.setPen(QPen(Qt::black, MarkerPenWidth * zoom));
+        painter.setPen(QPen(Qt::black, px(MarkerPenWidth)));
         painter.setBrush(MarkerColour);
         painter.drawEllipse(centre, radius, radius);
         if (count < 2)
@@ -208,7 +199,7 @@ void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
 // The newest generation on top, older ones below it.
 void LandscapeChart::paintTrail(QPainter &painter, const Scale &scale)
 {
-    painter.setPen(QPen(Qt::black, zoom));
+    painter.setPen(QPen(Qt::black, zoom()));
     painter.drawRect(scale.trail);
     // Its caption under it, clear of the rows.
     if (scale.titled) {
@@ -227,7 +218,7 @@ void LandscapeChart::paintTrail(QPainter &painter, const Scale &scale)
         const GenerationRecord &record = history->full(history->fullCount() - 1 - age);
         const double y = scale.trail.top() + age * rowHeight;
         for (unsigned short genome : record.genomes)
-            marks << QRectF(scale.x(genome) - TrailMarkWidth * zoom / 2, y, TrailMarkWidth * zoom, std::max(rowHeight, 1.0));
+            marks << QRectF(scale.x(genome) - px(TrailMarkWidth) / 2, y, px(TrailMarkWidth), std::max(rowHeight, 1.0));
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);

@@ -4,23 +4,20 @@
 
 #include "sizes.h"
 
-#include <QWidget>
+#include "chartwidget.h"
 
 class History;
 
 // The landscape as a line with a value axis, every member a marker on it (members
 // on one genome share a marker that shows their count), and beneath, on the same
 // genome scale, the trail of the members' positions over recent generations.
-class LandscapeChart : public QWidget
+class LandscapeChart : public ChartWidget
 {
     Q_OBJECT
 
 public:
     LandscapeChart(const int *landscape, const Genome *community, const History *history,
                    QWidget *parent = nullptr);
-
-    // Line widths, markers and margins grow with the zoom; the text grows with the font.
-    void setZoom(double factor);
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
@@ -31,7 +28,6 @@ public:
     // in between mouse positions, or with Shift a straight line from where it began.
     // The chart sends the values; it changes nothing itself.
     void setEditing(bool editing);
-    bool isEditing() const { return editing; }
 
 signals:
     void strokeStarted();
@@ -40,7 +36,7 @@ signals:
     void strokeFinished();
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    void paint(QPainter &painter) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -69,7 +65,6 @@ private:
     const int *landscape;
     const Genome *community;
     const History *history;
-    double zoom = 1.0;
 
     bool editing = false;
     bool stroking = false;

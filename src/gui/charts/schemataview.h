@@ -4,10 +4,8 @@
 
 #include "generationstep.h"
 #include "parameters.h"
-#include "schema.h"
+#include "schemaseries.h"
 
-#include <QColor>
-#include <QTimer>
 #include <QWidget>
 
 #include <vector>
@@ -20,22 +18,20 @@ class QPushButton;
 class QTextBrowser;
 QT_END_NAMESPACE
 
+class SchemaChart;
+class Throttle;
+
 // Schemata the user types, each followed over the generations: how many members
 // match, and beside it the lower bound the schema theorem gave for that count from
 // the generation before, with its factors spelt out for the latest step.
-class Throttle;
-
 class SchemataView : public QWidget
 {
     Q_OBJECT
 
 public:
     static constexpr int MostSchemata = 8;
-    // Columns per schema. The whole span since a schema was added is kept, each
-    // column the mean of its generations, twice as many generations a column
-    // whenever they run out: memory stays bounded however long the run, and the
-    // theorem speaks of expectations, which means over generations show.
-    static constexpr int MostColumns = 512;
+    // Columns per schema.
+    static constexpr int MostColumns = SchemaSeries::MostColumns;
 
     explicit SchemataView(QWidget *parent = nullptr);
 
@@ -50,7 +46,6 @@ public:
     void clearCounts();
     // 1.0 to 3.0: fonts, lines and spacing.
     void setZoom(double zoom);
-    double zoom() const { return scale; }
     // The least height for the width: its wrapped labels would otherwise make a
     // scroll area around it scroll to give the list its preferred height.
     int heightForWidth(int width) const override;
@@ -63,24 +58,7 @@ public:
     QString explanation() const;
 
 private:
-    struct Column
-    {
-        long long first;
-        long long last;
-        long long generations;
-        double countTotal;
-        double boundTotal;
-    };
-    struct Tracked
-    {
-        Schema schema;
-        QColor colour;
-        std::vector<Column> columns;
-        long long span = 1; // generations a full column holds
-    };
-    class Chart;
-
-    void addPoint(Tracked &series);
+    void addPoint(SchemaSeries &series);
     void showMessage(const QString &text, bool error);
     void trackTyped();
     void removeSelected();
@@ -89,10 +67,8 @@ private:
     void describe();
     void setExplanationMinimum();
     int explained() const;
-    QString chartDescription() const;
-    double px(double length) const { return length * scale; }
 
-    std::vector<Tracked> tracked;
+    std::vector<SchemaSeries> tracked;
     GenerationTrace latest;
     long long generation = -1;
     Settings settings;
@@ -102,7 +78,7 @@ private:
     QLabel *messageLabel;
     QListWidget *list;
     QPushButton *removeButton;
-    Chart *chart;
+    SchemaChart *chart;
     QTextBrowser *explanationText;
     Throttle *describing;
 };

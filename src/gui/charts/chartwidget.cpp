@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chartwidget.h"
+#include "chartstyle.h"
+#include "throttle.h"
+
+#include <QApplication>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+const int DescribeMilliseconds = 250;
+const double FocusFrameWidth = 2.0;
+}
+
+ChartWidget::ChartWidget(QWidget *parent)
+    : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    setPalette(QPalette(Chart::Background));
+    setFocusPolicy(Qt::StrongFocus);
+    describing = new Throttle(DescribeMilliseconds, [this] { describe(); }, this);
+}
+
+void ChartWidget::setZoom(double zoom)
+{
+    scale = std::clamp(zoom, Chart::SmallestZoom, Chart::LargestZoom);
+    setFont(Chart::zoomedFont(QApplication::font(), scale));
+    updateGeometry();
+    update();
+}
+
+void ChartWidget::setTitle(const QString &title)
+{
+    heading = title;
+    update();
+}
+
+QString ChartWidget::description() const
+{
+    return QString();
+}
+
+// The picture follows at the next paint, asked for once however often a run
+// changes the chart before it; the words for assistive technology at most a few
+// times a second, the first change after a quiet spell at once.
+void ChartWidget::changed()
+{
+    if (!repaintPending) {
+        repaintPending = true;
+        update();
+    }
+    describing->request();
+}
+
+void ChartWidget::describe()
+{
+    const QString text = description();
+    if (!text.isEmpty())
+        setAccessibleDescription(text);
+}
+
+void ChartWidget::paintTitle(QPainter &painter, const QRectF &line, const QString &text) const
+{
+    painter.setPen(Qt::black);
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(text.isEmpty() ? heading : text, Qt::ElideRight,
+                                                      static_cast<int>(line.width())));
+}
+
+void ChartWidget::paintEvent(QPaintEvent * /* event */)
+{
+    repaintPending = false;
+    QPainter painter(this);
+    paint(painter);
+    if (!hasFocus())
+        return;
+    const double width = px(FocusFrameWidth);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QPalette().color(QPalette::Highlight), width));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
+}

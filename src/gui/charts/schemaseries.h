@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef SCHEMASERIES_H
+#define SCHEMASERIES_H
+
+#include "schema.h"
+
+#include <QColor>
+
+#include <vector>
+
+// A schema followed over the generations: how many members matched and the bound
+// the schema theorem gave for that count, in columns. The whole span since the
+// schema was added is kept, each column the mean of its generations, twice as many
+// generations a column whenever they run out: memory stays bounded however long
+// the run, and the theorem speaks of expectations, which means over generations show.
+struct SchemaSeries
+{
+    static constexpr int MostColumns = 512;
+
+    struct Column
+    {
+        long long first;
+        long long last;
+        long long generations;
+        double countTotal;
+        double boundTotal;
+
+        double count() const { return countTotal / generations; }
+        double bound() const { return boundTotal / generations; }
+    };
+
+    void add(long long generation, double count, double bound);
+    void clear();
+
+    Schema schema;
+    QColor colour;
+    std::vector<Column> columns;
+    long long span = 1; // generations a full column holds
+};
+
+#endif

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef WHEELCHART_H
+#define WHEELCHART_H
+
+#include "generationpart.h"
+#include "generationstep.h"
+
+// The wheel that drew a generation: each member's fitness and share of it, the
+// copies it could expect from the ten draws as a bar, and those it got as a dot.
+class WheelChart : public GenerationPart
+{
+    Q_OBJECT
+
+public:
+    explicit WheelChart(QWidget *parent = nullptr);
+
+    void setGeneration(long long generation, const GenerationTrace &trace);
+    // Nothing shown until the next generation.
+    void forgetGeneration();
+
+protected:
+    void paint(QPainter &painter) override;
+    QString description() const override;
+
+private:
+    GenerationTrace latest = {};
+    long long generation = -1;
+};
+
+#endif

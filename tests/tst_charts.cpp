@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chartaxis.h"
+#include "chartlegend.h"
+#include "history.h"
+#include "historychart.h"
+#include "landscapechart.h"
+#include "mutationchart.h"
+#include "pairschart.h"
+#include "schemachart.h"
+#include "schemaseries.h"
+#include "selectioncheckchart.h"
+#include "wheelchart.h"
+
+#include <QPainter>
+#include <QtTest>
+
+#include <memory>
+
+class tst_Charts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void zoomScalesEveryChart();
+    void focusFrameShowsWhileFocused();
+    void percentKeepsItsDigits_data();
+    void percentKeepsItsDigits();
+    void axisTicksAreRound();
+    void legendPaintsAsWideAsItSays();
+};
+
+namespace {
+// One of every chart the observatory shows, on data that lives as long as they do.
+struct Charts
+{
+    int landscape[LandscapeSize] = {};
+    Genome community[CommunitySize] = {};
+    History history;
+    std::vector<SchemaSeries> series;
+    std::vector<std::unique_ptr<ChartWidget>> all;
+
+    Charts()
+    {
+        all.emplace_back(new LandscapeChart(landscape, community, &history));
+        all.emplace_back(new HistoryChart(&history));
+        all.emplace_back(new WheelChart);
+        all.emplace_back(new PairsChart);
+        all.emplace_back(new MutationChart);
+        all.emplace_back(new SelectionCheckChart);
+        all.emplace_back(new SchemaChart(&series));
+    }
+};
+}
+
+void tst_Charts::zoomScalesEveryChart()
+{
+    Charts charts;
+    const double size = QApplication::font().pointSizeF();
+    for (const auto &chart : charts.all) {
+        const char *name = chart->metaObject()->className();
+        chart->setZoom(2);
+        QVERIFY2(qFuzzyCompare(chart->font().pointSizeF(), 2 * size), name);
+        chart->setZoom(5);
+        QCOMPARE(chart->zoom(), Chart::LargestZoom);
+        chart->setZoom(0.5);
+        QVERIFY2(qFuzzyCompare(chart->font().pointSizeF(), size), name);
+    }
+}
+
+void tst_Charts::focusFrameShowsWhileFocused()
+{
+    Charts charts;
+    const QColor highlight = QPalette().color(QPalette::Highlight);
+    for (const auto &chart : charts.all) {
+        const char *name = chart->metaObject()->className();
+        chart->resize(400, 300);
+        chart->show();
+        QVERIFY(QTest::qWaitForWindowActive(chart.get()));
+        const QPoint edge(0, chart->height() / 2);
+        chart->clearFocus();
+        QVERIFY2(chart->grab().toImage().pixelColor(edge) != highlight, name);
+        chart->setFocus();
+        QVERIFY2(chart->hasFocus(), name);
+        QVERIFY2(chart->grab().toImage().pixelColor(edge) == highlight, name);
+        chart->hide();
+    }
+}
+
+void tst_Charts::percentKeepsItsDigits_data()
+{
+    QTest::addColumn<double>("share");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("nothing") << 0.0 << 3 << "0\u00a0%";
+    QTest::newRow("below 10 %") << 0.0526 << 2 << "5.3\u00a0%";
+    QTest::newRow("from 10 %") << 0.1234 << 2 << "12\u00a0%";
+    QTest::newRow("three digits") << 0.1234 << 3 << "12.3\u00a0%";
+    QTest::newRow("all") << 1.0 << 3 << "100\u00a0%";
+}
+
+void tst_Charts::percentKeepsItsDigits()
+{
+    QFETCH(double, share);
+    QFETCH(int, digits);
+    QFETCH(QString, text);
+    QCOMPARE(Chart::percent(share, digits), text);
+}
+
+void tst_Charts::axisTicksAreRound()
+{
+    QCOMPARE(axisTicks(0, 10.5, 6), QList<double>({0, 5, 10}));
+    QCOMPARE(axisTicks(-0.3, 0.3, 4), QList<double>({-0.2, 0, 0.2}));
+    QVERIFY(axisTicks(5, 5, 6).isEmpty());
+    ChartAxis sideways(ChartAxis::Left, 0, 10);
+    const QRectF plot(10, 20, 100, 200);
+    QCOMPARE(sideways.position(plot, 0), plot.bottom());
+    QCOMPARE(ChartAxis(ChartAxis::Bottom, 3, 3).position(plot, 3), plot.center().x());
+    const QFontMetricsF metrics(QApplication::font());
+    const double plain = sideways.room(metrics);
+    sideways.setTitle("drawn");
+    QCOMPARE(sideways.room(metrics), plain + metrics.height());
+}
+
+void tst_Charts::legendPaintsAsWideAsItSays()
+{
+    QImage image(400, 40, QImage::Format_RGB32);
+    QPainter painter(&image);
+    ChartLegend legend(2);
+    legend.add("best", Chart::Green);
+    legend.add("drawn", Qt::black, ChartLegend::Dot);
+    legend.add("split", Chart::Red, ChartLegend::Square, Chart::Orange);
+    const QRectF line(10, 0, 380, 40);
+    const double width = legend.width(QFontMetricsF(painter.font()));
+    QCOMPARE(legend.paint(painter, line), line.left() + width);
+    QCOMPARE(legend.paint(painter, line, Qt::AlignRight), line.right());
+}
+
+QTEST_MAIN(tst_Charts)
+#include "tst_charts.moc"
