@@ -23,14 +23,15 @@ public:
     QString title() const { return heading; }
     void setTitle(const QString &title);
 
+    // What it shows changed: paints it again, and says it in words soon.
+    void changed();
+
 protected:
     // Paints the chart on its background; the focus frame follows on top.
     virtual void paint(QPainter &painter) = 0;
     // What the chart shows, in words; empty leaves the description set from outside.
     virtual QString description() const;
 
-    // The picture changed: paints it again, and says it in words soon.
-    void changed();
     // A length at zoom 1 at the current zoom.
     double px(double length) const { return length * scale; }
     // The title on line, cut short where it does not fit; text, when given, in its place.

@@ -75,6 +75,20 @@ HistoryChart::HistoryChart(const History *history, const HistoryMarkers *markers
     setTitle(tr("Fitness over the generations"));
 }
 
+QString HistoryChart::description() const
+{
+    if (history->isEmpty())
+        return QString();
+    const GenerationRecord &latest = history->latest();
+    return tr("Generation %1: best %2, mean %3, worst %4, diversity %5 of 9; %6 marks.")
+        .arg(latest.generation)
+        .arg(latest.best)
+        .arg(latest.mean(), 0, 'f', 1)
+        .arg(latest.worst)
+        .arg(latest.diversity(), 0, 'f', 2)
+        .arg(markers ? markers->count() : 0);
+}
+
 QSize HistoryChart::minimumSizeHint() const
 {
     return QSize(Chart::LeftMargin + RightMargin + MinimumPlotWidth, MinimumHeight);

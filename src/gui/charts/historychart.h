@@ -27,6 +27,7 @@ public:
 protected:
     bool event(QEvent *event) override;
     void paint(QPainter &painter) override;
+    QString description() const override;
 
 private:
     struct Areas

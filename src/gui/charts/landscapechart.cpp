@@ -47,6 +47,29 @@ LandscapeChart::LandscapeChart(const int *landscape, const Genome *community, co
     setTitle(tr("Fitness landscape and members"));
 }
 
+void LandscapeChart::setLandscapeName(const QString &name)
+{
+    landscapeName = name;
+    changed();
+}
+
+QString LandscapeChart::description() const
+{
+    const int *highest = std::max_element(landscape, landscape + LandscapeSize);
+    std::map<int, int> members;
+    for (int membr = 0; membr < CommunitySize; ++membr)
+        ++members[genomeAsInteger(GenomeLength, const_cast<int *>(community[membr]))];
+    QStringList standing;
+    for (const auto &[genome, count] : members)
+        standing << tr("%1 on genome %2 (fitness %3)").arg(count).arg(genome).arg(landscape[genome]);
+    return tr("Landscape %1, values %2 to %3, highest first at genome %4. Members: %5.")
+        .arg(landscapeName)
+        .arg(*std::min_element(landscape, landscape + LandscapeSize))
+        .arg(*highest)
+        .arg(highest - landscape)
+        .arg(standing.join(tr("; ")));
+}
+
 QSize LandscapeChart::minimumSizeHint() const
 {
     return QSize(LeftMargin + RightMargin + LandscapeSize / 2, MinimumHeight);

@@ -28,6 +28,8 @@ public:
     // in between mouse positions, or with Shift a straight line from where it began.
     // The chart sends the values; it changes nothing itself.
     void setEditing(bool editing);
+    // The landscape's name, for the words that describe the chart.
+    void setLandscapeName(const QString &name);
 
 signals:
     void strokeStarted();
@@ -37,6 +39,7 @@ signals:
 
 protected:
     void paint(QPainter &painter) override;
+    QString description() const override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -75,6 +78,7 @@ private:
     int startValue = 0;
     int lastGenome = 0;
     int lastValue = 0;
+    QString landscapeName;
 };
 
 #endif

@@ -67,8 +67,6 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     landscapeChart->setAccessibleName(tr("Fitness landscape and members"));
     historyChart = new HistoryChart(&run->history(), &run->markers());
     historyChart->setAccessibleName(tr("Fitness, diversity and bits over the generations"));
-    for (QWidget *chart : {static_cast<QWidget *>(landscapeChart), static_cast<QWidget *>(historyChart)})
-        chart->setFocusPolicy(Qt::StrongFocus);
     column = new ControlColumn(window, landscapeChart, landscapeWatch);
     runControls = column->run();
     landscapeControls = column->landscapes();
@@ -98,6 +96,8 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(landscapeEditor, &LandscapePanel::snapshotRestored, this, &Observatory::followSnapshot);
     connect(landscapeEditor, &LandscapePanel::reported, this, &Observatory::reportPanelAction);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, caption, &RunCaption::setLandscapeName);
+    connect(landscapeWatch, &LandscapeWatch::nameChanged, landscapeChart, &LandscapeChart::setLandscapeName);
+    landscapeChart->setLandscapeName(landscapeWatch->name());
 
     connect(events, &RunEvents::parameterChanged, generationView, [this] { generationView->setSettings(this->window->settings()); });
     connect(run, &RecordedRun::stepped, this, [this](long long generation, const GenerationTrace &trace, const Settings &settings) {
@@ -290,10 +290,7 @@ void Observatory::setZoom(int percent)
 
 void Observatory::applyZoom()
 {
-    const QFont font = Chart::zoomedFont(QWidget::font(), double(zoomPercent) / PercentFor);
-    for (QWidget *widget : {static_cast<QWidget *>(landscapeChart), static_cast<QWidget *>(historyChart),
-                            static_cast<QWidget *>(caption)})
-        widget->setFont(font);
+    caption->setFont(Chart::zoomedFont(QWidget::font(), double(zoomPercent) / PercentFor));
     landscapeChart->setZoom(double(zoomPercent) / PercentFor);
     historyChart->setZoom(double(zoomPercent) / PercentFor);
     generationView->setZoom(double(zoomPercent) / PercentFor);
@@ -434,43 +431,22 @@ void Observatory::followLandscape(LandscapeWatch::Change change)
         statusBar()->clearMessage();
 }
 
-// Once until the charts next paint: a running window asks after every generation.
+// The charts ask for one paint until they paint; the caption likewise, until the
+// landscape chart paints: a running window asks after every generation.
 void Observatory::refresh()
 {
+    landscapeChart->changed();
+    historyChart->changed();
     describing->request();
     if (refreshPending)
         return;
     refreshPending = true;
-    landscapeChart->update();
-    historyChart->update();
     caption->update();
 }
 
 // What the charts show now, for those who cannot see them.
 void Observatory::describe()
 {
-    const GenerationRecord &latest = run->history().latest();
-    const auto [lowest, highest] = std::minmax_element(window->environment(), window->environment() + LandscapeSize);
-    std::map<int, int> members;
-    for (int membr = 0; membr < CommunitySize; ++membr)
-        ++members[genomeAsInteger(GenomeLength, const_cast<int *>(window->community()[membr]))];
-    QStringList standing;
-    for (const auto &[genome, count] : members)
-        standing << tr("%1 on genome %2 (fitness %3)").arg(count).arg(genome).arg(window->environment()[genome]);
-    landscapeChart->setAccessibleDescription(tr("Landscape %1, values %2 to %3, highest at genome %4. Members: %5.")
-                                                 .arg(landscapeWatch->name())
-                                                 .arg(*lowest)
-                                                 .arg(*highest)
-                                                 .arg(highest - window->environment())
-                                                 .arg(standing.join(tr("; "))));
-    historyChart->setAccessibleDescription(
-        tr("Generation %1: best %2, mean %3, worst %4, diversity %5 of 9; %6 marks.")
-            .arg(latest.generation)
-            .arg(latest.best)
-            .arg(latest.mean(), 0, 'f', 1)
-            .arg(latest.worst)
-            .arg(latest.diversity(), 0, 'f', 2)
-            .arg(run->markers().count()));
     caption->setAccessibleDescription(caption->text());
 }
 
