@@ -31,9 +31,8 @@ void HistoryBucket::merge(const HistoryBucket &other)
 }
 
 History::History()
-    : records(FullGenerations), start(0), count(0), span(1)
+    : records(FullGenerations), start(0), count(0)
 {
-    buckets.reserve(OverviewBuckets);
 }
 
 void History::add(const GenerationRecord &record)
@@ -43,7 +42,7 @@ void History::add(const GenerationRecord &record)
         return;
     }
     if (count > 0)
-        addToOverview(latest());
+        buckets.add(HistoryBucket::of(latest()));
     if (count == FullGenerations) {
         records[start] = record;
         start = (start + 1) % FullGenerations;
@@ -58,7 +57,6 @@ void History::clear()
     start = 0;
     count = 0;
     buckets.clear();
-    span = 1;
 }
 
 const GenerationRecord &History::full(int index) const
@@ -68,28 +66,8 @@ const GenerationRecord &History::full(int index) const
 
 std::vector<HistoryBucket> History::overview() const
 {
-    std::vector<HistoryBucket> all = buckets;
+    std::vector<HistoryBucket> all = buckets.buckets();
     if (count > 0)
         all.push_back(HistoryBucket::of(latest()));
     return all;
-}
-
-// The last bucket takes records until it spans span generations; when the buckets
-// run out, neighbours merge and the span doubles.
-void History::addToOverview(const GenerationRecord &record)
-{
-    const HistoryBucket single = HistoryBucket::of(record);
-    if (!buckets.empty() && buckets.back().count < span) {
-        buckets.back().merge(single);
-        return;
-    }
-    if (static_cast<int>(buckets.size()) == OverviewBuckets) {
-        for (int pair = 0; pair < OverviewBuckets / 2; ++pair) {
-            buckets[pair] = buckets[2 * pair];
-            buckets[pair].merge(buckets[2 * pair + 1]);
-        }
-        buckets.resize(OverviewBuckets / 2);
-        span *= 2;
-    }
-    buckets.push_back(single);
 }

@@ -2,6 +2,7 @@
 #ifndef HISTORY_H
 #define HISTORY_H
 
+#include "doublingseries.h"
 #include "generationrecord.h"
 
 #include <vector>
@@ -51,13 +52,10 @@ public:
     std::vector<HistoryBucket> overview() const;
 
 private:
-    void addToOverview(const GenerationRecord &record);
-
     std::vector<GenerationRecord> records; // a ring of FullGenerations
     int start;
     int count;
-    std::vector<HistoryBucket> buckets;    // every record but the latest
-    long long span;
+    DoublingSeries<HistoryBucket, OverviewBuckets> buckets; // every record but the latest
 };
 
 #endif

@@ -84,8 +84,8 @@ void SchemaChart::paint(QPainter &painter)
     counts.setTicks({0, 2, 4, 6, 8, 10});
     long long first = latest;
     for (const SchemaSeries &schema : *series) {
-        if (!schema.columns.empty())
-            first = std::min(first, schema.columns.front().first);
+        if (!schema.columns().empty())
+            first = std::min(first, schema.columns().front().first);
     }
     ChartAxis generations(ChartAxis::Bottom, double(first), double(latest), zoom());
     // Whole generations: each of them while they are few.
@@ -128,8 +128,8 @@ void SchemaChart::paint(QPainter &painter)
     for (const SchemaSeries &schema : *series) {
         QPolygonF matches;
         QPolygonF bounds;
-        for (const SchemaSeries::Column &column : schema.columns) {
-            matches << QPointF(x(column), counts.position(plot, column.count()));
+        for (const SchemaSeries::Column &column : schema.columns()) {
+            matches << QPointF(x(column), counts.position(plot, column.matches()));
             bounds << QPointF(x(column), counts.position(plot, column.bound()));
         }
         // Separate segments: a wide pen strokes them far faster than one long line.
@@ -149,14 +149,14 @@ QString SchemaChart::description() const
     QStringList lines;
     for (const SchemaSeries &schema : *series) {
         const QString name = QString::fromStdString(schema.schema.text());
-        if (schema.columns.empty()) {
+        if (schema.columns().empty()) {
             lines << tr("%1: no generation counted yet").arg(name);
             continue;
         }
-        const SchemaSeries::Column &column = schema.columns.back();
+        const SchemaSeries::Column &column = schema.columns().back();
         lines << tr("%1: %2 members match, bound %3")
                      .arg(name)
-                     .arg(column.count(), 0, 'g', 4)
+                     .arg(column.matches(), 0, 'g', 4)
                      .arg(column.bound(), 0, 'f', 2);
     }
     return tr("Generation %1. ").arg(latest) + lines.join(QStringLiteral("; ")) + QLatin1Char('.');

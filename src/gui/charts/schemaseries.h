@@ -2,6 +2,7 @@
 #ifndef SCHEMASERIES_H
 #define SCHEMASERIES_H
 
+#include "doublingseries.h"
 #include "schema.h"
 
 #include <QColor>
@@ -21,21 +22,24 @@ struct SchemaSeries
     {
         long long first;
         long long last;
-        long long generations;
+        long long count; // generations
         double countTotal;
         double boundTotal;
 
-        double count() const { return countTotal / generations; }
-        double bound() const { return boundTotal / generations; }
+        double matches() const { return countTotal / double(count); }
+        double bound() const { return boundTotal / double(count); }
+        void merge(const Column &next);
     };
 
     void add(long long generation, double count, double bound);
     void clear();
+    const std::vector<Column> &columns() const { return series.buckets(); }
 
     Schema schema;
     QColor colour;
-    std::vector<Column> columns;
-    long long span = 1; // generations a full column holds
+
+private:
+    DoublingSeries<Column, MostColumns> series;
 };
 
 #endif

@@ -154,7 +154,6 @@ bool SchemataView::track(const QString &typed)
             break;
         }
     }
-    series.columns.reserve(MostColumns);
     if (generation >= 0)
         addPoint(series);
     tracked.push_back(std::move(series));

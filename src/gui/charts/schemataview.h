@@ -53,7 +53,7 @@ public:
     int trackedCount() const { return static_cast<int>(tracked.size()); }
     QString schemaText(int index) const;
     // Columns kept for the schema, at most MostColumns.
-    int columnCount(int index) const { return static_cast<int>(tracked[index].columns.size()); }
+    int columnCount(int index) const { return static_cast<int>(tracked[index].columns().size()); }
     QString message() const;
     QString explanation() const;
 
