@@ -15,10 +15,9 @@ const int MostTicks = 7;  // 0 to 100 in steps of 20
 }
 
 ExperimentChart::ExperimentChart(QWidget *parent)
-    : QWidget(parent)
+    : ChartWidget(parent)
 {
-    setAutoFillBackground(true);
-    setPalette(QPalette(Chart::Background));
+    changed();
 }
 
 void ExperimentChart::setResults(const SharedResults &results)
@@ -26,33 +25,30 @@ void ExperimentChart::setResults(const SharedResults &results)
     this->results = results;
     plan = results ? &results->plan : nullptr;
     summary = results ? &results->summary : nullptr;
-    setAccessibleDescription(summary ? describe() : tr("No results yet."));
     updateGeometry();
-    update();
+    changed();
 }
 
-void ExperimentChart::setZoom(double factor)
+QString ExperimentChart::description() const
 {
-    zoom = factor;
-    updateGeometry();
-    update();
+    return summary ? describeResults() : tr("No results yet.");
 }
 
 QSize ExperimentChart::minimumSizeHint() const
 {
-    return MinimumSize * zoom;
+    return MinimumSize * zoom();
 }
 
 QSize ExperimentChart::sizeHint() const
 {
-    return PreferredSize * zoom;
+    return PreferredSize * zoom();
 }
 
 bool ExperimentChart::paintFrame(QPainter &painter, const QString &title) const
 {
     painter.setPen(Qt::black);
-    const QRectF titleArea(Chart::LeftMargin * zoom, 0, width() - (Chart::LeftMargin + RightMargin) * zoom,
-                           TopMargin * zoom);
+    const QRectF titleArea(Chart::LeftMargin * zoom(), 0, width() - (Chart::LeftMargin + RightMargin) * zoom(),
+                           TopMargin * zoom());
     painter.drawText(titleArea, Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(title, Qt::ElideRight, int(titleArea.width())));
     if (plan && summary)
@@ -64,8 +60,8 @@ bool ExperimentChart::paintFrame(QPainter &painter, const QString &title) const
 
 QRectF ExperimentChart::plotArea(int bottomMargin) const
 {
-    return QRectF(Chart::LeftMargin * zoom, TopMargin * zoom, width() - (Chart::LeftMargin + RightMargin) * zoom,
-                  height() - (TopMargin + bottomMargin) * zoom);
+    return QRectF(Chart::LeftMargin * zoom(), TopMargin * zoom(), width() - (Chart::LeftMargin + RightMargin) * zoom(),
+                  height() - (TopMargin + bottomMargin) * zoom());
 }
 
 void ExperimentChart::paintPercentAxis(QPainter &painter, const QRectF &plot)

@@ -2,13 +2,12 @@
 #ifndef EXPERIMENTCHART_H
 #define EXPERIMENTCHART_H
 
+#include "chartwidget.h"
 #include "experimentresults.h"
 
-#include <QWidget>
-
-// What the experiment's charts share: the results they show, in the observatory's
-// style, and a text for screen readers that says what the picture shows.
-class ExperimentChart : public QWidget
+// What the experiment's charts share besides the chart base: the results they
+// show, the title with a hint while there are none, and the percent axis.
+class ExperimentChart : public ChartWidget
 {
     Q_OBJECT
 
@@ -17,8 +16,6 @@ public:
 
     // Null until an experiment has finished.
     void setResults(const SharedResults &results);
-    // Margins and sizes grow with the zoom, 1.0 to 3.0; the text grows with the font.
-    void setZoom(double factor);
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
@@ -32,12 +29,13 @@ protected:
     // Shares from 0 to 1 as 0 to 100 %, with room above 100 % for a point or a line there.
     static void paintPercentAxis(QPainter &painter, const QRectF &plot);
     static double percentY(const QRectF &plot, double share);
-    virtual QString describe() const = 0;
+    QString description() const override;
+    // What the results show, in words.
+    virtual QString describeResults() const = 0;
 
     // Both within the results, null without them.
     const ExperimentPlan *plan = nullptr;
     const ExperimentSummary *summary = nullptr;
-    double zoom = 1.0;
 
 private:
     SharedResults results;

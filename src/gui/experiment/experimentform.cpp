@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experimentform.h"
+#include "chartstyle.h"
 #include "experimentresults.h"
 #include "panelbutton.h"
 #include "parametercaption.h"
@@ -27,7 +28,6 @@ const int MostGenerations = 1000000;
 const int DefaultSeeds = 100;
 const int DefaultGenerations = 200;
 const int FormWidth = 360;
-const QColor ErrorColour(190, 0, 0);
 
 // The values worth trying first.
 QString defaultValues(const Parameter &parameter)
@@ -38,7 +38,7 @@ QString defaultValues(const Parameter &parameter)
 void markInvalid(QWidget *widget, QPalette::ColorRole role, bool invalid)
 {
     QPalette palette = widget->palette();
-    palette.setColor(role, invalid ? ErrorColour : QPalette().color(role));
+    palette.setColor(role, invalid ? Chart::Error : QPalette().color(role));
     widget->setPalette(palette);
 }
 

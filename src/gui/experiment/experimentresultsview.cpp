@@ -88,11 +88,8 @@ void ExperimentResultsView::setResults(const SharedResults &results)
 
 void ExperimentResultsView::setZoom(double factor)
 {
-    const QFont zoomed = Chart::zoomedFont(font(), factor);
-    for (ExperimentChart *chart : charts()) {
-        chart->setFont(zoomed);
+    for (ExperimentChart *chart : charts())
         chart->setZoom(factor);
-    }
 }
 
 QPixmap ExperimentResultsView::chartsPicture() const

@@ -15,13 +15,6 @@ const int LabelGap = 6;
 const double Percent = 100.0;
 const double DarkText = 0.55;  // from this rate on, the cell's text is white
 const QColor HitColour(30, 60, 150);
-
-QColor rateColour(double rate)
-{
-    const auto mix = [rate](int none, int all) { return static_cast<int>(none + (all - none) * rate); };
-    return QColor(mix(Chart::Background.red(), HitColour.red()), mix(Chart::Background.green(), HitColour.green()),
-                  mix(Chart::Background.blue(), HitColour.blue()));
-}
 }
 
 HeatMapChart::HeatMapChart(QWidget *parent)
@@ -44,8 +37,8 @@ int HeatMapChart::columns() const
 QRectF HeatMapChart::grid() const
 {
     QRectF area = plotArea(BottomMargin);
-    area.setTop(area.top() + HeaderHeight * zoom);
-    area.setLeft(RowLabelWidth * zoom);
+    area.setTop(area.top() + HeaderHeight * zoom());
+    area.setLeft(RowLabelWidth * zoom());
     return area;
 }
 
@@ -66,9 +59,8 @@ QPointF HeatMapChart::cellCentre(int combination) const
                    cells.top() + cells.height() * (combination / columns() + 0.5) / rows());
 }
 
-void HeatMapChart::paintEvent(QPaintEvent * /* event */)
+void HeatMapChart::paint(QPainter &painter)
 {
-    QPainter painter(this);
     if (!paintFrame(painter, tr("Hit rate, % (double-click a cell to watch its first run)")))
         return;
     const QRectF cells = grid();
@@ -80,13 +72,13 @@ void HeatMapChart::paintEvent(QPaintEvent * /* event */)
 
     painter.setPen(Qt::black);
     if (across) {
-        painter.drawText(QRectF(cells.left(), cells.top() - HeaderHeight * zoom, cells.width(), lineHeight), Qt::AlignCenter,
+        painter.drawText(QRectF(cells.left(), cells.top() - HeaderHeight * zoom(), cells.width(), lineHeight), Qt::AlignCenter,
                          parameterCaption(*across->parameter));
         for (int column = 0; column < columns(); ++column)
             painter.drawText(QRectF(cells.left() + column * cellWidth, cells.top() - lineHeight - 2, cellWidth, lineHeight),
                              Qt::AlignCenter, QString::number(across->values[column]));
     }
-    const double labelWidth = RowLabelWidth * zoom - LabelGap;
+    const double labelWidth = RowLabelWidth * zoom() - LabelGap;
     painter.drawText(QRectF(0, cells.top() - lineHeight - 2, labelWidth, lineHeight),
                      Qt::AlignRight | Qt::AlignVCenter, parameterCaption(*down.parameter));
     for (int row = 0; row < rows(); ++row)
@@ -99,7 +91,7 @@ void HeatMapChart::paintEvent(QPaintEvent * /* event */)
         const QRectF cell(cells.left() + combination % columns() * cellWidth,
                           cells.top() + combination / columns() * cellHeight, cellWidth, cellHeight);
         const double rate = runs.runs > 0 ? runs.hitRate() : 0;
-        painter.fillRect(cell, rateColour(rate));
+        painter.fillRect(cell, Chart::ramp(HitColour, rate));
         painter.setPen(Chart::Grid);
         painter.drawRect(cell);
         if (runs.runs == 0)
@@ -119,7 +111,7 @@ void HeatMapChart::mouseDoubleClickEvent(QMouseEvent *event)
         emit combinationActivated(combination);
 }
 
-QString HeatMapChart::describe() const
+QString HeatMapChart::describeResults() const
 {
     QStringList lines;
     for (const CombinationSummary &combination : summary->combinations())

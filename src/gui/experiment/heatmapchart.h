@@ -22,9 +22,9 @@ signals:
     void combinationActivated(int combination);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    void paint(QPainter &painter) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    QString describe() const override;
+    QString describeResults() const override;
 
 private:
     QRectF grid() const;

@@ -12,7 +12,7 @@ const double Percent = 100.0;
 const double PointRadius = 4.5;
 const double CapHalfWidth = 6.0;
 const double LineWidth = 1.5;
-const QColor RateColour(30, 90, 200);
+const QColor RateColour = Chart::Blue;
 }
 
 HitRateChart::HitRateChart(QWidget *parent)
@@ -21,9 +21,8 @@ HitRateChart::HitRateChart(QWidget *parent)
     setAccessibleName(tr("Hit rate chart"));
 }
 
-void HitRateChart::paintEvent(QPaintEvent * /* event */)
+void HitRateChart::paint(QPainter &painter)
 {
-    QPainter painter(this);
     if (!paintFrame(painter, tr("Hit rate, % (bars: 95 % interval)")))
         return;
     const QRectF plot = plotArea(BottomMargin);
@@ -50,12 +49,12 @@ void HitRateChart::paintEvent(QPaintEvent * /* event */)
             continue;
         const RateInterval interval = combination.interval();
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(RateColour, LineWidth * zoom));
+        painter.setPen(QPen(RateColour, LineWidth * zoom()));
         painter.drawLine(QPointF(x, y(interval.low)), QPointF(x, y(interval.high)));
         for (double end : {interval.low, interval.high})
-            painter.drawLine(QPointF(x - CapHalfWidth * zoom, y(end)), QPointF(x + CapHalfWidth * zoom, y(end)));
+            painter.drawLine(QPointF(x - CapHalfWidth * zoom(), y(end)), QPointF(x + CapHalfWidth * zoom(), y(end)));
         painter.setBrush(RateColour);
-        painter.drawEllipse(QPointF(x, y(combination.hitRate())), PointRadius * zoom, PointRadius * zoom);
+        painter.drawEllipse(QPointF(x, y(combination.hitRate())), PointRadius * zoom(), PointRadius * zoom());
         painter.setBrush(Qt::NoBrush);
         painter.setRenderHint(QPainter::Antialiasing, false);
     }
@@ -64,7 +63,7 @@ void HitRateChart::paintEvent(QPaintEvent * /* event */)
                      variation ? parameterCaption(*variation->parameter) : QString());
 }
 
-QString HitRateChart::describe() const
+QString HitRateChart::describeResults() const
 {
     QStringList lines;
     for (const CombinationSummary &combination : summary->combinations()) {

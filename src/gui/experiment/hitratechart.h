@@ -14,8 +14,8 @@ public:
     explicit HitRateChart(QWidget *parent = nullptr);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    QString describe() const override;
+    void paint(QPainter &painter) override;
+    QString describeResults() const override;
 };
 
 #endif

@@ -32,9 +32,8 @@ RunLengthChart::RunLengthChart(QWidget *parent)
     setAccessibleName(tr("Run-length chart"));
 }
 
-void RunLengthChart::paintEvent(QPaintEvent * /* event */)
+void RunLengthChart::paint(QPainter &painter)
 {
-    QPainter painter(this);
     if (!paintFrame(painter, tr("Runs that have hit by each generation, %")))
         return;
     QRectF plot = plotArea(BottomMargin);
@@ -71,7 +70,7 @@ void RunLengthChart::paintEvent(QPaintEvent * /* event */)
             steps << QPointF(x(double(generation)), y(hits));
         }
         steps << QPointF(x(last), y(hits));
-        painter.setPen(QPen(colour(int(index)), LineWidth * zoom));
+        painter.setPen(QPen(colour(int(index)), LineWidth * zoom()));
         painter.drawPolyline(steps);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -91,7 +90,7 @@ int RunLengthChart::legendWidth(const QFontMetrics &metrics) const
     int widest = 0;
     for (const CombinationSummary &combination : summary->combinations())
         widest = std::max(widest, metrics.horizontalAdvance(combinationCaption(plan->variations, combination.settings)));
-    return widest + static_cast<int>((LegendSwatch + 3 * LegendPadding) * zoom);
+    return widest + static_cast<int>((LegendSwatch + 3 * LegendPadding) * zoom());
 }
 
 // Beside the plot, on its right.
@@ -101,12 +100,12 @@ void RunLengthChart::paintLegend(QPainter &painter, const QRectF &plot) const
     for (const CombinationSummary &combination : summary->combinations())
         names << combinationCaption(plan->variations, combination.settings);
     const double rowHeight = painter.fontMetrics().height();
-    const double padding = LegendPadding * zoom;
-    const double swatch = LegendSwatch * zoom;
+    const double padding = LegendPadding * zoom();
+    const double swatch = LegendSwatch * zoom();
     const QRectF box(plot.right() + padding, plot.top(), width() - plot.right() - padding, rowHeight * names.size());
     for (int index = 0; index < names.size(); ++index) {
         const double y = box.top() + rowHeight * (index + 0.5);
-        painter.setPen(QPen(colour(index), LineWidth * zoom));
+        painter.setPen(QPen(colour(index), LineWidth * zoom()));
         painter.drawLine(QPointF(box.left() + padding, y), QPointF(box.left() + padding + swatch, y));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(box.left() + 2 * padding + swatch, y - rowHeight / 2, box.width(), rowHeight),
@@ -114,7 +113,7 @@ void RunLengthChart::paintLegend(QPainter &painter, const QRectF &plot) const
     }
 }
 
-QString RunLengthChart::describe() const
+QString RunLengthChart::describeResults() const
 {
     QStringList lines;
     for (const CombinationSummary &combination : summary->combinations()) {

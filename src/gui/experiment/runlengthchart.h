@@ -17,8 +17,8 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    QString describe() const override;
+    void paint(QPainter &painter) override;
+    QString describeResults() const override;
 
 private:
     int legendWidth(const QFontMetrics &metrics) const;
