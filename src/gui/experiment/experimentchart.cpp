@@ -53,7 +53,7 @@ bool ExperimentChart::paintFrame(QPainter &painter, const QString &title) const
                      painter.fontMetrics().elidedText(title, Qt::ElideRight, int(titleArea.width())));
     if (plan && summary)
         return true;
-    painter.setPen(Qt::darkGray);
+    painter.setPen(Chart::Faint);
     painter.drawText(rect(), Qt::AlignCenter, tr("Start an experiment to see its results here."));
     return false;
 }

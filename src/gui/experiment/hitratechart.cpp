@@ -42,7 +42,7 @@ void HitRateChart::paint(QPainter &painter)
         painter.drawText(label, Qt::AlignCenter,
                          variation ? QString::number(combination.settings.value(*variation->parameter))
                                    : combinationCaption(plan->variations, combination.settings));
-        painter.setPen(Qt::darkGray);
+        painter.setPen(Chart::Faint);
         painter.drawText(label.translated(0, lineHeight), Qt::AlignCenter,
                          tr("%1 of %2").arg(combination.hits()).arg(combination.runs));
         if (combination.runs == 0)

@@ -218,7 +218,8 @@ void Observatory::createMenus()
         [this] { zoomIn(); });
     add(view, tr("Zoom &out"), QKeySequence::keyBindings(QKeySequence::ZoomOut), [this] { zoomOut(); });
     add(view, tr("&Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setZoom(ZoomSteps::Smallest); });
-    add(view, tr("&Full screen"), {QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); });
+    add(view, tr("&Full screen"), QKeySequence::keyBindings(QKeySequence::FullScreen) << QKeySequence(Qt::Key_F11),
+        [this] { toggleFullScreen(); });
     add(view, tr("&Hide the observatory"), {QKeySequence(Qt::Key_F2)}, [this] { toggle(); });
     // F2 in the main window too.
     connect(new QShortcut(Qt::Key_F2, window), &QShortcut::activated, this, &Observatory::toggle);
