@@ -123,7 +123,7 @@ void tst_Run::traceChangesNothing()
     for (int generation = 0; generation < 500; ++generation) {
         traced.step(&trace);
         plain.step();
-        vezo_traced(mutation, bias, 7, tent, community, 0, 0, 0, 0, generation % 2 ? &trace : nullptr);
+        traced_vezo(mutation, bias, 7, tent, community, 0, 0, 0, 0, generation % 2 ? &trace : nullptr);
         QCOMPARE(values(traced.genomes()), values(plain.genomes()));
         QCOMPARE(genomeValues(community), values(plain.genomes()));
         for (int flip : trace.flipped)

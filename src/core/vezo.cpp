@@ -84,11 +84,11 @@ int vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
          int *my_environment, int (*my_community)[9],
          int param0, int param1, int param2, int param3)
 {
-    return vezo_traced(mutation_probability, mutation_bias, fitness_multiplier, my_environment, my_community,
+    return traced_vezo(mutation_probability, mutation_bias, fitness_multiplier, my_environment, my_community,
                        param0, param1, param2, param3, nullptr);
 }
 
-int vezo_traced(int mutation_probability, int mutation_bias, int fitness_multiplier,
+int traced_vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
                 int *my_environment, int (*my_community)[9],
                 int /*param0*/, int /*param1*/, int /*param2*/, int /*param3*/, GenerationTrace *trace)
 {

@@ -20,7 +20,7 @@ void vezo_cancel_reseed();
 
 struct GenerationTrace;
 // The same generation, filling trace with what it drew (nothing when null).
-int vezo_traced(int mutation_probability, int mutation_bias, int fitness_multiplier,
+int traced_vezo(int mutation_probability, int mutation_bias, int fitness_multiplier,
                 int *my_environment, int (*my_community)[9],
                 int param0, int param1, int param2, int param3, GenerationTrace *trace);
 

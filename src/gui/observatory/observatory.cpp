@@ -35,7 +35,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -220,9 +219,8 @@ void Observatory::createMenus()
     add(view, tr("&Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setZoom(ZoomSteps::Smallest); });
     add(view, tr("&Full screen"), QKeySequence::keyBindings(QKeySequence::FullScreen) << QKeySequence(Qt::Key_F11),
         [this] { toggleFullScreen(); });
-    add(view, tr("&Hide the observatory"), {QKeySequence(Qt::Key_F2)}, [this] { toggle(); });
     // F2 in the main window too.
-    connect(new QShortcut(Qt::Key_F2, window), &QShortcut::activated, this, &Observatory::toggle);
+    window->addAction(add(view, tr("&Show or hide the observatory"), {QKeySequence(Qt::Key_F2)}, [this] { toggle(); }));
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     add(help, tr("&Help contents"), QKeySequence::keyBindings(QKeySequence::HelpContents), [this] { showHelp(); });

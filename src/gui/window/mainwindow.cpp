@@ -292,7 +292,7 @@ void MainWindow::setMuteBias(int mutebias)
 
 void MainWindow::slot_vezo()
 {
-    vezo_traced(currentMuteProb, currentMuteBias, currentFitness, theEnvironment, theCommunity,
+    traced_vezo(currentMuteProb, currentMuteBias, currentFitness, theEnvironment, theCommunity,
                 Param0, Param1, Param2, Param3, &trace);
     ++generations;
     generationLCD_ptr->display(generationDisplayValue(generations));
