@@ -57,8 +57,9 @@ void GenerationView::addGeneration(long long number, const GenerationTrace &trac
                                    const Settings &settings)
 {
     shown = true;
-    wheel->setGeneration(number, trace);
-    pairs->setGeneration(number, trace, landscape);
+    latest = trace;
+    wheel->setGeneration(number, latest);
+    pairs->setGeneration(number, latest, landscape);
     mutation->setGeneration(number, trace, settings);
     check->addGeneration(trace);
 }

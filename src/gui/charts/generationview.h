@@ -2,6 +2,7 @@
 #ifndef GENERATIONVIEW_H
 #define GENERATIONVIEW_H
 
+#include "generationstep.h"
 #include "selectioncheck.h"
 
 #include <QWidget>
@@ -45,6 +46,7 @@ private:
     MutationChart *mutation;
     SelectionCheckChart *check;
     bool shown = false;
+    GenerationTrace latest = {}; // what the parts show
 };
 
 #endif

@@ -25,7 +25,7 @@ PairsChart::PairsChart(QWidget *parent)
 
 void PairsChart::setGeneration(long long number, const GenerationTrace &trace, const int *landscape)
 {
-    latest = trace;
+    latest = &trace;
     generation = number;
     for (int child = 0; child < CommunitySize; ++child)
         childFitness[child] = landscape[trace.after[child]];
@@ -51,7 +51,7 @@ void PairsChart::paint(QPainter &painter)
     const double gap = px(ColumnGap);
     long long fittest = 0; // the widest fitness text, sign included
     for (int membr = 0; membr < CommunitySize; ++membr)
-        fittest = std::max({fittest, std::llabs(latest.fitness[membr]), std::llabs(childFitness[membr])});
+        fittest = std::max({fittest, std::llabs(latest->fitness[membr]), std::llabs(childFitness[membr])});
     const double pairWidth = std::max(metrics.horizontalAdvance(tr("pair 5")), metrics.horizontalAdvance(tr("split 8")));
     const double memberWidth = std::max(metrics.horizontalAdvance(tr("#")), metrics.horizontalAdvance(QStringLiteral("0")));
     const double genomeWidth = std::max(metrics.horizontalAdvance(QStringLiteral("000")), metrics.horizontalAdvance(tr("genome")));
@@ -97,21 +97,21 @@ void PairsChart::paint(QPainter &painter)
     for (int child = 0; child < CommunitySize; ++child) {
         const int pair = child / 2;
         const double top = head.top() + rowHeight + child * rowHeight + pair * px(PairGap);
-        const int parent = latest.parents[child];
-        const int split = latest.splits[pair];
+        const int parent = latest->parents[child];
+        const int split = latest->splits[pair];
         painter.setPen(Qt::black);
         if (wide) {
             text(area.left(), top, pairWidth, child % 2 == 0 ? tr("pair %1").arg(pair + 1) : tr("split %1").arg(split),
                  Qt::AlignLeft);
-            text(parentGenome, top, genomeWidth, QString::number(latest.before[parent]), Qt::AlignRight);
-            text(parentFitness, top, fitnessWidth, QString::number(latest.fitness[parent]), Qt::AlignRight);
+            text(parentGenome, top, genomeWidth, QString::number(latest->before[parent]), Qt::AlignRight);
+            text(parentFitness, top, fitnessWidth, QString::number(latest->fitness[parent]), Qt::AlignRight);
         }
         text(memberLeft, top, memberWidth, QString::number(parent), Qt::AlignRight);
         text(arrowLeft, top, arrowWidth, QStringLiteral("→"), Qt::AlignHCenter);
-        text(childGenome, top, genomeWidth, QString::number(latest.after[child]), Qt::AlignRight);
+        text(childGenome, top, genomeWidth, QString::number(latest->after[child]), Qt::AlignRight);
         text(childFitnessLeft, top, fitnessWidth, QString::number(childFitness[child]), Qt::AlignRight);
-        cells.add(QRectF(parentCells, top, cellsWidth, rowHeight), latest.before[parent], split, false, -1);
-        cells.add(QRectF(childCells, top, cellsWidth, rowHeight), latest.after[child], split, true, latest.flipped[child]);
+        cells.add(QRectF(parentCells, top, cellsWidth, rowHeight), latest->before[parent], split, false, -1);
+        cells.add(QRectF(childCells, top, cellsWidth, rowHeight), latest->after[child], split, true, latest->flipped[child]);
     }
 
     cells.paint(painter);
@@ -133,20 +133,20 @@ QString PairsChart::description() const
     for (int pair = 0; pair < Pairs; ++pair) {
         QStringList children;
         for (int child = 2 * pair; child < 2 * pair + 2; ++child) {
-            const int parent = latest.parents[child];
+            const int parent = latest->parents[child];
             QString text = tr("child %1 from member %2 (%3, fitness %4) and its partner member %5: %6, fitness %7")
                                .arg(child)
                                .arg(parent)
-                               .arg(latest.before[parent])
-                               .arg(latest.fitness[parent])
-                               .arg(latest.partner(child))
-                               .arg(latest.after[child])
+                               .arg(latest->before[parent])
+                               .arg(latest->fitness[parent])
+                               .arg(latest->partner(child))
+                               .arg(latest->after[child])
                                .arg(childFitness[child]);
-            if (latest.flipped[child] >= 0)
-                text += tr(", bit %1 flipped").arg(latest.flipped[child]);
+            if (latest->flipped[child] >= 0)
+                text += tr(", bit %1 flipped").arg(latest->flipped[child]);
             children << text;
         }
-        pairs << tr("Pair %1, split %2: %3").arg(pair + 1).arg(latest.splits[pair]).arg(children.join(QStringLiteral("; ")));
+        pairs << tr("Pair %1, split %2: %3").arg(pair + 1).arg(latest->splits[pair]).arg(children.join(QStringLiteral("; ")));
     }
     return tr("Generation %1. ").arg(generation) + pairs.join(QStringLiteral(". ")) + QLatin1Char('.');
 }

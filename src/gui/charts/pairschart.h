@@ -25,7 +25,7 @@ protected:
     QString description() const override;
 
 private:
-    GenerationTrace latest = {};
+    const GenerationTrace *latest = nullptr; // the view's copy
     int childFitness[CommunitySize] = {};
     long long generation = -1;
 };

@@ -41,7 +41,7 @@ WheelChart::WheelChart(QWidget *parent)
 
 void WheelChart::setGeneration(long long number, const GenerationTrace &trace)
 {
-    latest = trace;
+    latest = &trace;
     generation = number;
     changed();
 }
@@ -67,11 +67,11 @@ void WheelChart::paint(QPainter &painter)
     QList<QStringList> rows;
     double most = SmallestCopiesRange;
     for (int membr = 0; membr < CommunitySize; ++membr) {
-        const double expected = expectedCopies(latest, membr);
-        const int drawn = timesDrawn(latest, membr);
+        const double expected = expectedCopies(*latest, membr);
+        const int drawn = timesDrawn(*latest, membr);
         most = std::max({most, expected, double(drawn)});
-        rows << QStringList{QString::number(membr), QString::number(latest.fitness[membr]),
-                            Chart::percent(double(latest.share(membr)) / double(latest.width), 2),
+        rows << QStringList{QString::number(membr), QString::number(latest->fitness[membr]),
+                            Chart::percent(double(latest->share(membr)) / double(latest->width), 2),
                             QString::number(expected, 'f', 2), QString::number(drawn)};
     }
     most = std::ceil(most);
@@ -117,12 +117,12 @@ void WheelChart::paint(QPainter &painter)
         }
         const double barHeight = std::min(rowHeight * BarShare, px(CellSize));
         const double middle = row.center().y();
-        painter.fillRect(QRectF(bars.left(), middle - barHeight / 2, copiesX(expectedCopies(latest, membr)) - bars.left(),
+        painter.fillRect(QRectF(bars.left(), middle - barHeight / 2, copiesX(expectedCopies(*latest, membr)) - bars.left(),
                                 barHeight),
                          BarColour);
         painter.setBrush(Qt::black);
         painter.setPen(QPen(Qt::white, px(1)));
-        painter.drawEllipse(QPointF(copiesX(timesDrawn(latest, membr)), middle), px(MarkerRadius), px(MarkerRadius));
+        painter.drawEllipse(QPointF(copiesX(timesDrawn(*latest, membr)), middle), px(MarkerRadius), px(MarkerRadius));
         painter.setBrush(Qt::NoBrush);
     }
 
@@ -139,12 +139,12 @@ QString WheelChart::description() const
     QStringList members;
     for (int membr = 0; membr < CommunitySize; ++membr) {
         members << tr("member %1: fitness %2, %3 of the wheel, expected %4 copies, drawn %n time(s)", nullptr,
-                      timesDrawn(latest, membr))
+                      timesDrawn(*latest, membr))
                        .arg(membr)
-                       .arg(latest.fitness[membr])
-                       .arg(Chart::percent(double(latest.share(membr)) / double(latest.width), 2))
-                       .arg(expectedCopies(latest, membr), 0, 'f', 2);
+                       .arg(latest->fitness[membr])
+                       .arg(Chart::percent(double(latest->share(membr)) / double(latest->width), 2))
+                       .arg(expectedCopies(*latest, membr), 0, 'f', 2);
     }
-    return tr("The wheel that drew generation %1, %2 positions wide. ").arg(generation).arg(latest.width)
+    return tr("The wheel that drew generation %1, %2 positions wide. ").arg(generation).arg(latest->width)
            + members.join(QStringLiteral("; ")) + QLatin1Char('.');
 }

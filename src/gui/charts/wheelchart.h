@@ -23,7 +23,7 @@ protected:
     QString description() const override;
 
 private:
-    GenerationTrace latest = {};
+    const GenerationTrace *latest = nullptr; // the view's copy
     long long generation = -1;
 };
 

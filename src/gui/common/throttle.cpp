@@ -7,14 +7,16 @@ Throttle::Throttle(int milliseconds, std::function<void()> action, QObject *pare
     timer.setSingleShot(true);
     timer.setInterval(milliseconds);
     connect(&timer, &QTimer::timeout, this, [this] {
+        waiting = false;
         if (pending)
             run();
     });
 }
 
+// Asked for after every generation of a run: a flag is all it costs then.
 void Throttle::request()
 {
-    if (timer.isActive())
+    if (waiting)
         pending = true;
     else
         run();
@@ -23,6 +25,7 @@ void Throttle::request()
 void Throttle::run()
 {
     pending = false;
+    waiting = true;
     timer.start();
     action();
 }

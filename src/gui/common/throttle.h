@@ -24,6 +24,7 @@ private:
 
     QTimer timer;
     std::function<void()> action;
+    bool waiting = false; // the interval since the last run is not over
     bool pending = false;
 };
 

@@ -102,6 +102,7 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(run, &RecordedRun::stepped, this, [this](long long generation, const GenerationTrace &trace, const Settings &settings) {
         generationView->addGeneration(generation, trace, this->window->environment(), settings);
         schemataView->addGeneration(generation, trace, settings);
+        refresh();
     });
     connect(run, &RecordedRun::wasReset, this, [this] {
         generationView->forgetGeneration();

@@ -49,7 +49,6 @@ void RecordedRun::appendStep(const GenerationTrace &trace)
 {
     recorded.add(recordGeneration(window->generationCount(), window->environment(), window->community()));
     emit stepped(window->generationCount(), trace, window->settings());
-    emit changed();
 }
 
 // New genes are marked; a restart and a snapshot are marked by whoever resets.

@@ -37,7 +37,7 @@ signals:
     // A generation was stepped, with what it drew and the parameters it ran with.
     void stepped(long long generation, const GenerationTrace &trace, const Settings &settings);
     void wasReset();
-    // Something was recorded or marked.
+    // Something was recorded or marked, but for a step, which stepped() tells.
     void changed();
 
 private:

@@ -21,6 +21,8 @@ RunCaption::RunCaption(const MainWindow *window, QWidget *parent)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAccessibleName(tr("What the charts show"));
+    // Opaque, so that the line repaints alone after every generation.
+    setAutoFillBackground(true);
 }
 
 void RunCaption::setLandscapeName(const QString &name)
