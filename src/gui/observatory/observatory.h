@@ -8,7 +8,6 @@
 #include "runstate.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 QT_BEGIN_NAMESPACE
 class QTabWidget;
