@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generationview.h"
 #include "run.h"
+#include "schema.h"
 #include "schemataview.h"
 #include "startstate.h"
 
@@ -14,6 +15,8 @@ class tst_GenerationView : public QObject
 private slots:
     void generationViewFollowsTheRun();
     void schemataViewTracksWhatIsTyped();
+    void unmatchedSchemaSaysWhatCanMakeAMatch_data();
+    void unmatchedSchemaSaysWhatCanMakeAMatch();
 };
 
 namespace {
@@ -103,6 +106,37 @@ void tst_GenerationView::schemataViewTracksWhatIsTyped()
     // A new run forgets the counts.
     view.addGeneration(1, trace, settings);
     QCOMPARE(view.columnCount(0), 1);
+}
+
+void tst_GenerationView::unmatchedSchemaSaysWhatCanMakeAMatch_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("one fixed bit") << 0x100 << "only a mutation can make a match";
+    QTest::newRow("two fixed bits") << 0x101 << "a crossover that joins its bits from two parents";
+}
+
+// On flat ground without mutation the members come to one genome; a schema against
+// its bits matches none.
+void tst_GenerationView::unmatchedSchemaSaysWhatCanMakeAMatch()
+{
+    QFETCH(int, mask);
+    QFETCH(QString, said);
+    int flat[LandscapeSize];
+    std::fill(flat, flat + LandscapeSize, 10);
+    const Settings settings{20, 0, 1};
+    Run run(flat, settings, 7);
+    GenerationTrace trace;
+    for (int generation = 0; generation < 400; ++generation)
+        run.step(&trace);
+    Schema against;
+    against.mask = mask;
+    against.bits = ~trace.before[0] & mask;
+    QVERIFY(std::none_of(trace.before, trace.before + CommunitySize, [&](int genome) { return against.matches(genome); }));
+    SchemataView view;
+    QVERIFY(view.track(QString::fromStdString(against.text())));
+    view.addGeneration(run.generation(), trace, settings);
+    QVERIFY2(view.explanation().contains(said), qPrintable(view.explanation()));
 }
 
 QTEST_MAIN(tst_GenerationView)

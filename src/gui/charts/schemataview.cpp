@@ -227,11 +227,17 @@ QString SchemataView::explanation() const
     const int now = schemaCount(series.schema, latest.after);
     const long long before = generation - 1;
     if (bound.count == 0) {
-        return tr("%1: no member of generation %2 matches, so the bound for generation %3 is 0 (only mutation can "
-                  "make a match). Generation %3 has %4.")
+        // The theorem counts matches that survive; a match can also be made anew: by a
+        // mutation, and for two fixed bits or more by a crossover that joins them from two parents.
+        const QString made = series.schema.order() > 1
+                                 ? tr("a crossover that joins its bits from two parents, or a mutation, can make a match")
+                                 : tr("only a mutation can make a match");
+        return tr("%1: no member of generation %2 matches, so the bound for generation %3 is 0 (%4). Generation %3 has "
+                  "%5.")
             .arg(name)
             .arg(before)
             .arg(generation)
+            .arg(made)
             .arg(now);
     }
     const int lowest = series.schema.lowest();

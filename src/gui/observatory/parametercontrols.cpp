@@ -21,7 +21,8 @@ ParameterControls::ParameterControls(MainWindow *window, QWidget *parent)
     using namespace Parameters;
     setLayout(new QFormLayout);
     fitnessBox = addParameter(Fitness, window->fitnessMultiplier());
-    fitnessBox->setToolTip(tr("Multiplies every fitness alike: the odds of the roulette wheel stay the same"));
+    fitnessBox->setToolTip(tr("Each member's share of the wheel is (fitness − lowest) × this: it changes how long "
+                              "the wheel is, not who is drawn how often"));
 
     mutationMeaning = new QLabel(tr("→ %1").arg(mutationShare(window->mutationProbability())));
     QWidget *mutationField = new QWidget;
