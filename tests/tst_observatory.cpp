@@ -155,6 +155,12 @@ void tst_Observatory::keysRunStopAndStep()
     QVERIFY(!button(window, "Run")->isEnabled());
     QTest::keyClick(&observatory, Qt::Key_Space);
     QVERIFY(button(window, "Run")->isEnabled());
+    QTest::keyPress(&observatory, Qt::Key_Space);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+    QApplication::sendEvent(&observatory, &repeat); // held, it repeats: the run goes on
+    QVERIFY(!button(window, "Run")->isEnabled());
+    QTest::keyRelease(&observatory, Qt::Key_Space);
+    button(window, "Stop")->click();
     const qint64 before = window.generationCount();
     QTest::keyClick(parameterBox(observatory, "Mutation bias"), Qt::Key_Period);
     QCOMPARE(window.generationCount(), before + 1);
@@ -581,6 +587,9 @@ void tst_Observatory::menusHoldEveryActionWithItsKeys()
         QVERIFY2(keys.contains(key), qPrintable(key.toString()));
     observatory.showBeside();
     QVERIFY(QTest::qWaitForWindowActive(&observatory));
+    QSpinBox *walk = parameterBox(observatory, "Walk seed");
+    QTest::mouseClick(walk, Qt::LeftButton);
+    QVERIFY(walk->hasFocus()); // a click into a field takes the focus
     QSpinBox *bias = parameterBox(observatory, "Mutation bias");
     bias->setFocus();
     QTest::keyClick(bias, Qt::Key_E, Qt::ControlModifier);

@@ -2,6 +2,7 @@
 #include "panelbutton.h"
 #include "parameters.h"
 
+#include <QAbstractButton>
 #include <QDoubleSpinBox>
 #include <QPushButton>
 
@@ -18,7 +19,9 @@ void describeControl(QWidget *control, const QString &name, const QString &tip)
     control->setToolTip(tip);
     control->setAccessibleName(name);
     control->setAccessibleDescription(tip);
-    control->setFocusPolicy(Qt::TabFocus);
+    // A click on a button leaves the focus where it was; a click into a field takes it there.
+    if (qobject_cast<QAbstractButton *>(control))
+        control->setFocusPolicy(Qt::TabFocus);
 }
 
 QDoubleSpinBox *seedBox(unsigned seed)

@@ -38,6 +38,9 @@ bool RunKeys::runKey(const QKeyEvent *event)
 {
     if (event->modifiers() & ~Qt::KeypadModifier)
         return false;
+    // A held Space runs or stops once; a held "." steps on.
+    if (event->key() == Qt::Key_Space && event->isAutoRepeat())
+        return true;
     if (event->key() == Qt::Key_Space)
         run->toggleRun();
     else if (event->key() == Qt::Key_Period)
