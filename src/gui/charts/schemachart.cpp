@@ -159,5 +159,7 @@ QString SchemaChart::description() const
                      .arg(column.matches(), 0, 'g', 4)
                      .arg(column.bound(), 0, 'f', 2);
     }
-    return tr("Generation %1. ").arg(latest) + lines.join(QStringLiteral("; ")) + QLatin1Char('.');
+    // After a restart nothing is counted yet: there is no generation to name.
+    const QString counted = latest >= 0 ? tr("Generation %1. ").arg(latest) : QString();
+    return counted + lines.join(QStringLiteral("; ")) + QLatin1Char('.');
 }
