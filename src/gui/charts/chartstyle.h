@@ -2,6 +2,8 @@
 #ifndef CHARTSTYLE_H
 #define CHARTSTYLE_H
 
+#include "zoomsteps.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -30,8 +32,8 @@ const QColor Distinct[DistinctCount] = {
 };
 
 constexpr int LeftMargin = 64; // room for the value labels, at least
-constexpr double SmallestZoom = 1.0;
-constexpr double LargestZoom = 3.0;
+constexpr double SmallestZoom = ZoomSteps::factor(ZoomSteps::Smallest);
+constexpr double LargestZoom = ZoomSteps::factor(ZoomSteps::Largest);
 
 // The font at a zoom of 1.0 to 3.0, in points or in pixels as it was given.
 QFont zoomedFont(QFont font, double zoom);

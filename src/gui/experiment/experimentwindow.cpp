@@ -22,7 +22,6 @@
 
 namespace {
 const QSize PreferredSize(1200, 660);
-const double PercentFor = 100.0;
 }
 
 ExperimentWindow::ExperimentWindow(const int *landscape, const QString &landscapeName, const Settings &settings,
@@ -45,7 +44,7 @@ ExperimentWindow::ExperimentWindow(const int *landscape, const QString &landscap
     connect(resultsView, &ExperimentResultsView::runActivated, this, &ExperimentWindow::emitRun);
     setStart(landscape, landscapeName, settings);
     zoomPercent = ZoomSteps::clamped(Preferences::experimentZoom(ZoomSteps::Smallest));
-    resultsView->setZoom(zoomPercent / PercentFor);
+    resultsView->setZoom(ZoomSteps::factor(zoomPercent));
     updateActions();
 }
 
@@ -249,7 +248,7 @@ bool ExperimentWindow::saveImage(const QString &path, QString &error)
 void ExperimentWindow::setZoom(int percent)
 {
     zoomPercent = ZoomSteps::clamped(percent);
-    resultsView->setZoom(zoomPercent / PercentFor);
+    resultsView->setZoom(ZoomSteps::factor(zoomPercent));
     Preferences::setExperimentZoom(zoomPercent);
     statusBar()->showMessage(tr("Charts at %1 %").arg(zoomPercent), StatusMilliseconds);
     updateActions();

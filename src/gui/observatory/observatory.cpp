@@ -47,7 +47,6 @@
 
 namespace {
 const int DescribeMilliseconds = 500; // how stale a chart's description may be
-const int PercentFor = 100;
 const int CaptionMargin = 4; // around the caption in a saved picture
 const int MillisecondsPerSecond = 1000;
 
@@ -290,11 +289,12 @@ void Observatory::setZoom(int percent)
 
 void Observatory::applyZoom()
 {
-    caption->setFont(Chart::zoomedFont(QWidget::font(), double(zoomPercent) / PercentFor));
-    landscapeChart->setZoom(double(zoomPercent) / PercentFor);
-    historyChart->setZoom(double(zoomPercent) / PercentFor);
-    generationView->setZoom(double(zoomPercent) / PercentFor);
-    schemataView->setZoom(double(zoomPercent) / PercentFor);
+    const double zoom = ZoomSteps::factor(zoomPercent);
+    caption->setFont(Chart::zoomedFont(QWidget::font(), zoom));
+    landscapeChart->setZoom(zoom);
+    historyChart->setZoom(zoom);
+    generationView->setZoom(zoom);
+    schemataView->setZoom(zoom);
     caption->updateGeometry();
 }
 
