@@ -62,6 +62,9 @@ void tst_GenerationView::generationViewFollowsTheRun()
     }
     QVERIFY(paintedPixels(view) > 2 * empty);
     QTRY_VERIFY(part(view, "Roulette wheel")->accessibleDescription().contains("generation 300"));
+    QCOMPARE(trace.lowest, *std::min_element(std::begin(trace.fitness), std::end(trace.fitness)) - 1);
+    QVERIFY(part(view, "Roulette wheel")->accessibleDescription().contains(
+        QString("each share is the fitness less %1, times the multiplier 20").arg(trace.lowest)));
     QVERIFY(part(view, "Pairs and children")->accessibleDescription().contains(QString::number(trace.after[9])));
     QCOMPARE(view.selectionCheck().generations(), 300);
 

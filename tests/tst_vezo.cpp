@@ -129,6 +129,7 @@ void tst_Vezo::rouletteWheelSharesFollowAdjustedFitness()
     for (int m = 0; m < 10; ++m) {
         end += shares.at(m);
         QCOMPARE(wheel[m], end);
+        QCOMPARE((raw.at(m) - wheel_lowest(raw.data(), total)) * multiplier, shares.at(m));
     }
     QCOMPARE(size, end);
 }

@@ -41,6 +41,8 @@ struct GenerationTrace
     int fitness[CommunitySize];      // raw fitness of each member
     long long wheel[CommunitySize];  // where each member's share of the wheel ends
     long long width;                 // the wheel's size
+    long long lowest;                // the wheel's zero, see wheel_lowest()
+    int multiplier;                  // the fitness multiplier it was drawn with
     int parents[CommunitySize];      // the member behind each draw
     int splits[Pairs];
     int flipped[CommunitySize];      // the bit each child flipped, -1 when it did not mutate
@@ -48,6 +50,16 @@ struct GenerationTrace
     int after[CommunitySize];
 
     long long share(int membr) const { return wheel[membr] - (membr > 0 ? wheel[membr - 1] : 0); }
+    // The share before the multiplier and any scaling.
+    long long units(int membr) const { return fitness[membr] - lowest; }
+    // Whether the wheel was scaled down to fit one draw, changing the shares a little.
+    bool scaled() const
+    {
+        long long total = 0;
+        for (int membr = 0; membr < CommunitySize; ++membr)
+            total += units(membr);
+        return total * multiplier != width;
+    }
     int partner(int child) const { return parents[child ^ 1]; }
 };
 
@@ -124,6 +136,8 @@ void generationStep(int mutation_probability, int mutation_bias, int fitness_mul
 
     if (trace) {
         trace->width = wheel_size;
+        trace->lowest = wheel_lowest(fitness, total_fitness);
+        trace->multiplier = fitness_multiplier;
         for (int membr = 0; membr < CommunitySize; ++membr) {
             trace->fitness[membr] = fitness[membr];
             trace->wheel[membr] = wheel[membr];

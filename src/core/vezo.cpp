@@ -50,13 +50,18 @@ void copy_mbr(int *to, int *from)
     std::memcpy(to, from, sizeof(Genome));
 }
 
-long long roulette_wheel(const int *raw_fitness, long long total_fitness,
-                         int fitness_multiplier, long long *wheel)
+long long wheel_lowest(const int *raw_fitness, long long total_fitness)
 {
     long long lowest = total_fitness;
     for (int membr = 0; membr < CommunitySize; ++membr)
         lowest = std::min<long long>(lowest, raw_fitness[membr]);
-    --lowest;
+    return lowest - 1;
+}
+
+long long roulette_wheel(const int *raw_fitness, long long total_fitness,
+                         int fitness_multiplier, long long *wheel)
+{
+    const long long lowest = wheel_lowest(raw_fitness, total_fitness);
 
     long long shares[CommunitySize];
     long long total = 0;

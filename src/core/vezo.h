@@ -32,6 +32,11 @@ int traced_vezo(int mutation_probability, int mutation_bias, int fitness_multipl
 long long roulette_wheel(const int *raw_fitness, long long total_fitness,
                          int fitness_multiplier, long long *wheel);
 
+// The wheel's zero: one below the lowest raw fitness, or one below the total when
+// that is lower still (when most fitness is negative). A member's share is
+// (raw fitness - wheel_lowest) * multiplier before any scaling.
+long long wheel_lowest(const int *raw_fitness, long long total_fitness);
+
 // The member is the number of shares that end at or before the position; counting
 // them all avoids a branch on the random position.
 inline int roulette_member(const long long *wheel, long long position)

@@ -15,12 +15,25 @@ const double BarShare = 0.6; // of a row's height
 const double LeastBars = 80; // the bars keep this much before the numbers of copies show
 const int ColumnsAlways = 3; // #, fitness and share
 const double SmallestCopiesRange = 2; // the fewest copies the bars span
-const QSize Characters(33, 13);
+const QSize Characters(33, 14);
 const QColor BarColour = Chart::Blue;
 
 double expectedCopies(const GenerationTrace &trace, int membr)
 {
     return double(CommunitySize) * double(trace.share(membr)) / double(trace.width);
+}
+
+// The fitness that gets one unit of the wheel: the lowest, or the total when most
+// fitness is negative and the total lies below it.
+long long unitFitness(const GenerationTrace &trace)
+{
+    return trace.lowest + 1;
+}
+
+bool totalIsLowest(const GenerationTrace &trace)
+{
+    return std::none_of(std::begin(trace.fitness), std::end(trace.fitness),
+                        [&](int fitness) { return fitness == unitFitness(trace); });
 }
 
 int timesDrawn(const GenerationTrace &trace, int membr)
@@ -34,8 +47,9 @@ WheelChart::WheelChart(QWidget *parent)
 {
     setTitle(tr("The wheel"));
     setAccessibleName(tr("Roulette wheel"));
-    setToolTip(tr("A member's share of the wheel is its fitness over the fitness of all ten. Of the ten draws, "
-                  "the bar shows the copies a member may expect, the dot the copies it got."));
+    setToolTip(tr("A member's share of the wheel is its fitness less the generation's lowest fitness, plus one, "
+                  "times the fitness multiplier: the weakest gets one unit, and the multiplier changes no odds. "
+                  "Of the ten draws, the bar shows the copies a member may expect, the dot the copies it got."));
     changed();
 }
 
@@ -61,8 +75,8 @@ void WheelChart::paint(QPainter &painter)
         return;
     }
     const QFontMetrics metrics = painter.fontMetrics();
-    // The column heads, ten rows and the key.
-    const double rowHeight = (area.height() - 2 * metrics.height()) / CommunitySize;
+    // The column heads, ten rows, the key and the rule.
+    const double rowHeight = (area.height() - 3 * metrics.height()) / CommunitySize;
     const QStringList headers = {tr("#"), tr("fitness"), tr("share"), tr("expected"), tr("drawn")};
     QList<QStringList> rows;
     double most = SmallestCopiesRange;
@@ -130,6 +144,20 @@ void WheelChart::paint(QPainter &painter)
     key.add(tr("expected copies"), BarColour, ChartLegend::Square);
     key.add(tr("drawn"), Qt::black, ChartLegend::Dot);
     key.paint(painter, QRectF(area.left(), bars.bottom(), area.width(), metrics.height()));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(area.left(), bars.bottom() + metrics.height(), area.width(), metrics.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(rule(), Qt::ElideRight, int(area.width())));
+}
+
+QString WheelChart::rule() const
+{
+    QStringList units;
+    for (int membr = 0; membr < CommunitySize; ++membr)
+        units << QString::number(latest->units(membr));
+    const QString start = totalIsLowest(*latest) ? tr("total %1").arg(unitFitness(*latest))
+                                                 : tr("lowest %1").arg(unitFitness(*latest));
+    const QString line = tr("%1 → shares %2 × %3").arg(start, units.join(QStringLiteral(", "))).arg(latest->multiplier);
+    return latest->scaled() ? tr("%1, scaled to fit").arg(line) : line;
 }
 
 QString WheelChart::description() const
@@ -145,6 +173,12 @@ QString WheelChart::description() const
                        .arg(Chart::percent(double(latest->share(membr)) / double(latest->width), 2))
                        .arg(expectedCopies(*latest, membr), 0, 'f', 2);
     }
+    const QString rule = totalIsLowest(*latest)
+        ? tr("The fitness adds up to %1, below every member's, so each share is the fitness less %2, times the "
+             "multiplier %3")
+        : tr("The lowest fitness is %1, so each share is the fitness less %2, times the multiplier %3");
+    QString scaling = latest->scaled() ? tr(", then scaled down to fit one draw") : QString();
     return tr("The wheel that drew generation %1, %2 positions wide. ").arg(generation).arg(latest->width)
+           + rule.arg(unitFitness(*latest)).arg(latest->lowest).arg(latest->multiplier) + scaling + QStringLiteral(". ")
            + members.join(QStringLiteral("; ")) + QLatin1Char('.');
 }

@@ -23,6 +23,9 @@ protected:
     QString description() const override;
 
 private:
+    // The wheel's rule with this generation's numbers: "lowest 120 → shares 3, 2, 1, … × 20".
+    QString rule() const;
+
     const GenerationTrace *latest = nullptr; // the view's copy
     long long generation = -1;
 };
