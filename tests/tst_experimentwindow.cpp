@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experiment.h"
+#include "experimentresultsview.h"
 #include "experimentwindow.h"
 #include "zoomsteps.h"
 #include "heatmapchart.h"
 #include "startstate.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSpinBox>
@@ -24,6 +26,7 @@ private slots:
     void cleanup();
     void runsAndExportsTheCommandLinesRows();
     void doubleClickChoosesTheRun();
+    void linesNameTheFixedSettingsAndTheMultipliersNote();
     void cancelKeepsTheResultsShown();
     void badValuesAreRefused();
     void cancelReturnsAtOnceAndTheWindowStaysUsable();
@@ -127,6 +130,23 @@ void tst_ExperimentWindow::runsAndExportsTheCommandLinesRows()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), rows);
     QVERIFY(!window->exportCsv("/dev/null", reason));
+}
+
+// The multiplier scales every share alike: varying it, the window says what to expect.
+void tst_ExperimentWindow::linesNameTheFixedSettingsAndTheMultipliersNote()
+{
+    named<QComboBox>("Parameter to vary")->setCurrentIndex(0);
+    plan("1,99", 0, QString(), 4, 20);
+    QVERIFY(named<QLabel>("Message")->text().contains("not who is drawn how often"));
+    QSignalSpy finished(window, &ExperimentWindow::finished);
+    QVERIFY(window->start());
+    QTRY_COMPARE(finished.count(), 1);
+    const QString shown = window->findChild<ExperimentResultsView *>()->caption();
+    QVERIFY2(shown.startsWith("tent · Fitness multiplier varied · Mutation probability 60, Mutation bias 1 · "
+                              "seeds 1 to 4 · 20 generations"), qPrintable(shown));
+    QVERIFY(shown.contains("not who is drawn how often"));
+    const QList<QLabel *> labels = window->findChildren<QLabel *>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [&](QLabel *label) { return label->text() == shown; }));
 }
 
 // A row of the table, and a cell of the heat map for its first run.

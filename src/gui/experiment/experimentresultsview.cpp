@@ -3,11 +3,13 @@
 #include "chartaxis.h"
 #include "heatmapchart.h"
 #include "hitratechart.h"
+#include "parametercaption.h"
 #include "runlengthchart.h"
 #include "runtablemodel.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QScrollArea>
 #include <QSortFilterProxyModel>
 #include <QTableView>
@@ -36,6 +38,11 @@ ExperimentResultsView::ExperimentResultsView(QWidget *parent)
     chartPage = new QWidget;
     QVBoxLayout *pageLayout = new QVBoxLayout(chartPage);
     pageLayout->setContentsMargins(0, 0, 0, 0);
+    shownLabel = new QLabel;
+    shownLabel->setWordWrap(true);
+    shownLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    shownLabel->setText(caption());
+    pageLayout->addWidget(shownLabel);
     pageLayout->addWidget(ratePage);
     pageLayout->addWidget(heatMapChart);
     heatMapChart->hide();
@@ -84,6 +91,28 @@ void ExperimentResultsView::setResults(const SharedResults &results)
     heatMapChart->setVisible(grid);
     model->setResults(results);
     table->resizeColumnsToContents();
+    shownLabel->setText(caption());
+}
+
+QString ExperimentResultsView::caption() const
+{
+    if (!results)
+        return tr("No results yet: plan an experiment and press Start.");
+    const ExperimentPlan &plan = results->plan;
+    QStringList varied;
+    for (const Variation &variation : plan.variations)
+        varied << parameterCaption(*variation.parameter);
+    const QString fixed = fixedCaption(plan.variations, plan.base);
+    QString line = tr("%1 · %2 varied · %3 · seeds %4 to %5 · %L6 generations · target %7")
+                       .arg(results->landscapeName, varied.isEmpty() ? tr("nothing") : varied.join(tr(" and ")),
+                            fixed.isEmpty() ? tr("nothing fixed") : fixed)
+                       .arg(plan.firstSeed)
+                       .arg(static_cast<qulonglong>(plan.firstSeed) + static_cast<qulonglong>(plan.seeds) - 1)
+                       .arg(plan.generations)
+                       .arg(plan.targetValue());
+    if (variesMultiplier(plan.variations))
+        line += QLatin1Char('\n') + multiplierNote();
+    return line;
 }
 
 void ExperimentResultsView::setZoom(double factor)

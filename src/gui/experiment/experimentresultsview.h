@@ -7,6 +7,7 @@
 #include <QSplitter>
 
 QT_BEGIN_NAMESPACE
+class QLabel;
 class QModelIndex;
 class QScrollArea;
 class QSortFilterProxyModel;
@@ -32,8 +33,11 @@ public:
     // The charts' text, lines and margins at a zoom of 1.0 to 3.0; where they
     // no longer fit, they scroll.
     void setZoom(double factor);
-    // The charts as they are shown.
+    // The charts as they are shown, under the line that says what they show.
     QPixmap chartsPicture() const;
+    // What the results shown came from: landscape, parameters varied and fixed,
+    // seeds, generations and target; a note where the multiplier was varied.
+    QString caption() const;
 
 signals:
     // A run to watch, by its index in the run order.
@@ -45,6 +49,7 @@ private:
     QList<ExperimentChart *> charts() const;
 
     SharedResults results;
+    QLabel *shownLabel;
     QScrollArea *chartArea;
     QWidget *chartPage; // the rate page or the heat map, whichever is shown
     QWidget *ratePage;

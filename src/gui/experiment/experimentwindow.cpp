@@ -220,20 +220,10 @@ bool ExperimentWindow::exportCsv(const QString &path, QString &error) const
     return true;
 }
 
-// The charts with a line saying what the experiment was.
+// The charts under the line that says what the experiment was.
 QImage ExperimentWindow::picture() const
 {
-    const ExperimentPlan &plan = shown->plan;
-    QStringList varied;
-    for (const Variation &variation : plan.variations)
-        varied << parameterCaption(*variation.parameter);
-    const QString line = tr("%1 · %2 varied · seeds %3 to %4 · %5 generations · target %6")
-                             .arg(shown->landscapeName, varied.isEmpty() ? tr("nothing") : varied.join(tr(" and ")))
-                             .arg(plan.firstSeed)
-                             .arg(static_cast<qulonglong>(plan.firstSeed) + static_cast<qulonglong>(plan.seeds) - 1)
-                             .arg(plan.generations)
-                             .arg(plan.targetValue());
-    return FileActions::captioned({line}, font(), {resultsView->chartsPicture()});
+    return resultsView->chartsPicture().toImage();
 }
 
 bool ExperimentWindow::saveImage(const QString &path, QString &error)

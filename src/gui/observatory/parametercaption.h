@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+
 // A parameter as the observatory and the experiment window call it.
 inline QString parameterCaption(const Parameter &parameter)
 {
@@ -21,6 +23,32 @@ inline QString combinationCaption(const std::vector<Variation> &variations, cons
     for (const Variation &variation : variations)
         parts << QString("%1 %2").arg(parameterCaption(*variation.parameter)).arg(settings.value(*variation.parameter));
     return parts.isEmpty() ? QCoreApplication::translate("Parameters", "all runs") : parts.join(", ");
+}
+
+// The parameters an experiment keeps fixed, with their values: "Fitness multiplier 20, Mutation bias 1".
+inline QString fixedCaption(const std::vector<Variation> &variations, const Settings &settings)
+{
+    QStringList parts;
+    for (const Parameter *parameter : Parameters::All) {
+        if (std::none_of(variations.begin(), variations.end(),
+                         [parameter](const Variation &variation) { return variation.parameter == parameter; }))
+            parts << QString("%1 %2").arg(parameterCaption(*parameter)).arg(settings.value(*parameter));
+    }
+    return parts.join(", ");
+}
+
+// Said wherever the fitness multiplier is varied: it scales every share of the wheel alike.
+inline QString multiplierNote()
+{
+    return QCoreApplication::translate("Parameters",
+                                       "The fitness multiplier changes how long the wheel is, not who is drawn how "
+                                       "often: expect no difference beyond chance, within the hit rates' intervals.");
+}
+
+inline bool variesMultiplier(const std::vector<Variation> &variations)
+{
+    return std::any_of(variations.begin(), variations.end(),
+                       [](const Variation &variation) { return variation.parameter == &Parameters::Fitness; });
 }
 
 #endif
