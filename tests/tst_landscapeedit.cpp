@@ -211,7 +211,7 @@ void tst_LandscapeEdit::undoAndRedoRestoreEveryChange()
     window.findChild<QComboBox *>()->setEditText(folder.filePath("ramp"));
     button(window, "Load File:")->click();
     changed();
-    QCOMPARE(names, QStringList({"tent", "edited", "needle", "ramp", "edited", "tent", "ramp"}));
+    QCOMPARE(names, QStringList({"tent", "edited", "needle", "ramp", "edited", "start-up tent", "ramp"}));
     QCOMPARE(editor.steps()->count(), seen.size() - 1);
     QCOMPARE(editor.panel.undo()->undoAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
     QVERIFY(editor.panel.undo()->redoAction()->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));

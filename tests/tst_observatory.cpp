@@ -337,7 +337,10 @@ void tst_Observatory::loadsNameTheLandscapeAndClearTheError()
     button(observatory, "Left")->click();
     QCOMPARE(observatory.landscapeName(), "edited");
     button(window, "Reload")->click();
-    QCOMPARE(observatory.landscapeName(), "tent");
+    QCOMPARE(observatory.landscapeName(), "start-up tent");
+    const QList<QAction *> actions = observatory.findChildren<QAction *>();
+    QVERIFY(std::any_of(actions.begin(), actions.end(),
+                        [](QAction *action) { return action->text() == "Re&load: back to start-up tent"; }));
     button(observatory, "Run")->click();
     QVERIFY(!observatory.loadLandscape("twodissimilarpeaks"));
     QCOMPARE(window.loadCount(), 4);

@@ -158,7 +158,7 @@ bool LandscapePanel::openSnapshot(const QByteArray &path, QString &error)
     if (sameLandscape(opened.reference, opened.landscape))
         watch->setReferenceName(name);
     else if (sameLandscape(opened.reference, tent))
-        watch->setReferenceName(tr(presetInfo(Preset::Tent).name));
+        watch->setReferenceName(LandscapeWatch::startUpName());
     else
         watch->setReferenceName(tr("reference of %1").arg(QFileInfo(QFile::decodeName(path)).fileName()));
     window->restoreState(opened);

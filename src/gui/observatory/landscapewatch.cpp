@@ -22,7 +22,7 @@ QString shownName(const QString &name)
 }
 
 LandscapeWatch::LandscapeWatch(MainWindow *window, QObject *parent)
-    : QObject(parent), window(window), currentName(tr(presetInfo(Preset::Tent).name)), referenceName(currentName)
+    : QObject(parent), window(window), currentName(tr(presetInfo(Preset::Tent).name)), referenceName(startUpName())
 {
     std::copy(window->environment(), window->environment() + LandscapeSize, previous);
     const RunEvents *events = window->runEvents();
@@ -31,13 +31,18 @@ LandscapeWatch::LandscapeWatch(MainWindow *window, QObject *parent)
     connect(events, &RunEvents::holdEnded, this, &LandscapeWatch::endGroup);
 }
 
+QString LandscapeWatch::startUpName()
+{
+    return tr("start-up %1").arg(tr(presetInfo(Preset::Tent).name));
+}
+
 QString LandscapeWatch::describe(Change change, const QString &name)
 {
     switch (change) {
     case RunEvents::Loaded:
         return tr("Loaded %1").arg(name);
     case RunEvents::Reloaded:
-        return tr("Reloaded %1").arg(name);
+        return tr("Reloaded: back to %1").arg(name);
     case RunEvents::ShiftedLeft:
         return tr("Landscape shifted left");
     case RunEvents::ShiftedRight:
@@ -92,7 +97,11 @@ void LandscapeWatch::follow(Change change, const QString &named)
 
 void LandscapeWatch::setReferenceName(const QString &name)
 {
-    referenceName = shownName(name);
+    const QString shown = shownName(name);
+    if (shown == referenceName)
+        return;
+    referenceName = shown;
+    emit referenceChanged(referenceName);
 }
 
 void LandscapeWatch::rename(const QString &named)

@@ -24,8 +24,11 @@ public:
     LandscapeWatch(MainWindow *window, QObject *parent);
 
     QString name() const { return currentName; }
+    QString reference() const { return referenceName; }
     // What Reload brings back is called name from now on.
     void setReferenceName(const QString &name);
+    // What Reload brings back when nothing else was opened: "start-up tent".
+    static QString startUpName();
     // Changes from here to endGroup() belong together: a stroke, a held button.
     void beginGroup();
     void endGroup();
@@ -38,6 +41,7 @@ signals:
     // After a change, with the landscape and the name it had before.
     void changed(LandscapeWatch::Change change, const int *before, const QString &nameBefore);
     void nameChanged(const QString &name);
+    void referenceChanged(const QString &name);
 
 private:
     void follow(Change change, const QString &named);

@@ -206,7 +206,12 @@ void Observatory::createMenus()
     landscape->addSeparator();
     landscape->addAction(landscapeEditor->editAction());
     landscape->addMenu(landscapeEditor->presetMenu());
-    add(landscape, tr("Re&load"), {}, [this] { window->slot_Reload(); });
+    const auto reloadText = [](const QString &name) {
+        return tr("Re&load: back to %1").arg(QString(name).replace('&', QStringLiteral("&&")));
+    };
+    QAction *reload = add(landscape, reloadText(landscapeWatch->reference()), {}, [this] { window->slot_Reload(); });
+    connect(landscapeWatch, &LandscapeWatch::referenceChanged, reload,
+            [reload, reloadText](const QString &name) { reload->setText(reloadText(name)); });
     add(landscape, tr("Shift &left"), {}, [this] { window->slot_LShift(); });
     add(landscape, tr("Shift &right"), {}, [this] { window->slot_RShift(); });
     add(landscape, tr("Shift &up"), {}, [this] { window->slot_UShift(); });
