@@ -15,7 +15,7 @@ const double BarShare = 0.6; // of a row's height
 const double LeastBars = 80; // the bars keep this much before the numbers of copies show
 const int ColumnsAlways = 3; // #, fitness and share
 const double SmallestCopiesRange = 2; // the fewest copies the bars span
-const QSize Characters(33, 14);
+const QSize Characters(33, 15);
 const QColor BarColour = Chart::Blue;
 
 double expectedCopies(const GenerationTrace &trace, int membr)
@@ -75,8 +75,8 @@ void WheelChart::paint(QPainter &painter)
         return;
     }
     const QFontMetrics metrics = painter.fontMetrics();
-    // The column heads, ten rows, the key and the rule.
-    const double rowHeight = (area.height() - 3 * metrics.height()) / CommunitySize;
+    // The column heads, ten rows, the key and the rule's two lines.
+    const double rowHeight = (area.height() - 4 * metrics.height()) / CommunitySize;
     const QStringList headers = {tr("#"), tr("fitness"), tr("share"), tr("expected"), tr("drawn")};
     QList<QStringList> rows;
     double most = SmallestCopiesRange;
@@ -145,19 +145,32 @@ void WheelChart::paint(QPainter &painter)
     key.add(tr("drawn"), Qt::black, ChartLegend::Dot);
     key.paint(painter, QRectF(area.left(), bars.bottom(), area.width(), metrics.height()));
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(area.left(), bars.bottom() + metrics.height(), area.width(), metrics.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(rule(), Qt::ElideRight, int(area.width())));
+    const QStringList lines = rule(metrics, area.width());
+    for (int line = 0; line < lines.size(); ++line) {
+        painter.drawText(QRectF(area.left(), bars.bottom() + (line + 1) * metrics.height(), area.width(), metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, lines[line]);
+    }
 }
 
-QString WheelChart::rule() const
+// Two lines: where the shares start, then the first shares that fit and "…"
+// before the multiplier, which always shows.
+QStringList WheelChart::rule(const QFontMetrics &metrics, double width) const
 {
-    QStringList units;
-    for (int membr = 0; membr < CommunitySize; ++membr)
-        units << QString::number(latest->units(membr));
-    const QString start = totalIsLowest(*latest) ? tr("total %1").arg(unitFitness(*latest))
-                                                 : tr("lowest %1").arg(unitFitness(*latest));
-    const QString line = tr("%1 → shares %2 × %3").arg(start, units.join(QStringLiteral(", "))).arg(latest->multiplier);
-    return latest->scaled() ? tr("%1, scaled to fit").arg(line) : line;
+    const QString start = totalIsLowest(*latest) ? tr("total %1 → shares").arg(unitFitness(*latest))
+                                                 : tr("lowest %1 → shares").arg(unitFitness(*latest));
+    QString shares;
+    for (int shown = CommunitySize; shown > 0; --shown) {
+        QStringList units;
+        for (int membr = 0; membr < shown; ++membr)
+            units << QString::number(latest->units(membr));
+        if (shown < CommunitySize)
+            units << QStringLiteral("…");
+        shares = tr("%1 × %2").arg(units.join(QStringLiteral(", "))).arg(latest->multiplier);
+        if (metrics.horizontalAdvance(shares) <= width)
+            break;
+    }
+    return {metrics.elidedText(latest->scaled() ? tr("%1, scaled to fit").arg(start) : start, Qt::ElideRight, int(width)),
+            metrics.elidedText(shares, Qt::ElideRight, int(width))};
 }
 
 QString WheelChart::description() const

@@ -23,8 +23,9 @@ protected:
     QString description() const override;
 
 private:
-    // The wheel's rule with this generation's numbers: "lowest 120 → shares 3, 2, 1, … × 20".
-    QString rule() const;
+    // The wheel's rule with this generation's numbers, "lowest 120 → shares 3, 2, 1, … × 20",
+    // in at most the width given.
+    QStringList rule(const QFontMetrics &metrics, double width) const;
 
     const GenerationTrace *latest = nullptr; // the view's copy
     long long generation = -1;
