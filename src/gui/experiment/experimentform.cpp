@@ -215,13 +215,11 @@ void ExperimentForm::validate()
     QString error;
     planValid = readPlan(plan, error);
     markInvalid(messageLabel, QPalette::WindowText, !planValid);
-    const QString planned = tr("%1 of %2 generations, target %3")
-                                .arg(runsText(plan.totalRuns()))
-                                .arg(QLocale().toString(plan.generations))
-                                .arg(plan.targetValue());
-    messageLabel->setText(!planValid ? error
-                          : variesMultiplier(plan.variations) ? planned + QLatin1Char('\n') + multiplierNote()
-                                                              : planned);
+    messageLabel->setText(planValid ? tr("%1 of %2 generations, target %3")
+                                          .arg(runsText(plan.totalRuns()))
+                                          .arg(QLocale().toString(plan.generations))
+                                          .arg(plan.targetValue())
+                                    : error);
     QStringList fixed;
     for (int index = 0; index < int(std::size(Parameters::All)); ++index) {
         const Parameter &parameter = *Parameters::All[index];

@@ -40,6 +40,7 @@ ExperimentResultsView::ExperimentResultsView(QWidget *parent)
     pageLayout->setContentsMargins(0, 0, 0, 0);
     shownLabel = new QLabel;
     shownLabel->setWordWrap(true);
+    shownLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     shownLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     shownLabel->setText(caption());
     pageLayout->addWidget(shownLabel);
