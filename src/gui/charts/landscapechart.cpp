@@ -28,14 +28,15 @@ const int MostValueTicks = 8;
 const int GenomeTickStep = 64;
 const double MarkerRadius = 7.0;
 const double MarkerPenWidth = 1.5;
-const QColor LandscapeColour = Chart::Faint;
+const double TrailPad = 2.0;   // above the newest row and below the oldest
 const QColor MarkerColour = Chart::Orange;
-const QColor TrailColour(30, 110, 200);
+const QColor TrailColour = Chart::Blue;
 
-ChartAxis valueAxis(double low, double high, double zoom)
+ChartAxis valueAxis(double low, double high, double zoom, const Chart::Colours &colours = Chart::Colours())
 {
-    ChartAxis axis(ChartAxis::Left, low, high, zoom);
+    ChartAxis axis(ChartAxis::Left, low, high, zoom, colours);
     axis.setMostTicks(MostValueTicks);
+    axis.setPadding(MarkerRadius);
     return axis;
 }
 }
@@ -82,22 +83,22 @@ QSize LandscapeChart::sizeHint() const
 
 double LandscapeChart::Scale::x(int genome) const
 {
-    return plot.left() + plot.width() * (genome + 0.5) / LandscapeSize;
+    return inside().left() + inside().width() * (genome + 0.5) / LandscapeSize;
 }
 
 double LandscapeChart::Scale::y(double value) const
 {
-    return plot.bottom() - plot.height() * (value - low) / (high - low);
+    return inside().bottom() - inside().height() * (value - low) / (high - low);
 }
 
 int LandscapeChart::Scale::genomeAt(double x) const
 {
-    return std::clamp(static_cast<int>(std::floor((x - plot.left()) * LandscapeSize / plot.width())), 0, LastGenome);
+    return std::clamp(static_cast<int>(std::floor((x - inside().left()) * LandscapeSize / inside().width())), 0, LastGenome);
 }
 
 double LandscapeChart::Scale::valueAt(double y) const
 {
-    return low + (plot.bottom() - y) * (high - low) / plot.height();
+    return low + (inside().bottom() - y) * (high - low) / inside().height();
 }
 
 // Margins of a line of text for the title, the genome labels and the trail's caption.
@@ -126,11 +127,13 @@ LandscapeChart::Scale LandscapeChart::scale() const
     const double trailHeight = usable * TrailShare;
     scale.plot = QRectF(left, top, width() - left - px(RightMargin), usable - trailHeight);
     scale.trail = QRectF(scale.plot.left(), scale.plot.bottom() + axisGap, scale.plot.width(), trailHeight);
+    // A marker on genome 0 or 511, or on the lowest value, stands inside the frame.
+    scale.pad = px(MarkerRadius);
 
     // Room above the highest value for a marker and its count label.
     const double span = scale.high - scale.low;
     const double labelRoom = px(MarkerRadius) + metrics.height();
-    const double headroom = span * std::max(Headroom, labelRoom / std::max(scale.plot.height() - labelRoom, 1.0));
+    const double headroom = span * std::max(Headroom, labelRoom / std::max(scale.inside().height() - labelRoom, 1.0));
     scale.high += headroom;
     if (scale.low < 0)
         scale.low -= span * Headroom;
@@ -148,11 +151,13 @@ void LandscapeChart::paint(QPainter &painter)
 
 void LandscapeChart::paintLandscape(QPainter &painter, const Scale &scale)
 {
-    valueAxis(scale.low, scale.high, zoom()).paint(painter, scale.plot);
+    const Chart::Colours colours = this->colours();
+    valueAxis(scale.low, scale.high, zoom(), colours).paint(painter, scale.plot);
     if (scale.titled)
         paintTitle(painter, QRectF(scale.plot.left(), 0, scale.plot.width(), scale.plot.top()));
     // Genome g takes the width from g - 0.5 to g + 0.5.
-    ChartAxis genomes(ChartAxis::Bottom, -0.5, LastGenome + 0.5, zoom());
+    ChartAxis genomes(ChartAxis::Bottom, -0.5, LastGenome + 0.5, zoom(), colours);
+    genomes.setPadding(MarkerRadius);
     QList<double> ticks;
     for (int genome = 0; genome <= LandscapeSize; genome += GenomeTickStep)
         ticks << std::min(genome, LastGenome);
@@ -160,14 +165,14 @@ void LandscapeChart::paintLandscape(QPainter &painter, const Scale &scale)
     genomes.setGrid(false);
     genomes.setTickLength(TickLength);
     genomes.paint(painter, scale.plot);
-    painter.setPen(QPen(Qt::black, zoom()));
+    painter.setPen(QPen(colours.text, zoom()));
     painter.drawRect(scale.plot);
 
     // At 100 %, one-pixel pens take the rasterizer's fast path.
     QPointF line[LandscapeSize];
     for (int genome = 0; genome < LandscapeSize; ++genome)
         line[genome] = QPointF(scale.x(genome), scale.y(landscape[genome]));
-    painter.setPen(QPen(LandscapeColour, zoom()));
+    painter.setPen(QPen(colours.faint, zoom()));
     painter.drawPolyline(line, LandscapeSize);
 }
 
@@ -181,6 +186,7 @@ void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
     font.setBold(true);
     painter.setFont(font);
     const double radius = px(MarkerRadius);
+    const QColor outline = colours().text;
     // Counts whose labels would touch share one, left to right: "3× 7×".
     struct Label
     {
@@ -198,7 +204,7 @@ void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
     std::vector<Label> labels;
     for (const auto &[genome, count] : members) {
         const QPointF centre(scale.x(genome), scale.y(landscape[genome]));
-        painter.setPen(QPen(Qt::black, px(MarkerPenWidth)));
+        painter.setPen(QPen(outline, px(MarkerPenWidth)));
         painter.setBrush(MarkerColour);
         painter.drawEllipse(centre, radius, radius);
         if (count < 2)
@@ -222,7 +228,8 @@ void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
 // The newest generation on top, older ones below it.
 void LandscapeChart::paintTrail(QPainter &painter, const Scale &scale)
 {
-    painter.setPen(QPen(Qt::black, zoom()));
+    const Chart::Colours colours = this->colours();
+    painter.setPen(QPen(colours.text, zoom()));
     painter.drawRect(scale.trail);
     // Its caption under it, clear of the rows.
     if (scale.titled) {
@@ -234,18 +241,19 @@ void LandscapeChart::paintTrail(QPainter &painter, const Scale &scale)
     const int shown = std::min(history->fullCount(), TrailGenerations);
     if (shown == 0)
         return;
-    const double rowHeight = scale.trail.height() / TrailGenerations;
+    const QRectF rows = scale.trail.adjusted(0, px(TrailPad), 0, -px(TrailPad));
+    const double rowHeight = rows.height() / TrailGenerations;
     QList<QRectF> marks;
     marks.reserve(shown * CommunitySize);
     for (int age = 0; age < shown; ++age) {
         const GenerationRecord &record = history->full(history->fullCount() - 1 - age);
-        const double y = scale.trail.top() + age * rowHeight;
+        const double y = rows.top() + age * rowHeight;
         for (unsigned short genome : record.genomes)
             marks << QRectF(scale.x(genome) - px(TrailMarkWidth) / 2, y, px(TrailMarkWidth), std::max(rowHeight, 1.0));
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(TrailColour);
+    painter.setBrush(colours.line(TrailColour));
     painter.drawRects(marks.constData(), static_cast<int>(marks.size()));
     painter.setBrush(Qt::NoBrush);
 }
