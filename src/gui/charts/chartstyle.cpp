@@ -57,8 +57,9 @@ QColor Chart::Colours::ramp(const QColor &full, double share) const
 
 double Chart::contrast(const QColor &one, const QColor &other)
 {
-    const auto [darker, lighter] = std::minmax(luminance(one), luminance(other));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 // Along the colour's lightness, keeping its hue: towards black on a light

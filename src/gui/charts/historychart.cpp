@@ -104,12 +104,13 @@ QString HistoryChart::description() const
 QSize HistoryChart::minimumSizeHint() const
 {
     const QFontMetricsF metrics(font());
-    const double rows = 3 * (metrics.height() + px(TextGap));
+    const double rows = 4 * metrics.height() + 3 * px(TextGap); // the title, the legend under it, the generations, the caption
     const double plots = LegiblePlot * metrics.height() / (1 - MostStripShare);
-    const double labels = metrics.horizontalAdvance(tr("generation %1").arg(LongGeneration))
-                          + 2 * metrics.horizontalAdvance(QString::number(LongGeneration));
-    const double plot = std::max(px(MinimumPlotWidth), LabelSpacing * labels);
-    return QSize(static_cast<int>(std::ceil(px(Chart::LeftMargin + RightMargin) + plot)),
+    const double margins = std::max(double(Chart::LeftMargin), metrics.horizontalAdvance(tr("bit %1").arg(GenomeLength - 1)) + 2 * px(TextGap))
+                           + std::max(double(RightMargin), metrics.horizontalAdvance(QString::number(GenomeLength)) * 2);
+    const double labels = metrics.horizontalAdvance(tr("generation %1").arg(LongGeneration) + QStringLiteral("  "))
+                          + 2 * metrics.horizontalAdvance(QString::number(LongGeneration) + QStringLiteral("  "));
+    return QSize(static_cast<int>(std::ceil(margins + std::max(double(MinimumPlotWidth), labels))),
                  std::max(MinimumHeight, static_cast<int>(std::ceil(rows + plots))));
 }
 
@@ -139,12 +140,17 @@ HistoryChart::Areas HistoryChart::areas(const Range &range) const
     const double left = std::max({double(Chart::LeftMargin), fitnessAxis(range.low, range.high, zoom()).room(metrics),
                                   metrics.horizontalAdvance(tr("bit %1").arg(GenomeLength - 1)) + 2 * px(TextGap)});
     const double right = std::max(double(RightMargin), metrics.horizontalAdvance(QString::number(GenomeLength)) * 2);
-    const double top = metrics.height() + px(TextGap);
+    const double plotWidth = width() - left - right;
+    const double besideTitle = plotWidth - metrics.horizontalAdvance(title() + QStringLiteral("  "));
+    const bool oneLine = legend(true).width(metrics) <= besideTitle;
     const double gap = metrics.height() + px(TextGap);
+    const double top = oneLine ? gap : metrics.height() + gap;
     const double usable = height() - top - 2 * gap;
     const double stripHeight = std::min(GenomeLength * (metrics.height() + px(StripRowPadding)), usable * MostStripShare);
-    const QRectF chart(left, top, width() - left - right, usable - stripHeight);
-    return {chart, QRectF(chart.left(), chart.bottom() + gap, chart.width(), stripHeight)};
+    const QRectF chart(left, top, plotWidth, usable - stripHeight);
+    const QRectF legendLine = oneLine ? QRectF(chart.left() + plotWidth - besideTitle, 0, besideTitle, gap)
+                                      : QRectF(px(TextGap), metrics.height(), chart.right() - px(TextGap), gap);
+    return {chart, QRectF(chart.left(), chart.bottom() + gap, chart.width(), stripHeight), legendLine};
 }
 
 bool HistoryChart::event(QEvent *event)
@@ -170,8 +176,11 @@ void HistoryChart::paint(QPainter &painter)
     const QRectF &chart = current.chart;
 
     const Chart::Colours colours = this->colours();
-    const double legendWidth = paintLegend(painter, chart);
-    paintTitle(painter, QRectF(chart.left(), 0, chart.width() - legendWidth, chart.top()));
+    const QFontMetricsF metrics(painter.font());
+    paintTitle(painter, QRectF(chart.left(), 0, chart.width(), metrics.height() + px(TextGap)));
+    // The longer legend where it fits.
+    const ChartLegend full = legend(false);
+    (full.width(metrics) <= current.legend.width() ? full : legend(true)).paint(painter, current.legend, Qt::AlignRight);
     painter.setPen(QPen(colours.text, zoom()));
     painter.drawRect(chart);
     painter.drawRect(current.strip);
@@ -192,12 +201,13 @@ void HistoryChart::paint(QPainter &painter)
     painter.setPen(colours.text);
     painter.drawText(labels, Qt::AlignLeft | Qt::AlignVCenter, tr("generation %1").arg(first));
     painter.drawText(labels, Qt::AlignRight | Qt::AlignVCenter, QString::number(last));
-    if (last - first >= 2) {
-        const long long middle = first + (last - first) / 2;
-        const double x = generationX(chart, buckets, double(middle));
-        painter.drawText(QRectF(x - chart.width() / 2, labels.top(), chart.width(), labels.height()), Qt::AlignCenter,
-                         QString::number(middle));
-    }
+    // The middle one where it stands clear of the others.
+    const long long middle = first + (last - first) / 2;
+    const double x = generationX(chart, buckets, double(middle));
+    const double half = metrics.horizontalAdvance(QString::number(middle) + QStringLiteral("  ")) / 2;
+    if (last - first >= 2 && x - half >= chart.left() + metrics.horizontalAdvance(tr("generation %1").arg(first))
+        && x + half <= chart.right() - metrics.horizontalAdvance(QString::number(last)))
+        painter.drawText(QRectF(x - half, labels.top(), 2 * half, labels.height()), Qt::AlignCenter, QString::number(middle));
 }
 
 void HistoryChart::paintFitness(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets,
@@ -231,26 +241,17 @@ void HistoryChart::paintFitness(QPainter &painter, const QRectF &area, const std
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-// The lines with their names, right-aligned above the chart, shorter or left out
-// where the chart is too narrow; returns their width.
-double HistoryChart::paintLegend(QPainter &painter, const QRectF &chart)
+// The lines with their names; shortened, the diversity's without "(right axis)".
+ChartLegend HistoryChart::legend(bool shortened) const
 {
-    const QFontMetricsF metrics(painter.font());
     const Chart::Colours colours = this->colours();
     const auto pen = [&](const QColor &hue, Qt::PenStyle dashes) { return QPen(colours.line(hue), px(LineWidth), dashes); };
-    for (const QString &diversity : {tr("diversity (right axis)"), tr("diversity")}) {
-        ChartLegend legend(zoom(), colours);
-        legend.addLine(tr("best"), pen(BestColour, BestDashes));
-        legend.addLine(tr("mean"), pen(MeanColour, MeanDashes));
-        legend.addLine(tr("worst"), pen(WorstColour, WorstDashes));
-        legend.addLine(diversity, pen(DiversityColour, DiversityDashes));
-        const double width = legend.width(metrics);
-        if (width > chart.width())
-            continue;
-        legend.paint(painter, QRectF(chart.left(), 0, chart.width(), chart.top()), Qt::AlignRight);
-        return width + metrics.horizontalAdvance(QStringLiteral("  "));
-    }
-    return 0;
+    ChartLegend legend(zoom(), colours);
+    legend.addLine(tr("best"), pen(BestColour, BestDashes));
+    legend.addLine(tr("mean"), pen(MeanColour, MeanDashes));
+    legend.addLine(tr("worst"), pen(WorstColour, WorstDashes));
+    legend.addLine(shortened ? tr("diversity") : tr("diversity (right axis)"), pen(DiversityColour, DiversityDashes));
+    return legend;
 }
 
 // Bit 8 on top; the darker a cell, the more members have the bit set. Rows too

@@ -25,7 +25,8 @@ const double TrailShare = 0.3; // of the height below the top margin
 const double TrailMarkWidth = 3.0;
 const double Headroom = 0.05;  // of the value range, at least, above and below
 const int MostValueTicks = 8;
-const int GenomeTickStep = 64;
+const int GenomeTickStep = 64; // or twice or four times that where the labels would crowd
+const double LabelSpacing = 1.5; // label widths from one genome label to the next, at least
 const double MarkerRadius = 7.0;
 const double MarkerPenWidth = 1.5;
 const double TrailPad = 2.0;   // above the newest row and below the oldest
@@ -73,7 +74,12 @@ QString LandscapeChart::description() const
 
 QSize LandscapeChart::minimumSizeHint() const
 {
-    return QSize(LeftMargin + RightMargin + LandscapeSize / 2, MinimumHeight);
+    // The titles, three value labels and the trail; three genome labels.
+    const QFontMetricsF metrics(font());
+    const double rows = px(TickLength) + 2 * (metrics.height() + px(TextGap)) + (RoomyRows + 1) * metrics.height();
+    const double plot = std::max(LandscapeSize / 2.0, 4 * LabelSpacing * metrics.horizontalAdvance(QString::number(LastGenome)));
+    return QSize(static_cast<int>(std::ceil(px(LeftMargin + RightMargin) + std::max(plot, metrics.horizontalAdvance(title())))),
+                 std::max(MinimumHeight, static_cast<int>(std::ceil(rows))));
 }
 
 QSize LandscapeChart::sizeHint() const
@@ -158,8 +164,12 @@ void LandscapeChart::paintLandscape(QPainter &painter, const Scale &scale)
     // Genome g takes the width from g - 0.5 to g + 0.5.
     ChartAxis genomes(ChartAxis::Bottom, -0.5, LastGenome + 0.5, zoom(), colours);
     genomes.setPadding(MarkerRadius);
+    const double labelWidth = LabelSpacing * painter.fontMetrics().horizontalAdvance(QString::number(LastGenome));
+    int step = GenomeTickStep;
+    while (step < LandscapeSize / 2 && scale.plot.width() * step / LandscapeSize < labelWidth)
+        step *= 2;
     QList<double> ticks;
-    for (int genome = 0; genome <= LandscapeSize; genome += GenomeTickStep)
+    for (int genome = 0; genome <= LandscapeSize; genome += step)
         ticks << std::min(genome, LastGenome);
     genomes.setTicks(ticks);
     genomes.setGrid(false);

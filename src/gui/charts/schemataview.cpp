@@ -198,6 +198,8 @@ void SchemataView::setZoom(double zoom)
     setExplanationMinimum();
     rebuildList();
     chart->setZoom(scale);
+    // Never squeezed below what can be read: the tab scrolls instead.
+    chart->setMinimumSize(chart->minimumSizeHint());
 }
 
 int SchemataView::heightForWidth(int width) const

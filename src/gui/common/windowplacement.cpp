@@ -30,9 +30,11 @@ void WindowPlacement::show(const QByteArray &remembered)
             const QScreen *screen = QGuiApplication::screenAt(window->geometry().center());
             const QRect room = (screen ? screen : beside->screen())->availableGeometry();
             window->setGeometry(fitted(window->geometry() + frame, room) - frame);
+            frameRoom = room;
         }
     }
     window->show();
+    keepOnScreen();
     window->raise();
     window->activateWindow();
 }

@@ -51,7 +51,7 @@ namespace {
 const int DescribeMilliseconds = 500; // how stale a chart's description may be
 const int CaptionMargin = 4; // around the caption in a saved picture
 const int MillisecondsPerSecond = 1000;
-const double ColumnShare = 0.4; // of the screen's width, the most the controls take
+const double ColumnShare = 0.5; // of the screen's width, the most the controls take
 
 // A chart in a pane that scrolls where the room is less than the chart needs to be read.
 QScrollArea *scrolling(QWidget *chart)
