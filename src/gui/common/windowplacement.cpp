@@ -4,12 +4,15 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace {
 const int WindowGap = 8;
+const int FrameWatchMilliseconds = 20;
+const int FrameWatchTries = 250; // five seconds
 }
 
 WindowPlacement::WindowPlacement(QWidget *window, QWidget *beside)
@@ -39,10 +42,31 @@ void WindowPlacement::show(const QByteArray &remembered)
     window->activateWindow();
 }
 
+// Not every window manager's frame arrives with an event to the window: it is
+// asked for a few times a frame while the window is shown, for a few seconds.
 void WindowPlacement::placeFrame(const QPoint &point)
 {
     frameTarget = point;
     frameTargetPending = true;
+    if (!frameWatch) {
+        frameWatch = new QTimer(this);
+        frameWatch->setInterval(FrameWatchMilliseconds);
+        connect(frameWatch, &QTimer::timeout, this, [this] {
+            moveFrameWhenFramed();
+            if (!frameTargetPending || ++frameWatchTries >= FrameWatchTries)
+                frameWatch->stop();
+        });
+    }
+    if (window->isVisible())
+        frameWatch->start();
+}
+
+void WindowPlacement::moveFrameWhenFramed()
+{
+    if (!frameTargetPending || !window->isVisible() || window->frameGeometry() == window->geometry())
+        return;
+    frameTargetPending = false;
+    window->move(frameTarget);
 }
 
 QRect WindowPlacement::fitted(const QRect &frame, const QRect &room)
@@ -132,11 +156,11 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
         keepFrameInRoom();
     if (beside && type == QEvent::Resize)
         keepOnScreen();
-    // Framed only once shown and managed: the first move, resize or activation with a frame.
-    if (frameTargetPending && window->isVisible() && window->frameGeometry() != window->geometry()
-        && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate || type == QEvent::Expose)) {
-        frameTargetPending = false;
-        window->move(frameTarget);
+    if (frameTargetPending && type == QEvent::Show && frameWatch) {
+        frameWatchTries = 0;
+        frameWatch->start();
     }
+    if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate)
+        moveFrameWhenFramed();
     return QObject::eventFilter(watched, event);
 }

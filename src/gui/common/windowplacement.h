@@ -7,6 +7,7 @@
 #include <QRect>
 
 QT_BEGIN_NAMESPACE
+class QTimer;
 class QWidget;
 QT_END_NAMESPACE
 
@@ -40,6 +41,7 @@ private:
     void placeBeside();
     void keepFrameInRoom();
     void keepOnScreen();
+    void moveFrameWhenFramed();
     QMargins frameMargins() const;
 
     QWidget *window;
@@ -48,6 +50,8 @@ private:
     QRect frameRoom; // where the framed window must fit, until it has a frame
     QPoint frameTarget;
     bool frameTargetPending = false;
+    QTimer *frameWatch = nullptr; // asks until the window manager has framed the window
+    int frameWatchTries = 0;
 };
 
 #endif

@@ -293,9 +293,22 @@ void Observatory::setPace(int generationsPerSecond)
 // The whole window, controls included: what a class reads from afar.
 void Observatory::setZoom(int percent)
 {
+    const int before = zoomPercent;
     zoomPercent = ZoomSteps::clamped(percent);
+    if (before == ZoomSteps::Smallest && zoomPercent > before && isVisible() && windowState() == Qt::WindowNoState)
+        unzoomed = geometry();
     applyZoom();
     Preferences::setObservatoryZoom(zoomPercent);
+    if (!isVisible() || windowState() != Qt::WindowNoState)
+        return;
+    if (zoomPercent == ZoomSteps::Smallest && unzoomed.isValid()) {
+        setGeometry(unzoomed);
+        unzoomed = QRect();
+    } else if (zoomPercent > before) {
+        // The charts get as much room as the controls, as far as the screen has it; it keeps the window on it.
+        const int frame = frameGeometry().width() - width();
+        resize(std::max(width(), std::min(2 * column->width(), screen()->availableGeometry().width() - frame)), height());
+    }
 }
 
 void Observatory::applyZoom()
