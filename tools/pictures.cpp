@@ -172,6 +172,13 @@ const std::map<QString, std::function<bool(const QString &)>> Scenes = {
          windows.observatory.setZoom(150);
          return saveScreen(path);
      }},
+    {"observatory-200", [](const QString &path) {
+         Windows windows;
+         windows.observe();
+         windows.shiftedRun();
+         windows.observatory.setZoom(200);
+         return saveScreen(path);
+     }},
     {"generation", [](const QString &path) {
          Windows windows;
          windows.observe();
