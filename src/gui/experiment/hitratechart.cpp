@@ -17,8 +17,10 @@ const double CapHalfWidth = 6.0;
 const double LineWidth = 1.5;
 const QColor RateColour = Chart::Blue;
 
-// How labels of so wide slots stand clear of each other: in one row; else every
-// other one a row lower; else, in those two rows, only every so many.
+const int MostLabelRows = 4;
+
+// How labels of so wide slots stand clear of each other: in one row; else taking
+// turns in up to four rows; else, in those rows, only every so many.
 struct Stagger
 {
     int rows;
@@ -30,20 +32,20 @@ Stagger stagger(const QStringList &labels, double slot, const QFontMetricsF &met
     double widest = 0;
     for (const QString &label : labels)
         widest = std::max(widest, metrics.horizontalAdvance(label + QLatin1Char(' ')));
-    if (widest <= slot)
-        return {1, 1};
-    return {2, std::max(1, static_cast<int>(std::ceil(widest / (2 * slot))))};
+    const int rows = std::clamp(static_cast<int>(std::ceil(widest / slot)), 1, MostLabelRows);
+    return {rows, std::max(1, static_cast<int>(std::ceil(widest / (rows * slot))))};
 }
 
+// Each under its slot, within the chart's width.
 void paintLabels(QPainter &painter, const QStringList &labels, const Stagger &stagger, const QRectF &plot,
-                 double top, double slot)
+                 double top, double slot, double chartWidth)
 {
-    const double lineHeight = painter.fontMetrics().height();
+    const QFontMetricsF metrics(painter.font());
     for (int index = 0; index < labels.size(); index += stagger.every) {
-        const double x = plot.left() + slot * (index + 0.5);
-        const double row = stagger.rows > 1 ? (index / stagger.every) % 2 : 0;
-        const double width = slot * 2 * stagger.every;
-        painter.drawText(QRectF(x - width / 2, top + row * lineHeight, width, lineHeight), Qt::AlignCenter, labels[index]);
+        const double width = metrics.horizontalAdvance(labels[index]);
+        const double left = std::clamp(plot.left() + slot * (index + 0.5) - width / 2, 0.0, std::max(0.0, chartWidth - width));
+        const int row = (index / stagger.every) % stagger.rows;
+        painter.drawText(QRectF(left, top + row * metrics.height(), width, metrics.height()), Qt::AlignCenter, labels[index]);
     }
 }
 }
@@ -65,24 +67,30 @@ void HitRateChart::paint(QPainter &painter)
     const Variation *variation = plan->variations.size() == 1 ? &plan->variations.front() : nullptr;
     QStringList values;
     QStringList hits;
+    QStringList shortHits;
     for (const CombinationSummary &combination : combinations) {
         values << (variation ? QString::number(combination.settings.value(*variation->parameter))
                              : combinationCaption(plan->variations, combination.settings));
         hits << tr("%1 of %2").arg(combination.hits()).arg(combination.runs);
+        shortHits << tr("%1/%2").arg(combination.hits()).arg(combination.runs);
     }
     const QFontMetricsF metrics(painter.font());
     const double lineHeight = metrics.height();
     QRectF plot = plotArea(0);
     const double slot = plot.width() / double(combinations.size());
     const Stagger valueRows = stagger(values, slot, metrics);
-    const Stagger hitRows = stagger(hits, slot, metrics);
+    Stagger hitRows = stagger(hits, slot, metrics);
+    if (hitRows.rows > 1) {
+        hits = shortHits;
+        hitRows = stagger(hits, slot, metrics);
+    }
     plot.setBottom(plot.bottom() - (valueRows.rows + hitRows.rows + 1) * lineHeight - 2 * LabelGap * zoom());
     painter.setPen(colours.text);
     painter.drawRect(plot);
     paintPercentAxis(painter, plot);
-    paintLabels(painter, values, valueRows, plot, plot.bottom() + LabelGap * zoom(), slot);
+    paintLabels(painter, values, valueRows, plot, plot.bottom() + LabelGap * zoom(), slot, width());
     painter.setPen(colours.faint);
-    paintLabels(painter, hits, hitRows, plot, plot.bottom() + LabelGap * zoom() + valueRows.rows * lineHeight, slot);
+    paintLabels(painter, hits, hitRows, plot, plot.bottom() + LabelGap * zoom() + valueRows.rows * lineHeight, slot, width());
 
     const auto y = [&plot](double rate) { return percentY(plot, rate); };
     const QColor rate = colours.line(RateColour);
