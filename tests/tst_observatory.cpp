@@ -14,6 +14,7 @@
 #include "parametercontrols.h"
 #include "preferences.h"
 #include "schemachart.h"
+#include "windowplacement.h"
 #include "widgets.h"
 
 #include <QScopeGuard>
@@ -63,6 +64,7 @@ private slots:
     void chartsKeepRoomToBeRead();
     void windowStaysOnItsScreen_data();
     void windowStaysOnItsScreen();
+    void mainWindowFrameStartsAtTheTop();
     void everyControlIsNamedAndReachable();
     void chartDescriptionsFollowTheRun();
     void closingTheMainWindowEndsTheProgram();
@@ -511,11 +513,30 @@ void tst_Observatory::windowStaysOnItsScreen()
     const QRect room = observatory.screen()->availableGeometry();
     const QRect frame = observatory.frameGeometry();
     QVERIFY2(room.contains(frame), qPrintable(QString("%1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+    const QRect shown = observatory.geometry();
     for (int percent : {zoom, 100}) {
         observatory.setZoom(percent);
         QTRY_VERIFY2(room.contains(observatory.frameGeometry()),
                      qPrintable(QString("%1 %: %2x%3").arg(percent).arg(observatory.width()).arg(observatory.height())));
     }
+    QCOMPARE(observatory.geometry(), shown); // back at 100 %, back where it was
+}
+
+// Its frame, title bar included, where its inside was put; the inside as large as before.
+void tst_Observatory::mainWindowFrameStartsAtTheTop()
+{
+    MainWindow unplaced;
+    MainWindow window;
+    for (MainWindow *each : {&unplaced, &window})
+        each->setGeometry(50, 0, 800, 600);
+    (new WindowPlacement(&window))->placeFrame(QPoint(50, 0));
+    for (MainWindow *each : {&unplaced, &window}) {
+        each->show();
+        QVERIFY(QTest::qWaitForWindowExposed(each));
+    }
+    QTRY_COMPARE(window.frameGeometry().topLeft(), QPoint(50, 0));
+    QVERIFY(window.geometry().top() > 0);
+    QCOMPARE(window.size(), unplaced.size());
 }
 
 // The line between the landscape and the tabs stays where it was dragged.
