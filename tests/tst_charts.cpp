@@ -26,6 +26,10 @@ private slots:
     void percentKeepsItsDigits_data();
     void percentKeepsItsDigits();
     void axisTicksAreRound();
+    void wholeTicksNeverRepeat_data();
+    void wholeTicksNeverRepeat();
+    void coloursReadOnEveryTheme_data();
+    void coloursReadOnEveryTheme();
     void legendPaintsAsWideAsItSays();
 };
 
@@ -119,6 +123,61 @@ void tst_Charts::axisTicksAreRound()
     const double plain = sideways.room(metrics);
     sideways.setTitle("drawn");
     QCOMPARE(sideways.room(metrics), plain + metrics.height());
+}
+
+void tst_Charts::wholeTicksNeverRepeat_data()
+{
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<QList<double>>("ticks");
+    QTest::newRow("three generations") << 1.0 << 3.0 << QList<double>{1, 2, 3};
+    QTest::newRow("one") << 0.0 << 1.0 << QList<double>{0, 1};
+    QTest::newRow("from 220") << 220.0 << 224.0 << QList<double>{220, 221, 222, 223, 224};
+    QTest::newRow("counts") << 0.0 << 10.5 << QList<double>{0, 2, 4, 6, 8, 10};
+}
+
+// Generations and counts are whole: no step below 1, so no label twice.
+void tst_Charts::wholeTicksNeverRepeat()
+{
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(QList<double>, ticks);
+    QCOMPARE(axisTicks(low, high, 7, true), ticks);
+}
+
+void tst_Charts::coloursReadOnEveryTheme_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QPalette();
+    QPalette dark(QColor(50, 50, 50));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(220, 220, 220));
+    QTest::newRow("dark") << dark;
+    QPalette contrast(Qt::white, Qt::black);
+    contrast.setColor(QPalette::Base, Qt::black);
+    contrast.setColor(QPalette::Text, Qt::white);
+    QTest::newRow("high contrast") << contrast;
+    QPalette faint;
+    faint.setColor(QPalette::Base, QColor(240, 240, 240));
+    faint.setColor(QPalette::Text, QColor(150, 150, 150));
+    QTest::newRow("faint text") << faint;
+}
+
+// Text at 4.5:1 and lines at 3:1 against the chart's background, on every theme.
+void tst_Charts::coloursReadOnEveryTheme()
+{
+    QFETCH(QPalette, palette);
+    HistoryChart chart(nullptr);
+    chart.setPalette(palette);
+    const Chart::Colours colours = chart.colours();
+    QCOMPARE(colours.background, palette.color(QPalette::Base));
+    for (const QColor &text : {colours.text, colours.faint, colours.error})
+        QVERIFY2(Chart::contrast(text, colours.background) >= Chart::TextContrast, qPrintable(text.name()));
+    for (const QColor &hue : Chart::Distinct) {
+        QVERIFY2(Chart::contrast(colours.line(hue), colours.background) >= Chart::LineContrast, qPrintable(hue.name()));
+        QVERIFY2(Chart::contrast(colours.label(hue), colours.background) >= Chart::TextContrast, qPrintable(hue.name()));
+    }
+    QCOMPARE(Chart::contrast(Qt::black, Qt::white), 21.0);
 }
 
 void tst_Charts::legendPaintsAsWideAsItSays()

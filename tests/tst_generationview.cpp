@@ -30,7 +30,7 @@ int paintedPixels(QWidget &widget)
     for (int y = 0; y < image.height(); y += 2) {
         for (int x = 0; x < image.width(); x += 2) {
             const QColor colour = image.pixelColor(x, y);
-            painted += colour != QColor(250, 250, 247) && colour != widget.palette().color(QPalette::Window);
+            painted += colour != widget.palette().color(QPalette::Base) && colour != widget.palette().color(QPalette::Window);
         }
     }
     return painted;

@@ -12,6 +12,9 @@
 #include "observatory.h"
 #include "schemataview.h"
 #include "parametercontrols.h"
+#include "preferences.h"
+#include "schemachart.h"
+#include "windowplacement.h"
 #include "widgets.h"
 
 #include <QScopeGuard>
@@ -57,6 +60,11 @@ private slots:
     void fitsSmallScreens_data();
     void fitsSmallScreens();
     void splitIsRemembered();
+    void chartsKeepRoomToBeRead_data();
+    void chartsKeepRoomToBeRead();
+    void windowStaysOnItsScreen_data();
+    void windowStaysOnItsScreen();
+    void mainWindowFrameStartsAtTheTop();
     void everyControlIsNamedAndReachable();
     void chartDescriptionsFollowTheRun();
     void closingTheMainWindowEndsTheProgram();
@@ -449,6 +457,89 @@ void tst_Observatory::fitsSmallScreens()
     observatory.close();
     QVERIFY(!observatory.isVisible());
     QVERIFY(!observatory.testAttribute(Qt::WA_QuitOnClose));
+}
+
+void tst_Observatory::chartsKeepRoomToBeRead_data()
+{
+    QTest::addColumn<int>("zoom");
+    QTest::newRow("100 %") << 100;
+    QTest::newRow("200 %") << 200;
+    QTest::newRow("300 %") << 300;
+}
+
+// On 1280x720 at every zoom each chart has room for its title, three labels a
+// line and a half apart and the labels under its plot, or its pane scrolls.
+void tst_Observatory::chartsKeepRoomToBeRead()
+{
+    QFETCH(int, zoom);
+    MainWindow window;
+    Observatory observatory(&window);
+    observatory.setZoom(zoom);
+    observatory.resize(1280, 690);
+    observatory.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&observatory));
+    const QList<QPair<ChartWidget *, int>> charts = {{observatory.findChild<LandscapeChart *>(), 0},
+                                                     {observatory.findChild<HistoryChart *>(), 0},
+                                                     {observatory.findChild<SchemaChart *>(), 2}};
+    for (const auto &[chart, tab] : charts) {
+        observatory.lowerTabs()->setCurrentIndex(tab);
+        const char *name = chart->metaObject()->className();
+        QVERIFY2(chart->minimumSizeHint().height() >= 7 * chart->fontMetrics().height(), name);
+        QTRY_VERIFY2(chart->height() >= chart->minimumSizeHint().height(), name);
+        QVERIFY2(chart->width() >= chart->minimumSizeHint().width(), name);
+    }
+}
+
+void tst_Observatory::windowStaysOnItsScreen_data()
+{
+    QTest::addColumn<QPoint>("rememberedAt");
+    QTest::addColumn<int>("zoom");
+    QTest::newRow("zoomed in") << QPoint() << 300;
+    QTest::newRow("left beyond the screen") << QPoint(5000, 4000) << 100;
+    QTest::newRow("left above it, zoomed") << QPoint(-3000, -2000) << 200;
+}
+
+// Zooming never takes the frame past the screen, nor does a place remembered on a larger one.
+void tst_Observatory::windowStaysOnItsScreen()
+{
+    QFETCH(QPoint, rememberedAt);
+    QFETCH(int, zoom);
+    if (!rememberedAt.isNull()) {
+        QWidget before;
+        before.setGeometry(QRect(rememberedAt, QSize(700, 500)));
+        Preferences::setObservatoryGeometry(before.saveGeometry());
+    }
+    MainWindow window;
+    Observatory observatory(&window);
+    observatory.showBeside();
+    QVERIFY(QTest::qWaitForWindowExposed(&observatory));
+    const QRect room = observatory.screen()->availableGeometry();
+    const QRect frame = observatory.frameGeometry();
+    QVERIFY2(room.contains(frame), qPrintable(QString("%1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+    const QRect shown = observatory.geometry();
+    for (int percent : {zoom, 100}) {
+        observatory.setZoom(percent);
+        QTRY_VERIFY2(room.contains(observatory.frameGeometry()),
+                     qPrintable(QString("%1 %: %2x%3").arg(percent).arg(observatory.width()).arg(observatory.height())));
+    }
+    QCOMPARE(observatory.geometry(), shown); // back at 100 %, back where it was
+}
+
+// Its frame, title bar included, where its inside was put; the inside as large as before.
+void tst_Observatory::mainWindowFrameStartsAtTheTop()
+{
+    MainWindow unplaced;
+    MainWindow window;
+    for (MainWindow *each : {&unplaced, &window})
+        each->setGeometry(50, 0, 800, 600);
+    (new WindowPlacement(&window))->placeFrame(QPoint(50, 0));
+    for (MainWindow *each : {&unplaced, &window}) {
+        each->show();
+        QVERIFY(QTest::qWaitForWindowExposed(each));
+    }
+    QTRY_COMPARE(window.frameGeometry().topLeft(), QPoint(50, 0));
+    QVERIFY(window.geometry().top() > 0);
+    QCOMPARE(window.size(), unplaced.size());
 }
 
 // The line between the landscape and the tabs stays where it was dragged.

@@ -15,13 +15,14 @@ pictures=(
     "running 1280x720"
     "observatory 1280x720"
     "observatory-zoomed 1366x768"
+    "observatory-200 1280x720"
     "generation 1280x720"
     "schemata 1280x720"
     "editor 1280x720"
     "experiment 1280x720"
 )
 
-display=:97
+display=${PICTURE_DISPLAY:-:97} # another free display where :97 is taken
 home=$(mktemp -d)
 server=""
 manager=""

@@ -14,6 +14,7 @@
 #include "observatory.h"
 #include "schemataview.h"
 #include "widgets.h"
+#include "windowplacement.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,6 +41,7 @@ struct Windows
     Windows()
     {
         window.setGeometry(50, 0, 800, 600);
+        (new WindowPlacement(&window))->placeFrame(QPoint(50, 0));
         new FramePacer(&window);
         observatory.setAttribute(Qt::WA_QuitOnClose, false);
         window.show();
@@ -168,6 +170,13 @@ const std::map<QString, std::function<bool(const QString &)>> Scenes = {
          windows.observe();
          windows.shiftedRun();
          windows.observatory.setZoom(150);
+         return saveScreen(path);
+     }},
+    {"observatory-200", [](const QString &path) {
+         Windows windows;
+         windows.observe();
+         windows.shiftedRun();
+         windows.observatory.setZoom(200);
          return saveScreen(path);
      }},
     {"generation", [](const QString &path) {

@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "observatory.h"
 #include "recordcommand.h"
+#include "windowplacement.h"
 
 #include <QApplication>
 #include <QFile>
@@ -123,6 +124,8 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(":/vezo-vizoziv.png"));
     MainWindow window;
     window.setGeometry(50, 0, 800, 600);
+    // The title bar at the screen's top, not above it.
+    (new WindowPlacement(&window))->placeFrame(QPoint(50, 0));
     new FramePacer(&window);
     // Closing the main window ends the program; the observatory only hides.
     Observatory observatory(&window);

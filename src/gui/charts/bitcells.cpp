@@ -15,6 +15,7 @@ const double FlipWidth = 2;
 const QColor OneColour(70, 70, 70);
 const QColor ZeroColour(Qt::white);
 const QColor PartnerZeroColour(205, 222, 250);
+const QColor CellEdge(173, 173, 169);
 }
 
 BitCells::BitCells(double zoom)
@@ -52,7 +53,7 @@ void BitCells::paint(QPainter &painter) const
         digit.prepare(painter.transform(), font);
     for (int kind = 0; kind < Kinds; ++kind) {
         const bool flip = kind == FlippedZero || kind == FlippedOne;
-        painter.setPen(QPen(flip ? SplitColour : Chart::Grid.darker(130), zoom * (flip ? FlipWidth : 1)));
+        painter.setPen(QPen(flip ? SplitColour : CellEdge, zoom * (flip ? FlipWidth : 1)));
         painter.setBrush(fills[kind]);
         painter.drawRects(boxes[kind].constData(), static_cast<int>(boxes[kind].size()));
         const bool one = kind == One || kind == PartnerOne || kind == FlippedOne;

@@ -12,8 +12,8 @@ const double LabelGap = 6;      // between a label and the plot, and beyond it
 const double LabelSpacing = 1.5; // label sizes from one label to the next, at least
 }
 
-ChartAxis::ChartAxis(Side side, double low, double high, double zoom)
-    : side(side), low(low), high(high), zoom(zoom)
+ChartAxis::ChartAxis(Side side, double low, double high, double zoom, const Chart::Colours &colours)
+    : side(side), low(low), high(high), zoom(zoom), colours(colours), labelColour(colours.text)
 {
 }
 
@@ -47,12 +47,23 @@ void ChartAxis::setTitle(const QString &text)
     title = text;
 }
 
+void ChartAxis::setPadding(double length)
+{
+    padding = length;
+}
+
+void ChartAxis::setWhole(bool wholeNumbers)
+{
+    whole = wholeNumbers;
+}
+
 double ChartAxis::position(const QRectF &plot, double value) const
 {
     if (!(high > low))
         return side == Bottom ? plot.center().x() : plot.center().y();
     const double share = (value - low) / (high - low);
-    return side == Bottom ? plot.left() + plot.width() * share : plot.bottom() - plot.height() * share;
+    const QRectF inside = plot.adjusted(padding * zoom, padding * zoom, -padding * zoom, -padding * zoom);
+    return side == Bottom ? inside.left() + inside.width() * share : inside.bottom() - inside.height() * share;
 }
 
 double ChartAxis::room(const QFontMetricsF &metrics) const
@@ -61,20 +72,23 @@ double ChartAxis::room(const QFontMetricsF &metrics) const
     if (side == Bottom)
         return tickLength * zoom + metrics.height() + titleRoom;
     double widest = 0;
-    for (double value : values.isEmpty() ? axisTicks(low, high, most) : values)
+    for (double value : values.isEmpty() ? axisTicks(low, high, most, whole) : values)
         widest = std::max(widest, metrics.horizontalAdvance(Chart::number(value)));
     return tickLength * zoom + widest + 2 * LabelGap * zoom + titleRoom;
 }
 
 // Fewer round values where their labels would touch: along the sides a label's
 // height apart, along the bottom the widest label's width.
-QList<double> ChartAxis::ticks(const QRectF &plot, double labelHeight) const
+QList<double> ChartAxis::ticks(const QRectF &plot, const QFontMetricsF &metrics) const
 {
     if (!values.isEmpty())
         return values;
     if (side != Bottom)
-        return axisTicks(low, high, std::min(most, static_cast<int>(plot.height() / (labelHeight * LabelSpacing)) + 1));
-    return axisTicks(low, high, most);
+        return axisTicks(low, high, std::min(most, static_cast<int>(plot.height() / (metrics.height() * LabelSpacing)) + 1),
+                         whole);
+    const double widest = std::max(metrics.horizontalAdvance(Chart::number(low)), metrics.horizontalAdvance(Chart::number(high)));
+    return axisTicks(low, high, std::clamp(static_cast<int>(plot.width() / (widest * LabelSpacing)) + 1, 2, std::max(most, 2)),
+                     whole);
 }
 
 void ChartAxis::paint(QPainter &painter, const QRectF &plot) const
@@ -84,17 +98,17 @@ void ChartAxis::paint(QPainter &painter, const QRectF &plot) const
     const double tick = tickLength * zoom;
     const double gap = LabelGap * zoom;
     double labelsEnd = 0; // how far from the plot the widest label reaches
-    for (double value : ticks(plot, labelHeight)) {
+    for (double value : ticks(plot, metrics)) {
         const double at = position(plot, value);
         const QString label = Chart::number(value);
         if (grid) {
-            painter.setPen(QPen(Chart::Grid, zoom));
+            painter.setPen(QPen(colours.grid, zoom));
             if (side == Bottom)
                 painter.drawLine(QPointF(at, plot.top() + 1), QPointF(at, plot.bottom() - 1));
             else
                 painter.drawLine(QPointF(plot.left() + 1, at), QPointF(plot.right() - 1, at));
         }
-        painter.setPen(QPen(Qt::black, zoom));
+        painter.setPen(QPen(colours.text, zoom));
         if (tick > 0 && side == Bottom)
             painter.drawLine(QPointF(at, plot.bottom()), QPointF(at, plot.bottom() + tick));
         else if (tick > 0)
@@ -104,8 +118,9 @@ void ChartAxis::paint(QPainter &painter, const QRectF &plot) const
         const double width = metrics.horizontalAdvance(label);
         labelsEnd = std::max(labelsEnd, tick + gap + width);
         if (side == Bottom) {
-            painter.drawText(QRectF(at - plot.width() / 2, plot.bottom() + tick, plot.width(), labelHeight),
-                             Qt::AlignCenter, label);
+            // Under its tick, but not beyond the plot's ends, where the side's labels stand.
+            const double left = std::clamp(at - width / 2, plot.left(), std::max(plot.left(), plot.right() - width));
+            painter.drawText(QRectF(left, plot.bottom() + tick, width, labelHeight), Qt::AlignCenter, label);
         } else if (side == Left) {
             painter.drawText(QRectF(0, at - labelHeight / 2, plot.left() - tick - gap, labelHeight),
                              Qt::AlignRight | Qt::AlignVCenter, label);
@@ -123,7 +138,7 @@ void ChartAxis::paintTitle(QPainter &painter, const QRectF &plot, double labelsE
     if (title.isEmpty())
         return;
     const double lineHeight = QFontMetricsF(painter.font()).height();
-    painter.setPen(Qt::black);
+    painter.setPen(colours.text);
     if (side == Bottom) {
         painter.drawText(QRectF(plot.left(), plot.bottom() + tickLength * zoom + lineHeight, plot.width(), lineHeight),
                          Qt::AlignCenter, title);
@@ -136,7 +151,7 @@ void ChartAxis::paintTitle(QPainter &painter, const QRectF &plot, double labelsE
     painter.restore();
 }
 
-QList<double> axisTicks(double low, double high, int most)
+QList<double> axisTicks(double low, double high, int most, bool whole)
 {
     QList<double> ticks;
     if (!(high > low) || most < 2)
@@ -149,14 +164,17 @@ QList<double> axisTicks(double low, double high, int most)
         if (step >= rough)
             break;
     }
+    if (whole)
+        step = std::max(step, 1.0);
     for (double tick = std::ceil(low / step) * step; tick <= high + step * 1e-9; tick += step)
         ticks << (std::abs(tick) < step * 1e-9 ? 0.0 : tick);
     return ticks;
 }
 
-void paintValueAxis(QPainter &painter, const QRectF &plot, double low, double high, int most)
+void paintValueAxis(QPainter &painter, const QRectF &plot, double low, double high, int most,
+                    const Chart::Colours &colours)
 {
-    ChartAxis axis(ChartAxis::Left, low, high);
+    ChartAxis axis(ChartAxis::Left, low, high, 1.0, colours);
     axis.setMostTicks(most);
     axis.paint(painter, plot);
 }

@@ -17,7 +17,8 @@ ChartWidget::ChartWidget(QWidget *parent)
     : QWidget(parent)
 {
     setAutoFillBackground(true);
-    setPalette(QPalette(Chart::Background));
+    setBackgroundRole(QPalette::Base);
+    setForegroundRole(QPalette::Text);
     setFocusPolicy(Qt::StrongFocus);
     describing = new Throttle(DescribeMilliseconds, [this] { describe(); }, this);
 }
@@ -34,6 +35,11 @@ void ChartWidget::setTitle(const QString &title)
 {
     heading = title;
     update();
+}
+
+Chart::Colours ChartWidget::colours() const
+{
+    return Chart::Colours::of(palette());
 }
 
 QString ChartWidget::description() const
@@ -62,7 +68,7 @@ void ChartWidget::describe()
 
 void ChartWidget::paintTitle(QPainter &painter, const QRectF &line, const QString &text) const
 {
-    painter.setPen(Qt::black);
+    painter.setPen(colours().text);
     painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(text.isEmpty() ? heading : text, Qt::ElideRight,
                                                       static_cast<int>(line.width())));
@@ -77,7 +83,7 @@ void ChartWidget::paintEvent(QPaintEvent * /* event */)
         return;
     const double width = px(FocusFrameWidth);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(QPalette().color(QPalette::Highlight), width));
+    painter.setPen(QPen(palette().color(QPalette::Highlight), width));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
 }

@@ -2,11 +2,13 @@
 #ifndef CHARTWIDGET_H
 #define CHARTWIDGET_H
 
+#include "chartstyle.h"
+
 #include <QWidget>
 
 class Throttle;
 
-// What every chart has: the charts' background, a zoom that scales its font,
+// What every chart has: its palette's base and text colours, a zoom that scales its font,
 // lines and margins, a title, a frame inside its edge while it has the keyboard
 // focus, and words for screen readers that follow the picture a few times a second.
 class ChartWidget : public QWidget
@@ -25,6 +27,9 @@ public:
 
     // What it shows changed: paints it again, and says it in words soon.
     void changed();
+
+    // The background, text, grid and error colours of its palette.
+    Chart::Colours colours() const;
 
 protected:
     // Paints the chart on its background; the focus frame follows on top.

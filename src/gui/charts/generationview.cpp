@@ -20,7 +20,8 @@ GenerationView::GenerationView(QWidget *parent)
 {
     // Between the parts, on the charts' background.
     setAutoFillBackground(true);
-    setPalette(QPalette(Chart::Background));
+    setBackgroundRole(QPalette::Base);
+    setForegroundRole(QPalette::Text);
     wheel = new WheelChart;
     pairs = new PairsChart;
     mutation = new MutationChart;

@@ -28,12 +28,21 @@ const double Headroom = 0.05; // of the fitness range, above the best
 const double LabelSpacing = 1.5; // label heights from one diversity label to the next, at least
 const double MarkerTip = 4.0;   // the triangle atop a mark
 const double MarkerReach = 5.0; // how near the pointer must be for a mark's tooltip
+const double LineWidth = 1.5;
+const double LinePad = 3.0;     // between the frame and a line at the lowest or highest value
+const double LegiblePlot = 5.0; // lines of text the fitness plot needs for three labels on each axis
+const int LongGeneration = 99999; // as wide as most runs' generations
+// Told apart by their dashes as well as their colours.
 const QColor BestColour = Chart::Green;
+const Qt::PenStyle BestDashes = Qt::SolidLine;
 const QColor MeanColour = Chart::Blue;
+const Qt::PenStyle MeanDashes = Qt::DashLine;
 const QColor WorstColour = Chart::Red;
+const Qt::PenStyle WorstDashes = Qt::DotLine;
 const QColor DiversityColour = Chart::Purple;
+const Qt::PenStyle DiversityDashes = Qt::DashDotLine;
 const QColor BitSetColour = Chart::Navy;
-const QColor MarkerColours[] = {Chart::Ochre, Chart::Teal, Chart::Faint, QColor(Qt::black)};
+const QColor MarkerColours[] = {Chart::Ochre, Chart::Teal, QColor(120, 120, 120)}; // a restart's in the text colour
 
 using Value = std::function<double(const HistoryBucket &)>;
 
@@ -51,20 +60,21 @@ double bucketX(const QRectF &area, const std::vector<HistoryBucket> &buckets, co
     return generationX(area, buckets, (bucket.firstGeneration + bucket.lastGeneration) / 2.0);
 }
 
-QPolygonF series(const QRectF &area, const std::vector<HistoryBucket> &buckets, double low, double high,
+QPolygonF series(const QRectF &area, const std::vector<HistoryBucket> &buckets, const ChartAxis &axis,
                  const Value &value)
 {
     QPolygonF line;
     line.reserve(static_cast<qsizetype>(buckets.size()));
     for (const HistoryBucket &bucket : buckets)
-        line << QPointF(bucketX(area, buckets, bucket), area.bottom() - area.height() * (value(bucket) - low) / (high - low));
+        line << QPointF(bucketX(area, buckets, bucket), axis.position(area, value(bucket)));
     return line;
 }
 
-ChartAxis fitnessAxis(double low, double high, double zoom)
+ChartAxis fitnessAxis(double low, double high, double zoom, const Chart::Colours &colours = Chart::Colours())
 {
-    ChartAxis axis(ChartAxis::Left, low, high, zoom);
+    ChartAxis axis(ChartAxis::Left, low, high, zoom, colours);
     axis.setMostTicks(MostTicks);
+    axis.setPadding(LinePad);
     return axis;
 }
 }
@@ -89,9 +99,19 @@ QString HistoryChart::description() const
         .arg(markers ? markers->count() : 0);
 }
 
+// Tall enough for the title, three labels on each axis and on the bits, and the
+// captions; wide enough for three generations.
 QSize HistoryChart::minimumSizeHint() const
 {
-    return QSize(Chart::LeftMargin + RightMargin + MinimumPlotWidth, MinimumHeight);
+    const QFontMetricsF metrics(font());
+    const double rows = 4 * metrics.height() + 3 * px(TextGap); // the title, the legend under it, the generations, the caption
+    const double plots = LegiblePlot * metrics.height() / (1 - MostStripShare);
+    const double margins = std::max(double(Chart::LeftMargin), metrics.horizontalAdvance(tr("bit %1").arg(GenomeLength - 1)) + 2 * px(TextGap))
+                           + std::max(double(RightMargin), metrics.horizontalAdvance(QString::number(GenomeLength)) * 2);
+    const double labels = metrics.horizontalAdvance(tr("generation %1").arg(LongGeneration) + QStringLiteral("  "))
+                          + 2 * metrics.horizontalAdvance(QString::number(LongGeneration) + QStringLiteral("  "));
+    return QSize(static_cast<int>(std::ceil(margins + std::max(double(MinimumPlotWidth), labels))),
+                 std::max(MinimumHeight, static_cast<int>(std::ceil(rows + plots))));
 }
 
 QSize HistoryChart::sizeHint() const
@@ -113,19 +133,24 @@ HistoryChart::Range HistoryChart::fitnessRange(const std::vector<HistoryBucket> 
 }
 
 // The chart above, the bit strip below: a row of text for each bit while there is
-// room. Margins of a line of text for the title and the generation labels.
+// room. Margins of a line of text for the title, the generation labels and the strip's caption.
 HistoryChart::Areas HistoryChart::areas(const Range &range) const
 {
     const QFontMetricsF metrics(font());
     const double left = std::max({double(Chart::LeftMargin), fitnessAxis(range.low, range.high, zoom()).room(metrics),
                                   metrics.horizontalAdvance(tr("bit %1").arg(GenomeLength - 1)) + 2 * px(TextGap)});
     const double right = std::max(double(RightMargin), metrics.horizontalAdvance(QString::number(GenomeLength)) * 2);
-    const double top = metrics.height() + px(TextGap);
+    const double plotWidth = width() - left - right;
+    const double besideTitle = plotWidth - metrics.horizontalAdvance(title() + QStringLiteral("  "));
+    const bool oneLine = legend(true).width(metrics) <= besideTitle;
     const double gap = metrics.height() + px(TextGap);
-    const double usable = height() - top - gap - px(TextGap);
+    const double top = oneLine ? gap : metrics.height() + gap;
+    const double usable = height() - top - 2 * gap;
     const double stripHeight = std::min(GenomeLength * (metrics.height() + px(StripRowPadding)), usable * MostStripShare);
-    const QRectF chart(left, top, width() - left - right, usable - stripHeight);
-    return {chart, QRectF(chart.left(), chart.bottom() + gap, chart.width(), stripHeight)};
+    const QRectF chart(left, top, plotWidth, usable - stripHeight);
+    const QRectF legendLine = oneLine ? QRectF(chart.left() + plotWidth - besideTitle, 0, besideTitle, gap)
+                                      : QRectF(px(TextGap), metrics.height(), chart.right() - px(TextGap), gap);
+    return {chart, QRectF(chart.left(), chart.bottom() + gap, chart.width(), stripHeight), legendLine};
 }
 
 bool HistoryChart::event(QEvent *event)
@@ -150,87 +175,96 @@ void HistoryChart::paint(QPainter &painter)
     const Areas current = areas(range);
     const QRectF &chart = current.chart;
 
-    const double legendWidth = paintLegend(painter, chart);
-    paintTitle(painter, QRectF(chart.left(), 0, chart.width() - legendWidth, chart.top()));
-    painter.setPen(QPen(Qt::black, zoom()));
+    const Chart::Colours colours = this->colours();
+    const QFontMetricsF metrics(painter.font());
+    paintTitle(painter, QRectF(chart.left(), 0, chart.width(), metrics.height() + px(TextGap)));
+    // The longer legend where it fits.
+    const ChartLegend full = legend(false);
+    (full.width(metrics) <= current.legend.width() ? full : legend(true)).paint(painter, current.legend, Qt::AlignRight);
+    painter.setPen(QPen(colours.text, zoom()));
     painter.drawRect(chart);
     painter.drawRect(current.strip);
+    const QString caption = tr("the strip above: the share of members with each bit set (darker: more)");
+    painter.drawText(QRectF(current.strip.left(), current.strip.bottom(), current.strip.width(), height() - current.strip.bottom()),
+                     Qt::AlignRight | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(caption, Qt::ElideRight, static_cast<int>(current.strip.width())));
     if (buckets.empty())
         return;
     paintFitness(painter, chart, buckets, range);
     paintBits(painter, current.strip, buckets);
     paintMarkers(painter, current, buckets);
 
-    const QString first = QString::number(buckets.front().firstGeneration);
-    const QString last = QString::number(buckets.back().lastGeneration);
+    // The first, the middle and the last generation.
+    const long long first = buckets.front().firstGeneration;
+    const long long last = buckets.back().lastGeneration;
     const QRectF labels(chart.left(), chart.bottom() + 2, chart.width(), current.strip.top() - chart.bottom() - 4);
-    painter.setPen(Qt::black);
+    painter.setPen(colours.text);
     painter.drawText(labels, Qt::AlignLeft | Qt::AlignVCenter, tr("generation %1").arg(first));
-    painter.drawText(labels, Qt::AlignRight | Qt::AlignVCenter, tr("generation %1").arg(last));
-    const QString below = tr("below: the share of members with each bit set (darker: more)");
-    const double room = chart.width() - painter.fontMetrics().horizontalAdvance(tr("generation %1").arg(last)) * 2.5;
-    if (painter.fontMetrics().horizontalAdvance(below) < room)
-        painter.drawText(labels, Qt::AlignCenter, below);
+    painter.drawText(labels, Qt::AlignRight | Qt::AlignVCenter, QString::number(last));
+    // The middle one where it stands clear of the others.
+    const long long middle = first + (last - first) / 2;
+    const double x = generationX(chart, buckets, double(middle));
+    const double half = metrics.horizontalAdvance(QString::number(middle) + QStringLiteral("  ")) / 2;
+    if (last - first >= 2 && x - half >= chart.left() + metrics.horizontalAdvance(tr("generation %1").arg(first))
+        && x + half <= chart.right() - metrics.horizontalAdvance(QString::number(last)))
+        painter.drawText(QRectF(x - half, labels.top(), 2 * half, labels.height()), Qt::AlignCenter, QString::number(middle));
 }
 
 void HistoryChart::paintFitness(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets,
                                 const Range &range)
 {
-    const double low = range.low;
-    const double high = range.high;
-    fitnessAxis(low, high, zoom()).paint(painter, area);
-    // 0, 3, 6 and 9 where there is room, else 0 and 9.
+    const Chart::Colours colours = this->colours();
+    const ChartAxis fitness = fitnessAxis(range.low, range.high, zoom(), colours);
+    fitness.paint(painter, area);
+    // 0, 3, 6 and 9 where there is room, else 0, 4 and 8.
     const double maxDiversity = GenomeLength * (1 + Headroom);
-    const bool roomy = area.height() >= 4 * LabelSpacing * painter.fontMetrics().height();
-    ChartAxis diversity(ChartAxis::Right, 0, maxDiversity, zoom());
-    diversity.setTicks(roomy ? QList<double>{0, 3, 6, 9} : QList<double>{0, double(GenomeLength)});
+    const bool roomy = area.height() * 3 / maxDiversity >= LabelSpacing * painter.fontMetrics().height();
+    ChartAxis diversity(ChartAxis::Right, 0, maxDiversity, zoom(), colours);
+    diversity.setTicks(roomy ? QList<double>{0, 3, 6, 9} : QList<double>{0, 4, 8});
     diversity.setGrid(false);
-    diversity.setLabelColour(DiversityColour);
+    diversity.setLabelColour(colours.label(DiversityColour));
+    diversity.setPadding(LinePad);
     diversity.paint(painter, area);
 
-    // At 100 %, one-pixel pens take the rasterizer's fast path.
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(WorstColour, zoom()));
-    painter.drawPolyline(series(area, buckets, low, high, [](const HistoryBucket &b) { return double(b.worst); }));
-    painter.setPen(QPen(MeanColour, zoom()));
-    painter.drawPolyline(series(area, buckets, low, high, [](const HistoryBucket &b) { return b.mean(); }));
-    painter.setPen(QPen(BestColour, zoom()));
-    painter.drawPolyline(series(area, buckets, low, high, [](const HistoryBucket &b) { return double(b.best); }));
-    painter.setPen(QPen(DiversityColour, zoom(), Qt::DashLine));
-    painter.drawPolyline(series(area, buckets, 0, maxDiversity, [](const HistoryBucket &b) { return b.diversity(); }));
+    const auto pen = [&](const QColor &hue, Qt::PenStyle dashes) {
+        return QPen(colours.line(hue), px(LineWidth), dashes, Qt::FlatCap);
+    };
+    painter.setPen(pen(WorstColour, WorstDashes));
+    painter.drawPolyline(series(area, buckets, fitness, [](const HistoryBucket &b) { return double(b.worst); }));
+    painter.setPen(pen(MeanColour, MeanDashes));
+    painter.drawPolyline(series(area, buckets, fitness, [](const HistoryBucket &b) { return b.mean(); }));
+    painter.setPen(pen(BestColour, BestDashes));
+    painter.drawPolyline(series(area, buckets, fitness, [](const HistoryBucket &b) { return double(b.best); }));
+    painter.setPen(pen(DiversityColour, DiversityDashes));
+    painter.drawPolyline(series(area, buckets, diversity, [](const HistoryBucket &b) { return b.diversity(); }));
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-// The names of the lines in their colours, right-aligned above the chart, shorter
-// or left out where the chart is too narrow; returns their width.
-double HistoryChart::paintLegend(QPainter &painter, const QRectF &chart)
+// The lines with their names; shortened, the diversity's without "(right axis)".
+ChartLegend HistoryChart::legend(bool shortened) const
 {
-    const QFontMetricsF metrics(painter.font());
-    for (const QString &diversity : {tr("diversity (right axis)"), tr("diversity")}) {
-        ChartLegend legend(zoom());
-        legend.add(tr("best"), BestColour);
-        legend.add(tr("mean"), MeanColour);
-        legend.add(tr("worst"), WorstColour);
-        legend.add(diversity, DiversityColour);
-        const double width = legend.width(metrics);
-        if (width > chart.width())
-            continue;
-        legend.paint(painter, QRectF(chart.left(), 0, chart.width(), chart.top()), Qt::AlignRight);
-        return width + metrics.horizontalAdvance(QStringLiteral("  "));
-    }
-    return 0;
+    const Chart::Colours colours = this->colours();
+    const auto pen = [&](const QColor &hue, Qt::PenStyle dashes) { return QPen(colours.line(hue), px(LineWidth), dashes); };
+    ChartLegend legend(zoom(), colours);
+    legend.addLine(tr("best"), pen(BestColour, BestDashes));
+    legend.addLine(tr("mean"), pen(MeanColour, MeanDashes));
+    legend.addLine(tr("worst"), pen(WorstColour, WorstDashes));
+    legend.addLine(shortened ? tr("diversity") : tr("diversity (right axis)"), pen(DiversityColour, DiversityDashes));
+    return legend;
 }
 
 // Bit 8 on top; the darker a cell, the more members have the bit set. Rows too
 // thin for a label of their own share one with their neighbours.
 void HistoryChart::paintBits(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets)
 {
+    const Chart::Colours colours = this->colours();
     const double rowHeight = area.height() / GenomeLength;
     const int labelEvery = std::max(1, static_cast<int>(std::ceil(painter.fontMetrics().height() / rowHeight)));
     for (int bit = 0; bit < GenomeLength; ++bit) {
         const double y = area.top() + (GenomeLength - 1 - bit) * rowHeight;
         if (bit % labelEvery == 0) {
-            painter.setPen(Qt::black);
+            painter.setPen(colours.text);
             const double middle = y + rowHeight / 2;
             const double textHeight = painter.fontMetrics().height();
             painter.drawText(QRectF(0, middle - textHeight / 2, area.left() - px(TextGap), textHeight),
@@ -242,7 +276,7 @@ void HistoryChart::paintBits(QPainter &painter, const QRectF &area, const std::v
                                      ? (bucketX(area, buckets, buckets[index]) + bucketX(area, buckets, buckets[index + 1])) / 2
                                      : area.right();
             painter.fillRect(QRectF(left, y, std::max(right - left, 1.0), rowHeight),
-                             Chart::ramp(BitSetColour, buckets[index].bitShare(bit)));
+                             colours.ramp(colours.line(BitSetColour), buckets[index].bitShare(bit)));
             left = right;
         }
     }
@@ -259,6 +293,7 @@ void HistoryChart::paintMarkers(QPainter &painter, const Areas &areas, const std
 {
     if (!markers)
         return;
+    const Chart::Colours colours = this->colours();
     painter.setRenderHint(QPainter::Antialiasing);
     const double tip = px(MarkerTip);
     for (int index = 0; index < markers->count(); ++index) {
@@ -266,7 +301,7 @@ void HistoryChart::paintMarkers(QPainter &painter, const Areas &areas, const std
         const double x = markerX(areas.chart, buckets, marker.generation);
         if (x < 0)
             continue;
-        QColor colour = MarkerColours[marker.kind];
+        const QColor colour = marker.kind == HistoryMarker::Restart ? colours.text : colours.line(MarkerColours[marker.kind]);
         painter.setPen(QPen(colour, zoom()));
         painter.drawLine(QPointF(x, areas.chart.top()), QPointF(x, areas.strip.bottom()));
         painter.setPen(Qt::NoPen);

@@ -9,6 +9,7 @@
 class History;
 class HistoryMarkers;
 struct HistoryBucket;
+class ChartLegend;
 
 // The run so far: best, mean and worst fitness and the diversity over the
 // generations, and beneath them for each bit the share of members that have it
@@ -34,6 +35,7 @@ private:
     {
         QRectF chart;
         QRectF strip;
+        QRectF legend; // beside the title, or under it where both do not fit in one line
     };
     struct Range
     {
@@ -44,7 +46,7 @@ private:
     static Range fitnessRange(const std::vector<HistoryBucket> &buckets);
     Areas areas(const Range &range) const;
     double markerX(const QRectF &area, const std::vector<HistoryBucket> &buckets, long long generation) const;
-    double paintLegend(QPainter &painter, const QRectF &chart);
+    ChartLegend legend(bool shortened) const;
     void paintFitness(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets,
                       const Range &range);
     void paintBits(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets);

@@ -25,17 +25,19 @@ const double TrailShare = 0.3; // of the height below the top margin
 const double TrailMarkWidth = 3.0;
 const double Headroom = 0.05;  // of the value range, at least, above and below
 const int MostValueTicks = 8;
-const int GenomeTickStep = 64;
+const int GenomeTickStep = 64; // or twice or four times that where the labels would crowd
+const double LabelSpacing = 1.5; // label widths from one genome label to the next, at least
 const double MarkerRadius = 7.0;
 const double MarkerPenWidth = 1.5;
-const QColor LandscapeColour = Chart::Faint;
+const double TrailPad = 2.0;   // above the newest row and below the oldest
 const QColor MarkerColour = Chart::Orange;
-const QColor TrailColour(30, 110, 200);
+const QColor TrailColour = Chart::Blue;
 
-ChartAxis valueAxis(double low, double high, double zoom)
+ChartAxis valueAxis(double low, double high, double zoom, const Chart::Colours &colours = Chart::Colours())
 {
-    ChartAxis axis(ChartAxis::Left, low, high, zoom);
+    ChartAxis axis(ChartAxis::Left, low, high, zoom, colours);
     axis.setMostTicks(MostValueTicks);
+    axis.setPadding(MarkerRadius);
     return axis;
 }
 }
@@ -72,7 +74,12 @@ QString LandscapeChart::description() const
 
 QSize LandscapeChart::minimumSizeHint() const
 {
-    return QSize(LeftMargin + RightMargin + LandscapeSize / 2, MinimumHeight);
+    // The titles, three value labels and the trail; three genome labels.
+    const QFontMetricsF metrics(font());
+    const double rows = px(TickLength) + 2 * (metrics.height() + px(TextGap)) + (RoomyRows + 1) * metrics.height();
+    const double plot = std::max(LandscapeSize / 2.0, 4 * LabelSpacing * metrics.horizontalAdvance(QString::number(LastGenome)));
+    return QSize(static_cast<int>(std::ceil(px(LeftMargin + RightMargin) + std::max(plot, metrics.horizontalAdvance(title())))),
+                 std::max(MinimumHeight, static_cast<int>(std::ceil(rows))));
 }
 
 QSize LandscapeChart::sizeHint() const
@@ -82,22 +89,22 @@ QSize LandscapeChart::sizeHint() const
 
 double LandscapeChart::Scale::x(int genome) const
 {
-    return plot.left() + plot.width() * (genome + 0.5) / LandscapeSize;
+    return inside().left() + inside().width() * (genome + 0.5) / LandscapeSize;
 }
 
 double LandscapeChart::Scale::y(double value) const
 {
-    return plot.bottom() - plot.height() * (value - low) / (high - low);
+    return inside().bottom() - inside().height() * (value - low) / (high - low);
 }
 
 int LandscapeChart::Scale::genomeAt(double x) const
 {
-    return std::clamp(static_cast<int>(std::floor((x - plot.left()) * LandscapeSize / plot.width())), 0, LastGenome);
+    return std::clamp(static_cast<int>(std::floor((x - inside().left()) * LandscapeSize / inside().width())), 0, LastGenome);
 }
 
 double LandscapeChart::Scale::valueAt(double y) const
 {
-    return low + (plot.bottom() - y) * (high - low) / plot.height();
+    return low + (inside().bottom() - y) * (high - low) / inside().height();
 }
 
 // Margins of a line of text for the title, the genome labels and the trail's caption.
@@ -126,11 +133,13 @@ LandscapeChart::Scale LandscapeChart::scale() const
     const double trailHeight = usable * TrailShare;
     scale.plot = QRectF(left, top, width() - left - px(RightMargin), usable - trailHeight);
     scale.trail = QRectF(scale.plot.left(), scale.plot.bottom() + axisGap, scale.plot.width(), trailHeight);
+    // A marker on genome 0 or 511, or on the lowest value, stands inside the frame.
+    scale.pad = px(MarkerRadius);
 
     // Room above the highest value for a marker and its count label.
     const double span = scale.high - scale.low;
     const double labelRoom = px(MarkerRadius) + metrics.height();
-    const double headroom = span * std::max(Headroom, labelRoom / std::max(scale.plot.height() - labelRoom, 1.0));
+    const double headroom = span * std::max(Headroom, labelRoom / std::max(scale.inside().height() - labelRoom, 1.0));
     scale.high += headroom;
     if (scale.low < 0)
         scale.low -= span * Headroom;
@@ -148,26 +157,32 @@ void LandscapeChart::paint(QPainter &painter)
 
 void LandscapeChart::paintLandscape(QPainter &painter, const Scale &scale)
 {
-    valueAxis(scale.low, scale.high, zoom()).paint(painter, scale.plot);
+    const Chart::Colours colours = this->colours();
+    valueAxis(scale.low, scale.high, zoom(), colours).paint(painter, scale.plot);
     if (scale.titled)
         paintTitle(painter, QRectF(scale.plot.left(), 0, scale.plot.width(), scale.plot.top()));
     // Genome g takes the width from g - 0.5 to g + 0.5.
-    ChartAxis genomes(ChartAxis::Bottom, -0.5, LastGenome + 0.5, zoom());
+    ChartAxis genomes(ChartAxis::Bottom, -0.5, LastGenome + 0.5, zoom(), colours);
+    genomes.setPadding(MarkerRadius);
+    const double labelWidth = LabelSpacing * painter.fontMetrics().horizontalAdvance(QString::number(LastGenome));
+    int step = GenomeTickStep;
+    while (step < LandscapeSize / 2 && scale.plot.width() * step / LandscapeSize < labelWidth)
+        step *= 2;
     QList<double> ticks;
-    for (int genome = 0; genome <= LandscapeSize; genome += GenomeTickStep)
+    for (int genome = 0; genome <= LandscapeSize; genome += step)
         ticks << std::min(genome, LastGenome);
     genomes.setTicks(ticks);
     genomes.setGrid(false);
     genomes.setTickLength(TickLength);
     genomes.paint(painter, scale.plot);
-    painter.setPen(QPen(Qt::black, zoom()));
+    painter.setPen(QPen(colours.text, zoom()));
     painter.drawRect(scale.plot);
 
     // At 100 %, one-pixel pens take the rasterizer's fast path.
     QPointF line[LandscapeSize];
     for (int genome = 0; genome < LandscapeSize; ++genome)
         line[genome] = QPointF(scale.x(genome), scale.y(landscape[genome]));
-    painter.setPen(QPen(LandscapeColour, zoom()));
+    painter.setPen(QPen(colours.faint, zoom()));
     painter.drawPolyline(line, LandscapeSize);
 }
 
@@ -181,6 +196,7 @@ void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
     font.setBold(true);
     painter.setFont(font);
     const double radius = px(MarkerRadius);
+    const QColor outline = colours().text;
     // Counts whose labels would touch share one, left to right: "3× 7×".
     struct Label
     {
@@ -198,7 +214,7 @@ void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
     std::vector<Label> labels;
     for (const auto &[genome, count] : members) {
         const QPointF centre(scale.x(genome), scale.y(landscape[genome]));
-        painter.setPen(QPen(Qt::black, px(MarkerPenWidth)));
+        painter.setPen(QPen(outline, px(MarkerPenWidth)));
         painter.setBrush(MarkerColour);
         painter.drawEllipse(centre, radius, radius);
         if (count < 2)
@@ -222,7 +238,8 @@ void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
 // The newest generation on top, older ones below it.
 void LandscapeChart::paintTrail(QPainter &painter, const Scale &scale)
 {
-    painter.setPen(QPen(Qt::black, zoom()));
+    const Chart::Colours colours = this->colours();
+    painter.setPen(QPen(colours.text, zoom()));
     painter.drawRect(scale.trail);
     // Its caption under it, clear of the rows.
     if (scale.titled) {
@@ -234,18 +251,19 @@ void LandscapeChart::paintTrail(QPainter &painter, const Scale &scale)
     const int shown = std::min(history->fullCount(), TrailGenerations);
     if (shown == 0)
         return;
-    const double rowHeight = scale.trail.height() / TrailGenerations;
+    const QRectF rows = scale.trail.adjusted(0, px(TrailPad), 0, -px(TrailPad));
+    const double rowHeight = rows.height() / TrailGenerations;
     QList<QRectF> marks;
     marks.reserve(shown * CommunitySize);
     for (int age = 0; age < shown; ++age) {
         const GenerationRecord &record = history->full(history->fullCount() - 1 - age);
-        const double y = scale.trail.top() + age * rowHeight;
+        const double y = rows.top() + age * rowHeight;
         for (unsigned short genome : record.genomes)
             marks << QRectF(scale.x(genome) - px(TrailMarkWidth) / 2, y, px(TrailMarkWidth), std::max(rowHeight, 1.0));
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(TrailColour);
+    painter.setBrush(colours.line(TrailColour));
     painter.drawRects(marks.constData(), static_cast<int>(marks.size()));
     painter.setBrush(Qt::NoBrush);
 }

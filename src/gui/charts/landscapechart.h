@@ -51,7 +51,9 @@ private:
         QRectF trail;
         double low;
         double high;
+        double pad;  // between the frame and genomes 0 and 511, the lowest and highest values
         bool titled; // room for the title and the trail's caption
+        QRectF inside() const { return plot.adjusted(pad, pad, -pad, -pad); }
         double x(int genome) const;
         double y(double value) const;
         int genomeAt(double x) const;

@@ -46,6 +46,7 @@ void MutationChart::forgetGeneration()
 void MutationChart::paint(QPainter &painter)
 {
     QRectF area = paintHeading(painter, this->area());
+    const Chart::Colours colours = this->colours();
     const QFontMetrics metrics = painter.fontMetrics();
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     const auto paragraph = [&](const QString &text, const QColor &colour) {
@@ -57,9 +58,9 @@ void MutationChart::paint(QPainter &painter)
     const int p = settings.mutation;
     paragraph(p == 0 ? tr("p = 0: no child mutates.")
                      : tr("p = %1 → 1/\u2060(100\u00a0−\u00a0%1) = %2 of children mutate, one bit each.").arg(p).arg(Chart::percent(mutationChance(p), 2)),
-              Qt::black);
+              colours.text);
     if (generation >= 0)
-        paragraph(tr("Generation %1: %2 of 10 did.").arg(generation).arg(mutated), Chart::Faint);
+        paragraph(tr("Generation %1: %2 of 10 did.").arg(generation).arg(mutated), colours.faint);
     // Each bit's chance as a multiple of the rarest one's: whole numbers at every bias.
     double rarest = 1;
     double highest = 0;
@@ -68,7 +69,7 @@ void MutationChart::paint(QPainter &painter)
         highest = std::max(highest, flipChance(settings.bias, bit));
     }
     const int parts = static_cast<int>(std::lround(1 / rarest));
-    paragraph(tr("The bit that flips at bias %1, in %2ths:").arg(settings.bias).arg(parts), Qt::black);
+    paragraph(tr("The bit that flips at bias %1, in %2ths:").arg(settings.bias).arg(parts), colours.text);
     const QString note = settings.bias == 0
                              ? tr("Bias 1 to 10 instead all give the same chances, (9\u00a0−\u00a0bit)²/\u2060285: bit 0 the most.")
                              : tr("The same at every bias from 1 to 10: (9\u00a0−\u00a0bit)²/\u2060285. Bias 0 gives 1/9 each.");
@@ -84,15 +85,15 @@ void MutationChart::paint(QPainter &painter)
         const double height = bars.height() * chance / highest;
         const QRectF bar(bars.left() + position * column + px(CellGap), bars.bottom() - height,
                          column - 2 * px(CellGap), height);
-        painter.fillRect(bar, Chart::Blue);
-        painter.setPen(Qt::black);
+        painter.fillRect(bar, colours.line(Chart::Blue));
+        painter.setPen(colours.text);
         painter.drawText(QRectF(bars.left() + position * column, bar.top() - labelHeight, column, labelHeight),
                          Qt::AlignHCenter | Qt::AlignBottom, QString::number(std::lround(chance / rarest)));
         painter.drawText(QRectF(bars.left() + position * column, bars.bottom(), column, labelHeight), Qt::AlignCenter,
                          QString::number(bit));
     }
     area.setTop(bars.bottom() + labelHeight + px(RowGap));
-    paragraph(note, Chart::Faint);
+    paragraph(note, colours.faint);
 }
 
 QString MutationChart::description() const

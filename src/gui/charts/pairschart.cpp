@@ -42,7 +42,8 @@ void PairsChart::paint(QPainter &painter)
 {
     const QRectF area = paintHeading(painter, this->area(),
                                      generation >= 0 ? tr("The pairs that made generation %1").arg(generation) : title());
-    painter.setPen(Qt::black);
+    const Chart::Colours colours = this->colours();
+    painter.setPen(colours.text);
     if (generation < 0) {
         painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, tr("Run or step to see a generation."));
         return;
@@ -99,7 +100,7 @@ void PairsChart::paint(QPainter &painter)
         const double top = head.top() + rowHeight + child * rowHeight + pair * px(PairGap);
         const int parent = latest->parents[child];
         const int split = latest->splits[pair];
-        painter.setPen(Qt::black);
+        painter.setPen(colours.text);
         if (wide) {
             text(area.left(), top, pairWidth, child % 2 == 0 ? tr("pair %1").arg(pair + 1) : tr("split %1").arg(split),
                  Qt::AlignLeft);
@@ -118,7 +119,7 @@ void PairsChart::paint(QPainter &painter)
 
     const QRectF keyLine(area.left(), head.top() + (CommunitySize + 1) * rowHeight + (Pairs - 1) * px(PairGap),
                          area.width(), rowHeight);
-    ChartLegend key(zoom());
+    ChartLegend key(zoom(), colours);
     key.add(tr("split"), BitCells::SplitColour, ChartLegend::Square);
     key.add(tr("from the partner"), BitCells::PartnerColour, ChartLegend::Square);
     key.add(tr("flipped"), BitCells::FlipColour, ChartLegend::Square, BitCells::SplitColour);

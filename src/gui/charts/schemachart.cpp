@@ -16,6 +16,9 @@ const double LineWidth = 1; // one-pixel pens take the rasterizer's fast path
 const double DashLength = 5;
 const double TickLength = 3;
 const double CountHeadroom = 0.05; // of the count axis, above ten
+const double LinePad = 3;           // between the frame and counts of 0 and 10
+const double SignRadius = 4;        // of the sign at a schema's latest count
+const int CountTicks = 7;           // 0 to 10 in steps of 2 where there is room
 const int GenerationTicks = 6;
 // Beside the controls on a screen 1280 pixels wide, the chart and the bound's
 // factors share the room left of the schemata's column.
@@ -49,6 +52,33 @@ QList<QLineF> dashes(const QPolygonF &points, double dash)
 }
 }
 
+// The sign of the schema at index: a circle, a square, a triangle or a diamond,
+// hollow from the fifth on, so that schemata differ by more than their colours.
+void SchemaChart::paintSign(QPainter &painter, int index, const QPointF &centre, double radius)
+{
+    const int shapes = 4;
+    painter.setBrush(index < shapes ? QBrush(painter.pen().color()) : QBrush(Qt::NoBrush));
+    switch (index % shapes) {
+    case 0:
+        painter.drawEllipse(centre, radius, radius);
+        break;
+    case 1:
+        painter.drawRect(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius));
+        break;
+    case 2: {
+        const QPointF corners[] = {centre + QPointF(0, -radius), centre + QPointF(radius, radius), centre + QPointF(-radius, radius)};
+        painter.drawPolygon(corners, 3);
+        break;
+    }
+    default: {
+        const QPointF corners[] = {centre + QPointF(0, -radius), centre + QPointF(radius, 0), centre + QPointF(0, radius),
+                                   centre + QPointF(-radius, 0)};
+        painter.drawPolygon(corners, 4);
+    }
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
 SchemaChart::SchemaChart(const std::vector<SchemaSeries> *series, QWidget *parent)
     : ChartWidget(parent), series(series)
 {
@@ -78,21 +108,21 @@ QSize SchemaChart::sizeHint() const
 void SchemaChart::paint(QPainter &painter)
 {
     const QFontMetricsF metrics(painter.font());
+    const Chart::Colours colours = this->colours();
     const double pad = px(Pad);
     // A little above ten, so that a count of ten does not hide in the frame.
-    ChartAxis counts(ChartAxis::Left, 0, CommunitySize * (1 + CountHeadroom), zoom());
-    counts.setTicks({0, 2, 4, 6, 8, 10});
+    ChartAxis counts(ChartAxis::Left, 0, CommunitySize * (1 + CountHeadroom), zoom(), colours);
+    counts.setMostTicks(CountTicks);
+    counts.setWhole(true);
+    counts.setPadding(LinePad);
     long long first = latest;
     for (const SchemaSeries &schema : *series) {
         if (!schema.columns().empty())
             first = std::min(first, schema.columns().front().first);
     }
-    ChartAxis generations(ChartAxis::Bottom, double(first), double(latest), zoom());
-    // Whole generations: each of them while they are few.
-    QList<double> each;
-    for (long long generation = first; latest - first < GenerationTicks && generation <= latest; ++generation)
-        each << double(generation);
-    generations.setTicks(each);
+    ChartAxis generations(ChartAxis::Bottom, double(first), double(latest), zoom(), colours);
+    generations.setWhole(true);
+    generations.setPadding(LinePad);
     generations.setMostTicks(GenerationTicks);
     generations.setGrid(false);
     generations.setTickLength(TickLength);
@@ -108,10 +138,10 @@ void SchemaChart::paint(QPainter &painter)
     if (plot.width() <= 0 || plot.height() <= 0)
         return;
 
-    painter.setPen(Qt::black);
+    painter.setPen(colours.text);
     painter.drawText(titleBox, titleFlags, title());
     counts.paint(painter, plot);
-    painter.setPen(QPen(Qt::black, zoom()));
+    painter.setPen(QPen(colours.text, zoom()));
     painter.drawRect(plot);
     if (series->empty() || latest < 0) {
         painter.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap,
@@ -125,7 +155,8 @@ void SchemaChart::paint(QPainter &painter)
         return generations.position(plot, (column.first + column.last) / 2.0);
     };
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const SchemaSeries &schema : *series) {
+    for (std::size_t index = 0; index < series->size(); ++index) {
+        const SchemaSeries &schema = (*series)[index];
         QPolygonF matches;
         QPolygonF bounds;
         for (const SchemaSeries::Column &column : schema.columns()) {
@@ -133,11 +164,11 @@ void SchemaChart::paint(QPainter &painter)
             bounds << QPointF(x(column), counts.position(plot, column.bound()));
         }
         // Separate segments: a wide pen strokes them far faster than one long line.
-        painter.setPen(QPen(schema.colour, px(LineWidth)));
+        painter.setPen(QPen(colours.line(schema.colour), px(LineWidth)));
         painter.drawLines(dashes(bounds, px(DashLength)));
         painter.drawLines(dashes(matches, 0));
-        if (matches.size() == 1)
-            painter.drawEllipse(matches.front(), px(LineWidth) * 2, px(LineWidth) * 2);
+        if (!matches.isEmpty())
+            paintSign(painter, schema.sign, matches.back(), px(SignRadius));
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
 }

@@ -25,6 +25,9 @@ public:
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
 
+    // The sign that marks the schema numbered index at its latest count, in the pen's colour.
+    static void paintSign(QPainter &painter, int index, const QPointF &centre, double radius);
+
 protected:
     void paint(QPainter &painter) override;
     QString description() const override;

@@ -37,6 +37,7 @@ struct SchemaSeries
 
     Schema schema;
     QColor colour;
+    int sign = 0; // which of SchemaChart's signs marks it
 
 private:
     DoublingSeries<Column, MostColumns> series;

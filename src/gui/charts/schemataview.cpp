@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
@@ -147,10 +148,10 @@ bool SchemataView::track(const QString &typed)
 
     SchemaSeries series;
     series.schema = parse.schema;
-    for (const QColor &colour : Chart::Distinct) {
-        if (std::none_of(tracked.begin(), tracked.end(),
-                         [&](const SchemaSeries &other) { return other.colour == colour; })) {
-            series.colour = colour;
+    for (int index = 0; index < Chart::DistinctCount; ++index) {
+        if (std::none_of(tracked.begin(), tracked.end(), [&](const SchemaSeries &other) { return other.sign == index; })) {
+            series.colour = Chart::Distinct[index];
+            series.sign = index;
             break;
         }
     }
@@ -197,6 +198,8 @@ void SchemataView::setZoom(double zoom)
     setExplanationMinimum();
     rebuildList();
     chart->setZoom(scale);
+    // Never squeezed below what can be read: the tab scrolls instead.
+    chart->setMinimumSize(chart->minimumSizeHint());
 }
 
 int SchemataView::heightForWidth(int width) const
@@ -273,7 +276,8 @@ QString SchemataView::explanation() const
 void SchemataView::showMessage(const QString &text, bool error)
 {
     QPalette palette = messageLabel->palette();
-    palette.setColor(QPalette::WindowText, error ? Chart::Error : Chart::Faint);
+    const Chart::Colours colours = Chart::Colours::of(this->palette(), true);
+    palette.setColor(QPalette::WindowText, error ? colours.error : colours.faint);
     messageLabel->setPalette(palette);
     messageLabel->setText(text);
 }
@@ -294,9 +298,16 @@ void SchemataView::rebuildList()
     const QSignalBlocker blocker(list);
     list->clear();
     const int side = static_cast<int>(SwatchSize * scale);
+    const Chart::Colours colours = Chart::Colours::of(list->palette());
     for (const SchemaSeries &series : tracked) {
+        // The sign that marks it in the chart.
         QPixmap swatch(side, side);
-        swatch.fill(series.colour);
+        swatch.fill(Qt::transparent);
+        QPainter painter(&swatch);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(colours.line(series.colour), scale));
+        SchemaChart::paintSign(painter, series.sign, QPointF(side / 2.0, side / 2.0), side / 2.0 - scale);
+        painter.end();
         list->addItem(new QListWidgetItem(QIcon(swatch), tr("%1   order %2, d(H) = %3")
                                                              .arg(QString::fromStdString(series.schema.text()))
                                                              .arg(series.schema.order())

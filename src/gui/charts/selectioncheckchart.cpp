@@ -45,7 +45,9 @@ void SelectionCheckChart::clear()
 void SelectionCheckChart::paint(QPainter &painter)
 {
     const QRectF whole = area();
-    painter.setPen(Chart::Faint);
+    const Chart::Colours colours = this->colours();
+    const QColor point = colours.line(PointColour);
+    painter.setPen(colours.faint);
     const QString legend = tr("%n generation(s); bars ±%1 s.e.; hollow: under %2 members", nullptr,
                               static_cast<int>(std::min<long long>(check.generations(), INT_MAX)))
                                .arg(ErrorBarSpreads)
@@ -64,10 +66,10 @@ void SelectionCheckChart::paint(QPainter &painter)
 
     // A square plot, the same round values on both axes.
     const QList<double> ticks = axisTicks(0, most, MostTicks);
-    ChartAxis expected(ChartAxis::Bottom, 0, most, zoom());
+    ChartAxis expected(ChartAxis::Bottom, 0, most, zoom(), colours);
     expected.setTicks(ticks);
     expected.setTitle(tr("expected copies"));
-    ChartAxis drawn(ChartAxis::Left, 0, most, zoom());
+    ChartAxis drawn(ChartAxis::Left, 0, most, zoom(), colours);
     drawn.setTicks(ticks);
     drawn.setTitle(tr("drawn"));
     const QFontMetricsF metrics(painter.font());
@@ -81,11 +83,11 @@ void SelectionCheckChart::paint(QPainter &painter)
     };
     expected.paint(painter, plot);
     drawn.paint(painter, plot);
-    painter.setPen(QPen(Qt::black, zoom()));
+    painter.setPen(QPen(colours.text, zoom()));
     painter.drawRect(plot);
 
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Chart::Faint, zoom(), Qt::DashLine));
+    painter.setPen(QPen(colours.faint, zoom(), Qt::DashLine));
     painter.drawLine(at(0, 0), at(most, most));
     bool any = false;
     for (int index = 0; index < SelectionCheck::Bins; ++index) {
@@ -93,17 +95,17 @@ void SelectionCheckChart::paint(QPainter &painter)
         if (bin.samples == 0)
             continue;
         any = true;
-        painter.setPen(QPen(PointColour, zoom()));
+        painter.setPen(QPen(point, zoom()));
         const double reach = ErrorBarSpreads * bin.spread();
         painter.drawLine(at(bin.meanExpected(), std::max(0.0, bin.meanObserved() - reach)),
                          at(bin.meanExpected(), std::min(most, bin.meanObserved() + reach)));
-        painter.setPen(QPen(PointColour, px(PointPenWidth)));
-        painter.setBrush(bin.samples >= MinimumSamples ? PointColour : Chart::Background);
+        painter.setPen(QPen(point, px(PointPenWidth)));
+        painter.setBrush(bin.samples >= MinimumSamples ? point : colours.background);
         painter.drawEllipse(at(bin.meanExpected(), bin.meanObserved()), px(PointRadius), px(PointRadius));
     }
     painter.setBrush(Qt::NoBrush);
     if (!any) {
-        painter.setPen(Chart::Faint);
+        painter.setPen(colours.faint);
         painter.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap, tr("Nothing counted yet."));
     }
 }

@@ -69,7 +69,8 @@ void WheelChart::forgetGeneration()
 void WheelChart::paint(QPainter &painter)
 {
     const QRectF area = paintHeading(painter, this->area());
-    painter.setPen(Qt::black);
+    const Chart::Colours colours = this->colours();
+    painter.setPen(colours.text);
     if (generation < 0) {
         painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, tr("Run or step to see a generation."));
         return;
@@ -117,14 +118,14 @@ void WheelChart::paint(QPainter &painter)
                      QStringLiteral("0"));
     painter.drawText(QRectF(bars.left(), area.top(), bars.width(), metrics.height()), Qt::AlignRight | Qt::AlignVCenter,
                      Chart::number(most));
-    painter.setPen(QPen(Chart::Grid, px(1)));
+    painter.setPen(QPen(colours.grid, px(1)));
     for (int copies = 0; copies <= most; ++copies)
         painter.drawLine(QPointF(copiesX(copies), bars.top()), QPointF(copiesX(copies), bars.bottom()));
 
     painter.setRenderHint(QPainter::Antialiasing);
     for (int membr = 0; membr < CommunitySize; ++membr) {
         const QRectF row(area.left(), bars.top() + membr * rowHeight, area.width(), rowHeight);
-        painter.setPen(Qt::black);
+        painter.setPen(colours.text);
         for (int column = 0; column < shown; ++column) {
             painter.drawText(QRectF(area.left(), row.top(), rights[column] - area.left(), rowHeight),
                              Qt::AlignRight | Qt::AlignVCenter, rows[membr][column]);
@@ -133,16 +134,16 @@ void WheelChart::paint(QPainter &painter)
         const double middle = row.center().y();
         painter.fillRect(QRectF(bars.left(), middle - barHeight / 2, copiesX(expectedCopies(*latest, membr)) - bars.left(),
                                 barHeight),
-                         BarColour);
-        painter.setBrush(Qt::black);
-        painter.setPen(QPen(Qt::white, px(1)));
+                         colours.line(BarColour));
+        painter.setBrush(colours.text);
+        painter.setPen(QPen(colours.background, px(1)));
         painter.drawEllipse(QPointF(copiesX(timesDrawn(*latest, membr)), middle), px(MarkerRadius), px(MarkerRadius));
         painter.setBrush(Qt::NoBrush);
     }
 
-    ChartLegend key(zoom());
-    key.add(tr("expected copies"), BarColour, ChartLegend::Square);
-    key.add(tr("drawn"), Qt::black, ChartLegend::Dot);
+    ChartLegend key(zoom(), colours);
+    key.add(tr("expected copies"), colours.line(BarColour), ChartLegend::Square);
+    key.add(tr("drawn"), colours.text, ChartLegend::Dot);
     key.paint(painter, QRectF(area.left(), bars.bottom(), area.width(), metrics.height()));
     painter.setPen(Qt::black);
     const QStringList lines = rule(metrics, area.width());

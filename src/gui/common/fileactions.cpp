@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QStatusBar>
 
@@ -90,9 +91,11 @@ QImage FileActions::captioned(const QStringList &lines, const QFont &font, const
     const qreal ratio = pictures.isEmpty() ? 1.0 : pictures.constFirst().devicePixelRatio();
     QImage image(QSize(width, captionHeight + height) * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    image.fill(Chart::Background);
+    const Chart::Colours colours = Chart::Colours::of(QPalette());
+    image.fill(colours.background);
     QPainter painter(&image);
     painter.setFont(font);
+    painter.setPen(colours.text);
     painter.drawText(QRect(PictureMargin, PictureMargin, width - 2 * PictureMargin, captionHeight - 2 * PictureMargin),
                      Qt::AlignLeft | Qt::AlignVCenter, lines.join('\n'));
     int top = captionHeight;

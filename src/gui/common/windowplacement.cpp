@@ -2,13 +2,17 @@
 #include "windowplacement.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace {
 const int WindowGap = 8;
+const int FrameWatchMilliseconds = 20;
+const int FrameWatchTries = 250; // five seconds
 }
 
 WindowPlacement::WindowPlacement(QWidget *window, QWidget *beside)
@@ -21,12 +25,66 @@ void WindowPlacement::show(const QByteArray &remembered)
 {
     if (!placed) {
         placed = true;
-        if (!window->restoreGeometry(remembered))
+        if (!window->restoreGeometry(remembered)) {
             placeBeside();
+        } else if (!window->isMaximized() && !window->isFullScreen()) {
+            // A screen since made smaller or taken away leaves it where it cannot be seen.
+            const QMargins frame = frameMargins();
+            const QScreen *screen = QGuiApplication::screenAt(window->geometry().center());
+            const QRect room = (screen ? screen : beside->screen())->availableGeometry();
+            window->setGeometry(fitted(window->geometry() + frame, room) - frame);
+            frameRoom = room;
+        }
     }
     window->show();
+    keepOnScreen();
     window->raise();
     window->activateWindow();
+}
+
+// Not every window manager's frame arrives with an event to the window: it is
+// asked for a few times a frame while the window is shown, for a few seconds.
+void WindowPlacement::placeFrame(const QPoint &point)
+{
+    frameTarget = point;
+    frameTargetPending = true;
+    if (!frameWatch) {
+        frameWatch = new QTimer(this);
+        frameWatch->setInterval(FrameWatchMilliseconds);
+        connect(frameWatch, &QTimer::timeout, this, [this] {
+            moveFrameWhenFramed();
+            if (!frameTargetPending || ++frameWatchTries >= FrameWatchTries)
+                frameWatch->stop();
+        });
+    }
+    if (window->isVisible())
+        frameWatch->start();
+}
+
+void WindowPlacement::moveFrameWhenFramed()
+{
+    if (!frameTargetPending || !window->isVisible() || window->frameGeometry() == window->geometry())
+        return;
+    frameTargetPending = false;
+    window->move(frameTarget);
+}
+
+QRect WindowPlacement::fitted(const QRect &frame, const QRect &room)
+{
+    QRect fit(frame.topLeft(), frame.size().boundedTo(room.size()));
+    fit.moveLeft(std::clamp(fit.left(), room.left(), room.right() + 1 - fit.width()));
+    fit.moveTop(std::clamp(fit.top(), room.top(), room.bottom() + 1 - fit.height()));
+    return fit;
+}
+
+// The other window's frame stands for this one's until it has its own.
+QMargins WindowPlacement::frameMargins() const
+{
+    const QWidget *framed = window->frameGeometry() != window->geometry() || !beside ? window : beside;
+    const QRect outer = framed->frameGeometry();
+    const QRect inner = framed->geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
 }
 
 void WindowPlacement::centre(QWidget *window, const QWidget *over)
@@ -76,9 +134,33 @@ void WindowPlacement::keepFrameInRoom()
     }
 }
 
+// Grown past its screen, by a zoom or a larger font, it comes back within it.
+void WindowPlacement::keepOnScreen()
+{
+    if (!window->isVisible() || window->isMaximized() || window->isFullScreen())
+        return;
+    const QRect frame = window->frameGeometry();
+    const QRect fit = fitted(frame, window->screen()->availableGeometry());
+    if (fit == frame)
+        return;
+    window->resize(window->size() - (frame.size() - fit.size()));
+    window->move(fit.topLeft());
+}
+
 bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == window && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+    if (watched != window)
+        return QObject::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Move || type == QEvent::Resize)
         keepFrameInRoom();
+    if (beside && type == QEvent::Resize)
+        keepOnScreen();
+    if (frameTargetPending && type == QEvent::Show && frameWatch) {
+        frameWatchTries = 0;
+        frameWatch->start();
+    }
+    if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate)
+        moveFrameWhenFramed();
     return QObject::eventFilter(watched, event);
 }

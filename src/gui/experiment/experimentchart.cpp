@@ -46,14 +46,15 @@ QSize ExperimentChart::sizeHint() const
 
 bool ExperimentChart::paintFrame(QPainter &painter, const QString &title) const
 {
-    painter.setPen(Qt::black);
+    const Chart::Colours colours = this->colours();
+    painter.setPen(colours.text);
     const QRectF titleArea(Chart::LeftMargin * zoom(), 0, width() - (Chart::LeftMargin + RightMargin) * zoom(),
                            TopMargin * zoom());
     painter.drawText(titleArea, Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(title, Qt::ElideRight, int(titleArea.width())));
     if (plan && summary)
         return true;
-    painter.setPen(Chart::Faint);
+    painter.setPen(colours.faint);
     painter.drawText(rect(), Qt::AlignCenter, tr("Start an experiment to see its results here."));
     return false;
 }
@@ -64,9 +65,9 @@ QRectF ExperimentChart::plotArea(int bottomMargin) const
                   height() - (TopMargin + bottomMargin) * zoom());
 }
 
-void ExperimentChart::paintPercentAxis(QPainter &painter, const QRectF &plot)
+void ExperimentChart::paintPercentAxis(QPainter &painter, const QRectF &plot) const
 {
-    paintValueAxis(painter, plot, 0, TopShare * Percent, MostTicks);
+    paintValueAxis(painter, plot, 0, TopShare * Percent, MostTicks, colours());
 }
 
 double ExperimentChart::percentY(const QRectF &plot, double share)

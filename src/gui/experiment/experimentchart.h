@@ -27,7 +27,7 @@ protected:
     // The plot's area inside the margins, bottomMargin as at a zoom of 1.0.
     QRectF plotArea(int bottomMargin) const;
     // Shares from 0 to 1 as 0 to 100 %, with room above 100 % for a point or a line there.
-    static void paintPercentAxis(QPainter &painter, const QRectF &plot);
+    void paintPercentAxis(QPainter &painter, const QRectF &plot) const;
     static double percentY(const QRectF &plot, double share);
     QString description() const override;
     // What the results show, in words.

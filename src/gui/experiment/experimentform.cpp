@@ -38,7 +38,8 @@ QString defaultValues(const Parameter &parameter)
 void markInvalid(QWidget *widget, QPalette::ColorRole role, bool invalid)
 {
     QPalette palette = widget->palette();
-    palette.setColor(role, invalid ? Chart::Error : QPalette().color(role));
+    const QPalette plain;
+    palette.setColor(role, invalid ? Chart::Colours::of(plain, role == QPalette::WindowText).error : plain.color(role));
     widget->setPalette(palette);
 }
 

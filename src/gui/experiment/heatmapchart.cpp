@@ -13,7 +13,6 @@ const int HeaderHeight = 40;   // the second parameter and its values above the 
 const int RowLabelWidth = 140; // the first parameter and its values left of the cells
 const int LabelGap = 6;
 const double Percent = 100.0;
-const double DarkText = 0.55;  // from this rate on, the cell's text is white
 const QColor HitColour(30, 60, 150);
 }
 
@@ -70,7 +69,8 @@ void HeatMapChart::paint(QPainter &painter)
     const Variation &down = plan->variations.front();
     const Variation *across = plan->variations.size() > 1 ? &plan->variations[1] : nullptr;
 
-    painter.setPen(Qt::black);
+    const Chart::Colours colours = this->colours();
+    painter.setPen(colours.text);
     if (across) {
         painter.drawText(QRectF(cells.left(), cells.top() - HeaderHeight * zoom(), cells.width(), lineHeight), Qt::AlignCenter,
                          parameterCaption(*across->parameter));
@@ -91,12 +91,14 @@ void HeatMapChart::paint(QPainter &painter)
         const QRectF cell(cells.left() + combination % columns() * cellWidth,
                           cells.top() + combination / columns() * cellHeight, cellWidth, cellHeight);
         const double rate = runs.runs > 0 ? runs.hitRate() : 0;
-        painter.fillRect(cell, Chart::ramp(HitColour, rate));
-        painter.setPen(Chart::Grid);
+        // The cell's text in black or white, whichever reads better on it.
+        const QColor fill = colours.ramp(colours.line(HitColour), rate);
+        painter.fillRect(cell, fill);
+        painter.setPen(colours.grid);
         painter.drawRect(cell);
         if (runs.runs == 0)
             continue;
-        painter.setPen(rate >= DarkText ? Qt::white : Qt::black);
+        painter.setPen(Chart::contrast(fill, Qt::white) > Chart::contrast(fill, Qt::black) ? Qt::white : Qt::black);
         const QString text = cell.height() >= 2 * lineHeight
                                  ? tr("%1 %\n%2 of %3").arg(qRound(rate * Percent)).arg(runs.hits()).arg(runs.runs)
                                  : tr("%1 %").arg(qRound(rate * Percent));

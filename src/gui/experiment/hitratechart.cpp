@@ -6,13 +6,48 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
-const int BottomMargin = 56;   // value labels, the hits, the parameter
+const int LabelGap = 2;
 const double Percent = 100.0;
 const double PointRadius = 4.5;
 const double CapHalfWidth = 6.0;
 const double LineWidth = 1.5;
 const QColor RateColour = Chart::Blue;
+
+const int MostLabelRows = 4;
+
+// How labels of so wide slots stand clear of each other: in one row; else taking
+// turns in up to four rows; else, in those rows, only every so many.
+struct Stagger
+{
+    int rows;
+    int every;
+};
+
+Stagger stagger(const QStringList &labels, double slot, const QFontMetricsF &metrics)
+{
+    double widest = 0;
+    for (const QString &label : labels)
+        widest = std::max(widest, metrics.horizontalAdvance(label + QLatin1Char(' ')));
+    const int rows = std::clamp(static_cast<int>(std::ceil(widest / slot)), 1, MostLabelRows);
+    return {rows, std::max(1, static_cast<int>(std::ceil(widest / (rows * slot))))};
+}
+
+// Each under its slot, within the chart's width.
+void paintLabels(QPainter &painter, const QStringList &labels, const Stagger &stagger, const QRectF &plot,
+                 double top, double slot, double chartWidth)
+{
+    const QFontMetricsF metrics(painter.font());
+    for (int index = 0; index < labels.size(); index += stagger.every) {
+        const double width = metrics.horizontalAdvance(labels[index]);
+        const double left = std::clamp(plot.left() + slot * (index + 0.5) - width / 2, 0.0, std::max(0.0, chartWidth - width));
+        const int row = (index / stagger.every) % stagger.rows;
+        painter.drawText(QRectF(left, top + row * metrics.height(), width, metrics.height()), Qt::AlignCenter, labels[index]);
+    }
+}
 }
 
 HitRateChart::HitRateChart(QWidget *parent)
@@ -25,41 +60,60 @@ void HitRateChart::paint(QPainter &painter)
 {
     if (!paintFrame(painter, tr("Hit rate, % (bars: 95 % interval)")))
         return;
-    const QRectF plot = plotArea(BottomMargin);
-    painter.drawRect(plot);
-    paintPercentAxis(painter, plot);
-
+    // Under the plot the values, the hits of the runs and the parameter, each in as
+    // many rows as its labels need to stand clear of each other.
+    const Chart::Colours colours = this->colours();
     const std::vector<CombinationSummary> &combinations = summary->combinations();
     const Variation *variation = plan->variations.size() == 1 ? &plan->variations.front() : nullptr;
-    const double lineHeight = painter.fontMetrics().height();
+    QStringList values;
+    QStringList hits;
+    QStringList shortHits;
+    for (const CombinationSummary &combination : combinations) {
+        values << (variation ? QString::number(combination.settings.value(*variation->parameter))
+                             : combinationCaption(plan->variations, combination.settings));
+        hits << tr("%1 of %2").arg(combination.hits()).arg(combination.runs);
+        shortHits << tr("%1/%2").arg(combination.hits()).arg(combination.runs);
+    }
+    const QFontMetricsF metrics(painter.font());
+    const double lineHeight = metrics.height();
+    QRectF plot = plotArea(0);
     const double slot = plot.width() / double(combinations.size());
+    const Stagger valueRows = stagger(values, slot, metrics);
+    Stagger hitRows = stagger(hits, slot, metrics);
+    if (hitRows.rows > 1) {
+        hits = shortHits;
+        hitRows = stagger(hits, slot, metrics);
+    }
+    plot.setBottom(plot.bottom() - (valueRows.rows + hitRows.rows + 1) * lineHeight - 2 * LabelGap * zoom());
+    painter.setPen(colours.text);
+    painter.drawRect(plot);
+    paintPercentAxis(painter, plot);
+    paintLabels(painter, values, valueRows, plot, plot.bottom() + LabelGap * zoom(), slot, width());
+    painter.setPen(colours.faint);
+    paintLabels(painter, hits, hitRows, plot, plot.bottom() + LabelGap * zoom() + valueRows.rows * lineHeight, slot, width());
+
     const auto y = [&plot](double rate) { return percentY(plot, rate); };
+    const QColor rate = colours.line(RateColour);
     for (std::size_t index = 0; index < combinations.size(); ++index) {
         const CombinationSummary &combination = combinations[index];
         const double x = plot.left() + slot * (double(index) + 0.5);
-        const QRectF label(x - slot / 2, plot.bottom() + 2, slot, lineHeight);
-        painter.setPen(Qt::black);
-        painter.drawText(label, Qt::AlignCenter,
-                         variation ? QString::number(combination.settings.value(*variation->parameter))
-                                   : combinationCaption(plan->variations, combination.settings));
-        painter.setPen(Chart::Faint);
-        painter.drawText(label.translated(0, lineHeight), Qt::AlignCenter,
-                         tr("%1 of %2").arg(combination.hits()).arg(combination.runs));
         if (combination.runs == 0)
             continue;
         const RateInterval interval = combination.interval();
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(RateColour, LineWidth * zoom()));
+        painter.setPen(QPen(rate, LineWidth * zoom()));
         painter.drawLine(QPointF(x, y(interval.low)), QPointF(x, y(interval.high)));
         for (double end : {interval.low, interval.high})
             painter.drawLine(QPointF(x - CapHalfWidth * zoom(), y(end)), QPointF(x + CapHalfWidth * zoom(), y(end)));
-        painter.setBrush(RateColour);
+        painter.setBrush(rate);
         painter.drawEllipse(QPointF(x, y(combination.hitRate())), PointRadius * zoom(), PointRadius * zoom());
         painter.setBrush(Qt::NoBrush);
         painter.setRenderHint(QPainter::Antialiasing, false);
     }
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(plot.left(), plot.bottom() + 2 * lineHeight + 4, plot.width(), lineHeight), Qt::AlignCenter,
+    painter.setPen(colours.text);
+    painter.drawText(QRectF(plot.left(), plot.bottom() + (valueRows.rows + hitRows.rows) * lineHeight + 2 * LabelGap * zoom(),
+                            plot.width(), lineHeight),
+                     Qt::AlignCenter,
                      variation ? parameterCaption(*variation->parameter) : QString());
 }
 

@@ -14,16 +14,15 @@ const int BottomMargin = 40;  // generation labels and the axis title
 const int MostTicks = 6;
 const double LabelSpacing = 1.5; // label widths from one generation label to the next, at least
 const int LegendPadding = 6;
-const int LegendSwatch = 16;
+const int LegendSwatch = 32; // long enough to show the dashes
 const int LineWidth = 2;
-const QColor Colours[] = {{30, 90, 200},  {220, 100, 20}, {20, 150, 60},  {200, 40, 40},
-                          {150, 90, 190}, {120, 80, 40},  {210, 80, 160}, {90, 90, 90},
-                          {160, 160, 20}, {20, 170, 190}};
-
-QColor colour(int combination)
-{
-    return Colours[combination % int(std::size(Colours))];
 }
+
+// Its own colour and dashes: eight colours and five dashes make forty lines apart.
+QPen RunLengthChart::pen(int combination) const
+{
+    return QPen(colours().line(Chart::Distinct[combination % Chart::DistinctCount]), LineWidth * zoom(),
+                Chart::Dashes[combination % Chart::DashCount], Qt::FlatCap);
 }
 
 RunLengthChart::RunLengthChart(QWidget *parent)
@@ -38,13 +37,15 @@ void RunLengthChart::paint(QPainter &painter)
         return;
     QRectF plot = plotArea(BottomMargin);
     plot.setRight(plot.right() - legendWidth(painter.fontMetrics()));
+    const Chart::Colours colours = this->colours();
+    painter.setPen(colours.text);
     painter.drawRect(plot);
     paintPercentAxis(painter, plot);
 
     const double last = double(std::max(plan->generations, 1LL));
     const auto x = [&](double generation) { return plot.left() + plot.width() * generation / last; };
     const double lineHeight = painter.fontMetrics().height();
-    painter.setPen(Qt::black);
+    painter.setPen(colours.text);
     const double labelWidth = painter.fontMetrics().horizontalAdvance(QString::number(last, 'g', 12)) * LabelSpacing;
     const int most = std::clamp(static_cast<int>(plot.width() / labelWidth) + 1, 2, MostTicks);
     for (double tick : axisTicks(0, last, most)) {
@@ -70,7 +71,7 @@ void RunLengthChart::paint(QPainter &painter)
             steps << QPointF(x(double(generation)), y(hits));
         }
         steps << QPointF(x(last), y(hits));
-        painter.setPen(QPen(colour(int(index)), LineWidth * zoom()));
+        painter.setPen(pen(int(index)));
         painter.drawPolyline(steps);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -105,9 +106,9 @@ void RunLengthChart::paintLegend(QPainter &painter, const QRectF &plot) const
     const QRectF box(plot.right() + padding, plot.top(), width() - plot.right() - padding, rowHeight * names.size());
     for (int index = 0; index < names.size(); ++index) {
         const double y = box.top() + rowHeight * (index + 0.5);
-        painter.setPen(QPen(colour(index), LineWidth * zoom()));
+        painter.setPen(pen(index));
         painter.drawLine(QPointF(box.left() + padding, y), QPointF(box.left() + padding + swatch, y));
-        painter.setPen(Qt::black);
+        painter.setPen(colours().text);
         painter.drawText(QRectF(box.left() + 2 * padding + swatch, y - rowHeight / 2, box.width(), rowHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, names.at(index));
     }

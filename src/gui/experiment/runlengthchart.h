@@ -5,7 +5,7 @@
 #include "experimentchart.h"
 
 // For each combination, the share of its runs that had hit the target by each
-// generation: a rising step curve, one colour per combination.
+// generation: a rising step curve, one colour and dash per combination.
 class RunLengthChart : public ExperimentChart
 {
     Q_OBJECT
@@ -21,6 +21,7 @@ protected:
     QString describeResults() const override;
 
 private:
+    QPen pen(int combination) const;
     int legendWidth(const QFontMetrics &metrics) const;
     void paintLegend(QPainter &painter, const QRectF &plot) const;
 };

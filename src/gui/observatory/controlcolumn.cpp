@@ -9,6 +9,8 @@
 #include "runcontrols.h"
 
 #include <QScrollBar>
+
+#include <algorithm>
 #include <QVBoxLayout>
 
 ControlColumn::ControlColumn(MainWindow *window, LandscapeChart *chart, LandscapeWatch *watch, QWidget *parent)
@@ -33,8 +35,7 @@ ControlColumn::ControlColumn(MainWindow *window, LandscapeChart *chart, Landscap
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFixedWidth(panels->sizeHint().width() + verticalScrollBar()->sizeHint().width());
+    fitWidth(QWIDGETSIZE_MAX);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
 
     const RunEvents *events = window->runEvents();
@@ -47,6 +48,13 @@ ControlColumn::ControlColumn(MainWindow *window, LandscapeChart *chart, Landscap
     connect(landscapeControls, &LandscapeControls::holdStarted, watch, &LandscapeWatch::beginGroup);
     connect(landscapeControls, &LandscapeControls::holdEnded, watch, &LandscapeWatch::endGroup);
     connect(watch, &LandscapeWatch::nameChanged, landscapeControls, &LandscapeControls::showName);
+}
+
+void ControlColumn::fitWidth(int most)
+{
+    const int whole = widget()->sizeHint().width() + verticalScrollBar()->sizeHint().width();
+    setHorizontalScrollBarPolicy(whole > most ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    setFixedWidth(std::min(whole, most));
 }
 
 QList<QWidget *> ControlColumn::tabOrder() const

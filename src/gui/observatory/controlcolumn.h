@@ -29,6 +29,8 @@ public:
 
     // The controls in the order Tab visits them.
     QList<QWidget *> tabOrder() const;
+    // As wide as its panels at their font, but no wider than most: beyond that it scrolls.
+    void fitWidth(int most);
 
 private:
     RunControls *runControls;

@@ -26,6 +26,7 @@
 #include "zoomsteps.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -34,6 +35,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -49,7 +51,18 @@ namespace {
 const int DescribeMilliseconds = 500; // how stale a chart's description may be
 const int CaptionMargin = 4; // around the caption in a saved picture
 const int MillisecondsPerSecond = 1000;
+const double ColumnShare = 0.5; // of the screen's width, the most the controls take
 
+// A chart in a pane that scrolls where the room is less than the chart needs to be read.
+QScrollArea *scrolling(QWidget *chart)
+{
+    QScrollArea *scroller = new QScrollArea;
+    scroller->setWidget(chart);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus); // the chart inside takes the focus, and is scrolled to
+    return scroller;
+}
 }
 
 Observatory::Observatory(MainWindow *window, QWidget *parent)
@@ -134,20 +147,18 @@ void Observatory::buildLayout()
 {
     tabs = new QTabWidget;
     tabs->setDocumentMode(true);
-    tabs->addTab(historyChart, tr("Over the generations"));
-    for (QWidget *view : {static_cast<QWidget *>(generationView), static_cast<QWidget *>(schemataView)}) {
-        // Zoomed in, the views grow past the tab and scroll.
-        QScrollArea *scroller = new QScrollArea;
-        scroller->setWidget(view);
-        scroller->setWidgetResizable(true);
-        scroller->setFrameShape(QFrame::NoFrame);
-        tabs->addTab(scroller, view == generationView ? tr("Generation") : tr("Schemata"));
-    }
+    // Zoomed in, the charts grow past their panes and scroll.
+    tabs->addTab(scrolling(historyChart), tr("Over the generations"));
+    tabs->addTab(scrolling(generationView), tr("Generation"));
+    tabs->addTab(scrolling(schemataView), tr("Schemata"));
     tabs->tabBar()->setAccessibleName(tr("Charts below"));
+    // Zoomed in on a narrow screen the tabs' names are shortened, not scrolled out of sight.
+    tabs->setUsesScrollButtons(false);
+    tabs->setElideMode(Qt::ElideRight);
 
     QSplitter *split = new QSplitter(Qt::Vertical);
     split->setChildrenCollapsible(false);
-    split->addWidget(landscapeChart);
+    split->addWidget(scrolling(landscapeChart));
     split->addWidget(tabs);
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 1);
@@ -284,18 +295,32 @@ void Observatory::setPace(int generationsPerSecond)
     Preferences::setPace(pace());
 }
 
-// The charts and the caption: what a class reads from afar.
+// The whole window, controls included: what a class reads from afar.
 void Observatory::setZoom(int percent)
 {
+    const int before = zoomPercent;
     zoomPercent = ZoomSteps::clamped(percent);
+    if (before == ZoomSteps::Smallest && zoomPercent > before && isVisible() && windowState() == Qt::WindowNoState)
+        unzoomed = geometry();
     applyZoom();
     Preferences::setObservatoryZoom(zoomPercent);
+    if (!isVisible() || windowState() != Qt::WindowNoState)
+        return;
+    if (zoomPercent == ZoomSteps::Smallest && unzoomed.isValid()) {
+        setGeometry(unzoomed);
+        unzoomed = QRect();
+    } else if (zoomPercent > before) {
+        // The charts get as much room as the controls, as far as the screen has it; it keeps the window on it.
+        const int frame = frameGeometry().width() - width();
+        resize(std::max(width(), std::min(2 * column->width(), screen()->availableGeometry().width() - frame)), height());
+    }
 }
 
 void Observatory::applyZoom()
 {
     const double zoom = ZoomSteps::factor(zoomPercent);
-    caption->setFont(Chart::zoomedFont(QWidget::font(), zoom));
+    setFont(Chart::zoomedFont(QApplication::font(), zoom));
+    column->fitWidth(static_cast<int>(screen()->availableGeometry().width() * ColumnShare));
     landscapeChart->setZoom(zoom);
     historyChart->setZoom(zoom);
     generationView->setZoom(zoom);

@@ -118,6 +118,7 @@ private:
     WindowPlacement *placement;
     Throttle *describing;
     int zoomPercent;
+    QRect unzoomed; // the window's place before it was zoomed in, brought back at 100 %
     bool refreshPending = false;
 };
 

@@ -10,7 +10,7 @@
 
 namespace {
 const int Padding = 4;
-const int MinimumCharacters = 40;
+const int MinimumCharacters = 16; // beside the controls on a small screen at 300 %; parts are shortened in their middle
 // A caption makes room for a count this many times larger, so that its lines stay put as the count grows.
 const qint64 CountRoom = 100;
 const QString Separator = QStringLiteral(" · ");
