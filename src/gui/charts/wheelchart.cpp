@@ -145,7 +145,7 @@ void WheelChart::paint(QPainter &painter)
     key.add(tr("expected copies"), colours.line(BarColour), ChartLegend::Square);
     key.add(tr("drawn"), colours.text, ChartLegend::Dot);
     key.paint(painter, QRectF(area.left(), bars.bottom(), area.width(), metrics.height()));
-    painter.setPen(Qt::black);
+    painter.setPen(colours.text);
     const QStringList lines = rule(metrics, area.width());
     for (int line = 0; line < lines.size(); ++line) {
         painter.drawText(QRectF(area.left(), bars.bottom() + (line + 1) * metrics.height(), area.width(), metrics.height()),
