@@ -12,6 +12,8 @@
 #include "landscapecontrols.h"
 #include "landscapepanel.h"
 #include "landscapeundo.h"
+#include "lessonmodel.h"
+#include "lessonpanel.h"
 #include "mainwindow.h"
 #include "preferences.h"
 #include "recordcontrols.h"
@@ -27,6 +29,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -72,6 +75,9 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     recordControls = column->record();
     generationView = new GenerationView;
     schemataView = new SchemataView;
+    lessonModel = new LessonModel(window, this);
+    lessonView = new LessonPanel(lessonModel);
+    landscapeEditor->setLessons(lessonModel);
     buildLayout();
     createMenus();
     setTabOrder();
@@ -93,6 +99,11 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(events, &RunEvents::loadFailed, this, [this](const QString &message) { statusBar()->showMessage(message); });
     connect(landscapeEditor, &LandscapePanel::snapshotRestored, this, &Observatory::followSnapshot);
     connect(landscapeEditor, &LandscapePanel::reported, this, &Observatory::reportPanelAction);
+    connect(lessonView, &LessonPanel::said, this, [this](const QString &message) { statusBar()->showMessage(message); });
+    connect(lessonModel, &LessonModel::lessonChanged, this, [this] {
+        if (lessonModel->hasLesson())
+            lessonDock->show();
+    });
     connect(landscapeWatch, &LandscapeWatch::nameChanged, caption, &RunCaption::setLandscapeName);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, landscapeChart, &LandscapeChart::setLandscapeName);
     landscapeChart->setLandscapeName(landscapeWatch->name());
@@ -166,6 +177,13 @@ void Observatory::buildLayout()
     central->setLayout(columns);
     setCentralWidget(central);
     statusBar()->setSizeGripEnabled(false);
+
+    lessonDock = new QDockWidget(tr("Lesson"));
+    lessonDock->setObjectName(QStringLiteral("lesson"));
+    lessonDock->setWidget(lessonView);
+    lessonDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    addDockWidget(Qt::RightDockWidgetArea, lessonDock);
+    lessonDock->hide();
 }
 
 // Every action of the window in its menus; the keys work wherever the focus is.
@@ -217,6 +235,10 @@ void Observatory::createMenus()
         [this] { zoomIn(); });
     add(view, tr("Zoom &out"), QKeySequence::keyBindings(QKeySequence::ZoomOut), [this] { zoomOut(); });
     add(view, tr("&Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setZoom(ZoomSteps::Smallest); });
+    QAction *lessonAction = lessonDock->toggleViewAction();
+    lessonAction->setText(tr("&Lesson"));
+    lessonAction->setShortcut(QKeySequence(Qt::Key_F3));
+    view->addAction(lessonAction);
     add(view, tr("&Full screen"), QKeySequence::keyBindings(QKeySequence::FullScreen) << QKeySequence(Qt::Key_F11),
         [this] { toggleFullScreen(); });
     // F2 in the main window too.
@@ -295,6 +317,7 @@ void Observatory::applyZoom()
     historyChart->setZoom(zoom);
     generationView->setZoom(zoom);
     schemataView->setZoom(zoom);
+    lessonView->setZoom(zoom);
     caption->updateGeometry();
 }
 
@@ -367,9 +390,13 @@ bool Observatory::openSnapshot(const QByteArray &path, QString &error)
 }
 
 // The snapshot's pace is for this run: the pace remembered for the next start stays.
+// A lesson sets the pace only where it names one.
 void Observatory::followSnapshot(const RunState &state)
 {
-    runControls->setPace(state.pace);
+    if (!lessonModel->hasLesson())
+        runControls->setPace(state.pace);
+    else if (lessonModel->lesson().pace)
+        runControls->setPace(*lessonModel->lesson().pace);
     caption->setSeed(state.reseedSeed);
     recordControls->setSeed(state.reseedSeed);
     run->reset(tr("Opened a snapshot of %1").arg(landscapeName()));
