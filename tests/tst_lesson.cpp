@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "historychart.h"
 #include "landscapepanel.h"
 #include "lessonmodel.h"
 #include "lessonpanel.h"
@@ -63,6 +64,7 @@ private slots:
     void choicesAndEditedNotesAreSavedWithTheSnapshot();
     void panelIsReadByAScreenReader();
     void driftKeepsNineTenthsOfTheDiversityAGeneration();
+    void driftLineHoldsWhileFlatAndWithoutMutation();
 
 private:
     QString path(const QString &name) const { return QDir(QDir::tempPath()).filePath("tst_lesson-" + name); }
@@ -367,6 +369,34 @@ void tst_Lesson::driftKeepsNineTenthsOfTheDiversityAGeneration()
     for (int index = 0; index < 3; ++index)
         QVERIFY2(std::abs(after[index] / start - driftDiversity(1.0, at[index])) < 0.015,
                  qPrintable(QString::number(after[index] / start)));
+}
+
+// From the generation where both hold, gone when either stops holding.
+void tst_Lesson::driftLineHoldsWhileFlatAndWithoutMutation()
+{
+    MainWindow window;
+    Observatory observatory(&window);
+    HistoryChart *chart = observatory.findChild<HistoryChart *>();
+    QVERIFY(!chart->driftStart());
+    QString error;
+    QVERIFY(observatory.openSnapshot(lessonFile("drift.vezo"), error));
+    QCOMPARE(chart->driftStart()->generation, 0LL);
+    QCOMPARE(std::round(chart->driftStart()->diversity * 1000), 4556.0);
+    for (int step = 0; step < 3; ++step)
+        window.slot_vezo();
+    window.slot_UShift();
+    QCOMPARE(chart->driftStart()->generation, 0LL);
+    window.setMuteProb(5);
+    QVERIFY(!chart->driftStart());
+    window.slot_vezo();
+    window.setMuteProb(0);
+    QCOMPARE(chart->driftStart()->generation, 4LL);
+    window.slot_Reload();
+    int tent[LandscapeSize];
+    std::copy(window.environment(), window.environment() + LandscapeSize, tent);
+    tent[7] += 1;
+    window.setLandscape(tent);
+    QVERIFY(!chart->driftStart());
 }
 
 QTEST_MAIN(tst_Lesson)

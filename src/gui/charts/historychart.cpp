@@ -4,6 +4,7 @@
 #include "chartlegend.h"
 #include "history.h"
 #include "historymarkers.h"
+#include "lessonmeasure.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -28,10 +29,12 @@ const double Headroom = 0.05; // of the fitness range, above the best
 const double LabelSpacing = 1.5; // label heights from one diversity label to the next, at least
 const double MarkerTip = 4.0;   // the triangle atop a mark
 const double MarkerReach = 5.0; // how near the pointer must be for a mark's tooltip
+const int DriftPoints = 200;    // along the theory line, at most
 const QColor BestColour = Chart::Green;
 const QColor MeanColour = Chart::Blue;
 const QColor WorstColour = Chart::Red;
 const QColor DiversityColour = Chart::Purple;
+const QColor DriftColour = QColor(Qt::black);
 const QColor BitSetColour = Chart::Navy;
 const QColor MarkerColours[] = {Chart::Ochre, Chart::Teal, Chart::Faint, QColor(Qt::black)};
 
@@ -86,7 +89,21 @@ QString HistoryChart::description() const
         .arg(latest.mean(), 0, 'f', 1)
         .arg(latest.worst)
         .arg(latest.diversity(), 0, 'f', 2)
-        .arg(markers ? markers->count() : 0);
+        .arg(markers ? markers->count() : 0)
+        + (drift && latest.generation >= drift->generation
+               ? ' ' + tr("Drift alone since generation %1: theory expects diversity %2.")
+                           .arg(drift->generation)
+                           .arg(driftDiversity(drift->diversity, latest.generation - drift->generation), 0, 'f', 2)
+               : QString());
+}
+
+void HistoryChart::setDriftStart(const std::optional<DriftStart> &start)
+{
+    if (start.has_value() == drift.has_value()
+        && (!start || (start->generation == drift->generation && start->diversity == drift->diversity)))
+        return;
+    drift = start;
+    changed();
 }
 
 QSize HistoryChart::minimumSizeHint() const
@@ -198,7 +215,28 @@ void HistoryChart::paintFitness(QPainter &painter, const QRectF &area, const std
     painter.drawPolyline(series(area, buckets, low, high, [](const HistoryBucket &b) { return double(b.best); }));
     painter.setPen(QPen(DiversityColour, zoom(), Qt::DashLine));
     painter.drawPolyline(series(area, buckets, 0, maxDiversity, [](const HistoryBucket &b) { return b.diversity(); }));
+    paintDrift(painter, area, buckets, maxDiversity);
     painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// D₀ · 0.9^(t − t₀) from where drift alone began to the latest generation.
+void HistoryChart::paintDrift(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets, double high)
+{
+    if (!drift)
+        return;
+    const double first = std::max<double>(drift->generation, buckets.front().firstGeneration);
+    const double last = buckets.back().lastGeneration;
+    if (first > last)
+        return;
+    const int steps = static_cast<int>(std::min<double>(DriftPoints, last - first));
+    QPolygonF line;
+    for (int step = 0; step <= steps; ++step) {
+        const double generation = steps > 0 ? first + (last - first) * step / steps : first;
+        const double value = driftDiversity(drift->diversity, static_cast<long long>(generation) - drift->generation);
+        line << QPointF(generationX(area, buckets, generation), area.bottom() - area.height() * value / high);
+    }
+    painter.setPen(QPen(DriftColour, 2 * zoom(), Qt::DotLine));
+    painter.drawPolyline(line);
 }
 
 // The names of the lines in their colours, right-aligned above the chart, shorter
@@ -212,6 +250,8 @@ double HistoryChart::paintLegend(QPainter &painter, const QRectF &chart)
         legend.add(tr("mean"), MeanColour);
         legend.add(tr("worst"), WorstColour);
         legend.add(diversity, DiversityColour);
+        if (drift)
+            legend.add(tr("dotted: drift theory D₀·0.9ᵗ from generation %1").arg(drift->generation), DriftColour);
         const double width = legend.width(metrics);
         if (width > chart.width())
             continue;

@@ -22,6 +22,10 @@
 
 #include <cmath>
 
+namespace {
+const int MinimumLanguageLength = 8; // characters the language box shows at least
+}
+
 LessonPanel::LessonPanel(LessonModel *model, QWidget *parent) : QWidget(parent), model(model)
 {
     title = new QLabel;
@@ -31,6 +35,8 @@ LessonPanel::LessonPanel(LessonModel *model, QWidget *parent) : QWidget(parent),
     titleEditor->setAccessibleName(tr("Title of the lesson"));
     titleEditor->hide();
     languageBox = new QComboBox;
+    languageBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    languageBox->setMinimumContentsLength(MinimumLanguageLength);
     describeControl(languageBox, tr("Language of the lesson"), tr("The language the notes are shown and edited in"));
     editButton = new QPushButton(tr("Edit notes"));
     editButton->setCheckable(true);
@@ -62,6 +68,7 @@ LessonPanel::LessonPanel(LessonModel *model, QWidget *parent) : QWidget(parent),
     backButton = panelButton(tr("Back"), tr("The page before"));
     nextButton = panelButton(tr("Next"), tr("The next page"));
     pageLabel = new QLabel;
+    pageLabel->setWordWrap(true);
     pageLabel->setAlignment(Qt::AlignCenter);
 
     QHBoxLayout *top = new QHBoxLayout;
@@ -131,7 +138,8 @@ void LessonPanel::showLesson()
 {
     languageBox->clear();
     for (const QString &language : model->languages()) {
-        const QString name = QLocale(language).nativeLanguageName();
+        // QLocale names plain English after the territory it assumes.
+        const QString name = language == QLatin1String("en") ? QStringLiteral("English") : QLocale(language).nativeLanguageName();
         languageBox->addItem(name.isEmpty() ? language : QStringLiteral("%1 (%2)").arg(name, language), language);
     }
     languageBox->setCurrentIndex(languageBox->findData(model->language()));

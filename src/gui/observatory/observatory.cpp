@@ -12,6 +12,7 @@
 #include "landscapecontrols.h"
 #include "landscapepanel.h"
 #include "landscapeundo.h"
+#include "lessonmeasure.h"
 #include "lessonmodel.h"
 #include "lessonpanel.h"
 #include "mainwindow.h"
@@ -37,12 +38,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -100,10 +103,7 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(landscapeEditor, &LandscapePanel::snapshotRestored, this, &Observatory::followSnapshot);
     connect(landscapeEditor, &LandscapePanel::reported, this, &Observatory::reportPanelAction);
     connect(lessonView, &LessonPanel::said, this, [this](const QString &message) { statusBar()->showMessage(message); });
-    connect(lessonModel, &LessonModel::lessonChanged, this, [this] {
-        if (lessonModel->hasLesson())
-            lessonDock->show();
-    });
+    connect(lessonModel, &LessonModel::lessonChanged, this, &Observatory::showLesson);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, caption, &RunCaption::setLandscapeName);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, landscapeChart, &LandscapeChart::setLandscapeName);
     landscapeChart->setLandscapeName(landscapeWatch->name());
@@ -120,6 +120,10 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
         schemataView->clearCounts();
     });
     connect(run, &RecordedRun::changed, this, &Observatory::refresh);
+    connect(events, &RunEvents::parameterChanged, this, [this] { followDrift(false); });
+    connect(events, &RunEvents::landscapeChanged, this, [this] { followDrift(false); });
+    connect(events, &RunEvents::genomesReplaced, this, [this] { followDrift(true); });
+    followDrift(true);
 
     describing = new Throttle(DescribeMilliseconds, [this] { describe(); }, this);
 
@@ -451,11 +455,38 @@ void Observatory::applyPace(bool shown)
     window->setRunInterval(shown && pace() > 0 ? MillisecondsPerSecond / pace() : 0);
 }
 
+// A lesson's panel comes into view with it; where the window then no longer fits
+// beside the main window it fills the screen, as it does when first shown.
+void Observatory::showLesson()
+{
+    if (!lessonModel->hasLesson() || lessonDock->isVisible())
+        return;
+    lessonDock->show();
+    // The window grows for the panel once its layout has run.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && !isMaximized() && !isFullScreen()
+            && !screen()->availableGeometry().contains(frameGeometry()))
+            setWindowState(windowState() | Qt::WindowMaximized);
+    });
+}
+
 // A failed load is said here, as the main window does not; a good one clears that.
 void Observatory::followLandscape(LandscapeWatch::Change change)
 {
     if (change == RunEvents::Loaded)
         statusBar()->clearMessage();
+}
+
+// While the landscape is flat and nothing mutates, drift alone moves the members:
+// the history chart shows theory's diversity from where that began, or from new genomes.
+void Observatory::followDrift(bool genomesReplaced)
+{
+    if (!isFlat(window->environment()) || window->mutationProbability() != 0) {
+        historyChart->setDriftStart(std::nullopt);
+    } else if (genomesReplaced || !historyChart->driftStart()) {
+        const double diversity = recordGeneration(window->generationCount(), window->environment(), window->community()).diversity();
+        historyChart->setDriftStart(HistoryChart::DriftStart{window->generationCount(), diversity});
+    }
 }
 
 // The charts ask for one paint until they paint; the caption likewise, until the

@@ -98,6 +98,8 @@ private:
     void applyPace(bool shown);
     void followSnapshot(const RunState &state);
     void followLandscape(LandscapeWatch::Change change);
+    void followDrift(bool genomesReplaced);
+    void showLesson();
     void refresh();
     void describe();
     void chooseLandscapeFile();
