@@ -138,8 +138,10 @@ void LessonPanel::showLesson()
 {
     languageBox->clear();
     for (const QString &language : model->languages()) {
-        // QLocale names plain English after the territory it assumes.
-        const QString name = language == QLatin1String("en") ? QStringLiteral("English") : QLocale(language).nativeLanguageName();
+        // QLocale names plain English and Spanish after the territory it assumes.
+        const QString name = language == QLatin1String("en")   ? QStringLiteral("English")
+                             : language == QLatin1String("es") ? QStringLiteral("español")
+                                                               : QLocale(language).nativeLanguageName();
         languageBox->addItem(name.isEmpty() ? language : QStringLiteral("%1 (%2)").arg(name, language), language);
     }
     languageBox->setCurrentIndex(languageBox->findData(model->language()));

@@ -45,7 +45,6 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -461,13 +460,11 @@ void Observatory::showLesson()
 {
     if (!lessonModel->hasLesson() || lessonDock->isVisible())
         return;
+    const QRect room = screen()->availableGeometry();
+    const bool fits = geometry().left() + centralWidget()->minimumSizeHint().width() + lessonDock->sizeHint().width() <= room.right();
     lessonDock->show();
-    // The window grows for the panel once its layout has run.
-    QTimer::singleShot(0, this, [this] {
-        if (isVisible() && !isMaximized() && !isFullScreen()
-            && !screen()->availableGeometry().contains(frameGeometry()))
-            setWindowState(windowState() | Qt::WindowMaximized);
-    });
+    if (isVisible() && !fits && !isMaximized() && !isFullScreen())
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 // A failed load is said here, as the main window does not; a good one clears that.
