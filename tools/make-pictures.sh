@@ -19,6 +19,7 @@ pictures=(
     "schemata 1280x720"
     "editor 1280x720"
     "experiment 1280x720"
+    "lesson 1280x720"
 )
 
 display=:97

@@ -244,14 +244,24 @@ void HistoryChart::paintDrift(QPainter &painter, const QRectF &area, const std::
 double HistoryChart::paintLegend(QPainter &painter, const QRectF &chart)
 {
     const QFontMetricsF metrics(painter.font());
-    for (const QString &diversity : {tr("diversity (right axis)"), tr("diversity")}) {
+    // The theory line's name grows shorter, and is left out last.
+    const QString longDiversity = tr("diversity (right axis)");
+    const QString shortDiversity = tr("diversity");
+    const QString longDrift = tr("dotted: drift theory D₀·0.9ᵗ from generation %1").arg(drift ? drift->generation : 0);
+    const QString shortDrift = tr("dotted: drift theory");
+    const std::pair<QString, QString> names[] = {{longDiversity, longDrift}, {shortDiversity, longDrift},
+                                                 {shortDiversity, shortDrift}, {longDiversity, QString()},
+                                                 {shortDiversity, QString()}};
+    for (const auto &[diversity, driftName] : names) {
+        if (!drift && !driftName.isEmpty())
+            continue;
         ChartLegend legend(zoom());
         legend.add(tr("best"), BestColour);
         legend.add(tr("mean"), MeanColour);
         legend.add(tr("worst"), WorstColour);
         legend.add(diversity, DiversityColour);
-        if (drift)
-            legend.add(tr("dotted: drift theory D₀·0.9ᵗ from generation %1").arg(drift->generation), DriftColour);
+        if (!driftName.isEmpty())
+            legend.add(driftName, DriftColour);
         const double width = legend.width(metrics);
         if (width > chart.width())
             continue;
