@@ -23,6 +23,7 @@ LessonModel::~LessonModel()
 void LessonModel::setLesson(const Lesson &lesson)
 {
     measurement.reset();
+    ++lessonCount;
     current = lesson;
     at = 0;
     answers.clear();
@@ -131,6 +132,7 @@ bool LessonModel::runStep(QString &why)
             why = QString::fromStdString(error);
             return false;
         }
+        experimentLesson = lessonCount;
         experimentWatcher.setFuture(QtConcurrent::run(&LessonModel::makeExperiment, plan));
         emit answerChanged();
         return true;
@@ -193,6 +195,11 @@ LessonModel::ExperimentOutcome LessonModel::makeExperiment(const ExperimentPlan 
 
 void LessonModel::finishExperiment()
 {
+    // An experiment of a lesson opened before answers nothing here.
+    if (experimentLesson != lessonCount) {
+        emit answerChanged();
+        return;
+    }
     const ExperimentOutcome outcome = experimentWatcher.result();
     answers.insert(measuredPage, outcome.spread);
     experimentText.insert(measuredPage, outcome.lines.trimmed());

@@ -91,6 +91,8 @@ private:
     QMap<int, QString> experimentText; // by page
     std::unique_ptr<StepMeasurement> measurement;
     int measuredPage = 0;
+    int lessonCount = 0;      // lessons set so far
+    int experimentLesson = 0; // the lesson the experiment under way belongs to
     QFutureWatcher<ExperimentOutcome> experimentWatcher;
 };
 
