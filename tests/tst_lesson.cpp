@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "experimentwindow.h"
 #include "historychart.h"
 #include "landscapepanel.h"
 #include "lessonmodel.h"
@@ -272,6 +273,13 @@ void tst_Lesson::experimentStepMeasuresWhatTheExperimentGives()
     QCOMPARE(summary.combinations().at(2).hits(), 326LL);
     QCOMPARE(model->measuredChoice(), 0);
     QVERIFY(model->experimentLines().contains("fitness 99: 65.2 %"));
+
+    // Made again in the experiment window, with its charts and runs.
+    button(*observatory.lessonPanel(), "Show in the experiment window")->click();
+    ExperimentWindow *shown = observatory.findChild<ExperimentWindow *>();
+    QVERIFY(shown);
+    QTRY_VERIFY_WITH_TIMEOUT(!shown->isRunning(), 30000);
+    QCOMPARE(shown->runCount(), int(plan.totalRuns()));
 }
 
 void tst_Lesson::paceIsTheLessonsOnlyWhereItNamesOne_data()

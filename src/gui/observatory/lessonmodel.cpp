@@ -121,17 +121,8 @@ bool LessonModel::runStep(QString &why)
     experimentText.remove(at);
     if (now->action == LessonStep::Experiment) {
         ExperimentPlan plan;
-        std::copy(window->environment(), window->environment() + LandscapeSize, plan.landscape);
-        plan.base = window->settings();
-        plan.variations = {now->experiment.variation};
-        plan.seeds = now->experiment.seeds;
-        plan.generations = now->measure.generations;
-        plan.target = now->experiment.target;
-        std::string error;
-        if (!plan.check(error)) {
-            why = QString::fromStdString(error);
+        if (!experimentPlan(plan, why))
             return false;
-        }
         experimentLesson = lessonCount;
         experimentWatcher.setFuture(QtConcurrent::run(&LessonModel::makeExperiment, plan));
         emit answerChanged();
@@ -141,6 +132,27 @@ bool LessonModel::runStep(QString &why)
     measurement = std::make_unique<StepMeasurement>(now->measure, start);
     emit answerChanged();
     window->slot_RunPreState();
+    return true;
+}
+
+bool LessonModel::experimentPlan(ExperimentPlan &plan, QString &why) const
+{
+    const LessonStep *now = step();
+    if (!now || now->action != LessonStep::Experiment) {
+        why = tr("This page makes no experiment.");
+        return false;
+    }
+    std::copy(window->environment(), window->environment() + LandscapeSize, plan.landscape);
+    plan.base = window->settings();
+    plan.variations = {now->experiment.variation};
+    plan.seeds = now->experiment.seeds;
+    plan.generations = now->measure.generations;
+    plan.target = now->experiment.target;
+    std::string error;
+    if (!plan.check(error)) {
+        why = QString::fromStdString(error);
+        return false;
+    }
     return true;
 }
 

@@ -52,6 +52,9 @@ public:
     void choose(int choice);
     // Runs the step's action; false with the reason when it cannot start now.
     bool runStep(QString &why);
+    // The experiment of the page's step on the window's landscape and parameters;
+    // false with the reason when the page has none or it cannot run.
+    bool experimentPlan(ExperimentPlan &plan, QString &why) const;
     bool isMeasuring() const { return measurement != nullptr || experimentWatcher.isRunning(); }
     // The page's measured answer, once its action finished, and the choice it falls in (-1: none).
     std::optional<double> measured() const;

@@ -60,6 +60,8 @@ LessonPanel::LessonPanel(LessonModel *model, QWidget *parent) : QWidget(parent),
     action = new QLabel;
     action->setWordWrap(true);
     runButton = panelButton(tr("Run step"), tr("Do what this step says and measure the answer"));
+    experimentButton = panelButton(tr("Show in the experiment window"),
+                                   tr("Make this step's experiment in the experiment window, with its charts and table of runs"));
     answer = new QLabel;
     answer->setWordWrap(true);
     answer->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -88,6 +90,7 @@ LessonPanel::LessonPanel(LessonModel *model, QWidget *parent) : QWidget(parent),
     layout->addWidget(action);
     layout->addWidget(runButton);
     layout->addWidget(answer);
+    layout->addWidget(experimentButton);
     layout->addLayout(pages);
 
     connect(model, &LessonModel::lessonChanged, this, &LessonPanel::showLesson);
@@ -107,6 +110,7 @@ LessonPanel::LessonPanel(LessonModel *model, QWidget *parent) : QWidget(parent),
     });
     connect(choices, &QButtonGroup::idClicked, model, &LessonModel::choose);
     connect(runButton, &QPushButton::clicked, this, &LessonPanel::runStep);
+    connect(experimentButton, &QPushButton::clicked, this, &LessonPanel::experimentRequested);
     connect(backButton, &QPushButton::clicked, this, [this] { this->model->setPage(this->model->page() - 1); });
     connect(nextButton, &QPushButton::clicked, this, [this] { this->model->setPage(this->model->page() + 1); });
     showLesson();
@@ -185,6 +189,7 @@ void LessonPanel::showPage()
     action->setText(actionText());
     action->setVisible(!action->text().isEmpty());
     runButton->setVisible(step && step->action != LessonStep::NoAction);
+    experimentButton->setVisible(step && step->action == LessonStep::Experiment);
     backButton->setEnabled(model->page() > 0);
     nextButton->setEnabled(model->page() + 1 < model->pageCount());
     pageLabel->setText(model->page() == 0 ? tr("Introduction, then %n step(s)", nullptr, model->pageCount() - 1)

@@ -38,6 +38,8 @@ public:
 signals:
     // A step could not start, or its run stopped early: why, for the status line.
     void said(const QString &message);
+    // The step's experiment, to be made again in the experiment window.
+    void experimentRequested();
 
 private:
     void showLesson();
@@ -61,6 +63,7 @@ private:
     QButtonGroup *choices;
     QLabel *action;
     QPushButton *runButton;
+    QPushButton *experimentButton;
     QLabel *answer;
     QPushButton *backButton;
     QLabel *pageLabel;

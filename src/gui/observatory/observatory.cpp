@@ -101,6 +101,7 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(events, &RunEvents::loadFailed, this, [this](const QString &message) { statusBar()->showMessage(message); });
     connect(landscapeEditor, &LandscapePanel::snapshotRestored, this, &Observatory::followSnapshot);
     connect(landscapeEditor, &LandscapePanel::reported, this, &Observatory::reportPanelAction);
+    connect(lessonView, &LessonPanel::experimentRequested, this, &Observatory::showLessonExperiment);
     connect(lessonView, &LessonPanel::said, this, [this](const QString &message) { statusBar()->showMessage(message); });
     connect(lessonModel, &LessonModel::lessonChanged, this, &Observatory::showLesson);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, caption, &RunCaption::setLandscapeName);
@@ -465,6 +466,24 @@ void Observatory::showLesson()
     lessonDock->show();
     if (isVisible() && !fits && !isMaximized() && !isFullScreen())
         setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// The lesson's experiment, made again where its charts and runs can be seen.
+void Observatory::showLessonExperiment()
+{
+    ExperimentPlan plan;
+    QString why;
+    if (!lessonModel->experimentPlan(plan, why)) {
+        statusBar()->showMessage(why);
+        return;
+    }
+    ExperimentWindow *shown = openExperiment();
+    if (shown->isRunning()) {
+        statusBar()->showMessage(tr("The experiment window is busy: cancel its experiment first."));
+        return;
+    }
+    shown->setPlan(plan, landscapeName());
+    shown->start();
 }
 
 // A failed load is said here, as the main window does not; a good one clears that.

@@ -100,6 +100,7 @@ private:
     void followLandscape(LandscapeWatch::Change change);
     void followDrift(bool genomesReplaced);
     void showLesson();
+    void showLessonExperiment();
     void refresh();
     void describe();
     void chooseLandscapeFile();
