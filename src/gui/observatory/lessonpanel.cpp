@@ -138,6 +138,11 @@ void LessonPanel::setEditing(bool editing)
     showPage();
 }
 
+QList<QWidget *> LessonPanel::tabOrder() const
+{
+    return {languageBox, editButton, titleEditor, notes, notesEditor, runButton, experimentButton, backButton, nextButton};
+}
+
 void LessonPanel::showLesson()
 {
     languageBox->clear();
@@ -184,6 +189,12 @@ void LessonPanel::showPage()
             choices->addButton(choice, index);
             choiceLayout->addWidget(choice);
         }
+        QWidget *previous = notesEditor;
+        for (QAbstractButton *choice : choices->buttons()) {
+            QWidget::setTabOrder(previous, choice);
+            previous = choice;
+        }
+        QWidget::setTabOrder(previous, runButton);
         questionBox->setAccessibleDescription(question->text());
     }
     action->setText(actionText());

@@ -34,6 +34,8 @@ public:
     bool isEditing() const;
     void setEditing(bool editing);
     QPushButton *runStepButton() const { return runButton; }
+    // Top to bottom; the choices follow the notes, made anew with each page.
+    QList<QWidget *> tabOrder() const;
 
 signals:
     // A step could not start, or its run stopped early: why, for the status line.

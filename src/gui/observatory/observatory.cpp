@@ -265,11 +265,12 @@ void Observatory::showHelp()
                                  : tr("The user guide: %1").arg(guide)));
 }
 
-// The controls top to bottom, then the charts.
+// The controls top to bottom, then the charts, then the lesson.
 void Observatory::setTabOrder()
 {
     QList<QWidget *> order = column->tabOrder();
     order << landscapeChart << tabs->tabBar() << historyChart << generationView << schemataView;
+    order << lessonView->tabOrder();
     for (qsizetype index = 1; index < order.size(); ++index)
         QWidget::setTabOrder(order.at(index - 1), order.at(index));
 }
