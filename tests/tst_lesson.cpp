@@ -187,6 +187,7 @@ void tst_Lesson::languageFollowsTheDesktopWithEnglishAsFallback_data()
     QTest::newRow("none of them: English") << four << QStringList{"ja-JP"} << "en";
     QTest::newRow("region kept where the lesson has it") << QStringList{"en", "pt", "pt-BR"} << QStringList{"pt-BR"} << "pt-BR";
     QTest::newRow("no English: the first") << QStringList{"de", "fr"} << QStringList{"ja"} << "de";
+    QTest::newRow("nothing written yet: the desktop's") << QStringList() << QStringList{"de-CH", "en"} << "de";
 }
 
 void tst_Lesson::languageFollowsTheDesktopWithEnglishAsFallback()

@@ -300,6 +300,8 @@ QString chooseLanguage(const QStringList &available, const QStringList &wanted)
         if (available.contains(base))
             return base;
     }
+    if (available.isEmpty() && !wanted.isEmpty())
+        return QString(wanted.first()).replace('_', '-').section('-', 0, 0).toLower();
     if (available.contains(QStringLiteral("en")) || available.isEmpty())
         return QStringLiteral("en");
     return available.first();

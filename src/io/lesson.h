@@ -79,7 +79,8 @@ bool parseLesson(const QJsonValue &value, Lesson &lesson, QString &error);
 
 // The first of the desktop's languages (QLocale::uiLanguages(), most wanted
 // first) that the lesson has, as a whole code or by its language alone; else
-// English; else the first there is.
+// English; else the first there is. A lesson without texts is written in the
+// desktop's first language.
 QString chooseLanguage(const QStringList &available, const QStringList &wanted);
 // The text in language, else in English, else in its first language.
 QString shownText(const LessonText &text, const QString &language);
