@@ -17,13 +17,37 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <cmath>
 
 namespace {
 const int MinimumLanguageLength = 8; // characters the language box shows at least
+
+// Markdown gives code the fixed font at its own size: here it follows the notes' font.
+void fitCodeToFont(QTextDocument *document, const QFont &font)
+{
+    QTextCharFormat size;
+    if (font.pointSizeF() > 0)
+        size.setFontPointSize(font.pointSizeF());
+    else
+        size.setProperty(QTextFormat::FontPixelSize, font.pixelSize());
+    QTextCursor cursor(document);
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator part = block.begin(); !part.atEnd(); ++part) {
+            const QTextFragment fragment = part.fragment();
+            if (!fragment.charFormat().fontFixedPitch())
+                continue;
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(size);
+        }
+    }
+}
 }
 
 LessonPanel::LessonPanel(LessonModel *model, QWidget *parent) : QWidget(parent), model(model)
@@ -120,6 +144,7 @@ void LessonPanel::setZoom(double zoom)
 {
     setFont(Chart::zoomedFont(QApplication::font(this), zoom));
     notesEditor->setFont(Chart::zoomedFont(QFontDatabase::systemFont(QFontDatabase::FixedFont), zoom));
+    showPage();
 }
 
 bool LessonPanel::isEditing() const
@@ -169,6 +194,7 @@ void LessonPanel::showPage()
             notesEditor->setPlainText(model->pageNotes());
     } else if (model->hasLesson()) {
         notes->setMarkdown(model->pageNotes());
+        fitCodeToFont(notes->document(), notes->font());
     } else {
         notes->setMarkdown(tr("No lesson goes with this run. Open one with \"Open snapshot…\" (the lessons "
                               "folder holds six), or press \"Edit notes\" to write one for this run and keep it "
