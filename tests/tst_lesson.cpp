@@ -105,6 +105,12 @@ void tst_Lesson::roundTripKeepsTheLessonAndOldFilesOpen()
     QCOMPARE(read.steps.last().measure.schema.text(), std::string("1*0******"));
     QVERIFY(!read.pace);
 
+    // A title written in the program before any notes opens again.
+    Lesson titled;
+    titled.title.insert("de", "Nur ein Titel");
+    QVERIFY2(parseSnapshot(snapshotText(state, titled), readState, read, error), qPrintable(error));
+    QCOMPARE(lessonJson(read), lessonJson(titled));
+
     QVERIFY2(parseSnapshot(withLesson(QJsonValue::Undefined), readState, read, error), qPrintable(error));
     QVERIFY(read.isEmpty());
     QVERIFY(!snapshotText(readState).contains("lesson"));

@@ -110,7 +110,7 @@ public:
         }
         static const QRegularExpression code(QStringLiteral("^[a-z]{2,3}(-[A-Za-z0-9]{2,8})*$"));
         const QJsonObject languages = value.toObject();
-        if (!value.isObject() || languages.isEmpty()) {
+        if (!value.isObject()) {
             fail(where, tr("\"%1\" must be an object of texts by language, such as {\"en\": \"…\"}").arg(key));
             return text;
         }
