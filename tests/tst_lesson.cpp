@@ -215,6 +215,9 @@ void tst_Lesson::stepMeasuresWhatTheSameRunGivesDirectly_data()
     QTest::newRow("cliff: never reaches 128") << "tent-cliff.vezo" << 1 << NeverReached;
     QTest::newRow("trap: all ten on genome 0") << "deceptive-trap.vezo" << 1 << 10.0;
     QTest::newRow("schema: 3 become 8") << "schema-theorem.vezo" << 1 << 8.0;
+    QTest::newRow("schema: all ten by generation 10") << "schema-theorem.vezo" << 2 << 10.0;
+    QTest::newRow("needle: not within 300") << "needle-bias.vezo" << 1 << NeverReached;
+    QTest::newRow("trap: 511 not within 500") << "deceptive-trap.vezo" << 2 << NeverReached;
 }
 
 // The window's run, measured by the lesson, against a run of the same snapshot on
