@@ -19,7 +19,7 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${VEZO_METAINFO} DESTINATION ${CMAKE_I
 install(FILES data/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # The user guide with the pictures it shows; the manual page points to it.
-set(VEZO_GUIDE_PICTURES window running observatory observatory-zoomed generation schemata editor experiment)
+set(VEZO_GUIDE_PICTURES window running observatory observatory-zoomed generation schemata editor experiment lesson)
 list(TRANSFORM VEZO_GUIDE_PICTURES PREPEND docs/)
 list(TRANSFORM VEZO_GUIDE_PICTURES APPEND .png)
 install(FILES docs/guide.md ${VEZO_GUIDE_PICTURES} DESTINATION ${CMAKE_INSTALL_DOCDIR})

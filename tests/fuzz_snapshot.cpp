@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for snapshot files: any bytes are refused or read into a state
 // whose every value lies in range; a state that was read writes back to text that
-// reads again to the same state.
+// reads again to the same state, with the same lesson.
 #include "snapshot.h"
 
 #include <QByteArray>
@@ -12,8 +12,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     RunState state;
+    Lesson lesson;
     QString error;
-    if (!parseSnapshot(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)), state, error)) {
+    if (!parseSnapshot(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)), state, lesson, error)) {
         if (error.isEmpty())
             std::abort();
         return 0;
@@ -27,7 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         || state.settings.bias > Parameters::Bias.max)
         std::abort();
     RunState again;
-    if (!parseSnapshot(snapshotText(state), again, error) || snapshotText(again) != snapshotText(state))
+    Lesson lessonAgain;
+    if (!parseSnapshot(snapshotText(state, lesson), again, lessonAgain, error)
+        || snapshotText(again, lessonAgain) != snapshotText(state, lesson))
         std::abort();
     return 0;
 }

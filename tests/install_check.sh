@@ -25,7 +25,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 test -x "$prefix/bin/vezo-vizoziv"
 diff <(printf '%s\n' anicedampedsinusoid randomwalk twodissimilarpeaks twosimilarpeaks user) \
     <(ls "$prefix/share/vezo-vizoziv/landscapes")
-diff <(printf '%s\n' deceptive-trap.vezo needle-bias.vezo tent-cliff.vezo) \
+diff <(printf '%s\n' deceptive-trap.vezo drift.vezo needle-bias.vezo schema-theorem.vezo tent-cliff.vezo wheel-rule.vezo) \
     <(ls "$prefix/share/vezo-vizoziv/lessons")
 test -s "$prefix/share/icons/hicolor/scalable/apps/vezo-vizoziv.svg"
 entry="$prefix/share/applications/vezo-vizoziv.desktop"

@@ -313,17 +313,35 @@ void tst_Snapshot::nothingPastTheLimitIsWritten()
     QVERIFY(!QFile::exists(path("past.vezo")));
 }
 
-// VEZO_LESSONS names the folder to check, the installed one for instance.
+// VEZO_LESSONS names the folder to check, the installed one for instance. Each
+// lesson speaks four languages in every text, predicts and measures in a step,
+// and runs at a pace a class can watch, or leaves the pace alone.
 void tst_Snapshot::shippedLessonsLoad()
 {
     const QString lessons = qEnvironmentVariable("VEZO_LESSONS", QStringLiteral(VEZO_SOURCE "/lessons"));
     const QFileInfoList files = QDir(lessons).entryInfoList({"*.vezo"}, QDir::Files);
-    QCOMPARE(files.size(), 3);
+    QCOMPARE(files.size(), 6);
+    const QStringList languages{"de", "en", "es", "fr"};
     for (const QFileInfo &file : files) {
         RunState state;
+        Lesson lesson;
         QString error;
-        QVERIFY2(readSnapshot(QFile::encodeName(file.filePath()), state, error), qPrintable(file.fileName() + ": " + error));
+        QVERIFY2(readSnapshot(QFile::encodeName(file.filePath()), state, lesson, error), qPrintable(file.fileName() + ": " + error));
         QVERIFY(!state.name.empty());
+        QVERIFY2(!lesson.pace || *lesson.pace <= WatchablePace, qPrintable(file.fileName()));
+        QList<LessonText> texts{lesson.title, lesson.notes};
+        bool predicts = false;
+        for (const LessonStep &step : lesson.steps) {
+            texts << step.notes;
+            if (!step.question.isEmpty())
+                texts << step.question;
+            for (const LessonChoice &choice : step.choices)
+                texts << choice.text;
+            predicts = predicts || (!step.choices.isEmpty() && step.action != LessonStep::NoAction);
+        }
+        QVERIFY2(predicts, qPrintable(file.fileName()));
+        for (const LessonText &text : texts)
+            QCOMPARE(text.keys(), languages);
     }
 }
 

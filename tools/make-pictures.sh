@@ -20,6 +20,7 @@ pictures=(
     "schemata 1280x720"
     "editor 1280x720"
     "experiment 1280x720"
+    "lesson 1280x720"
 )
 
 display=${PICTURE_DISPLAY:-:97} # another free display where :97 is taken

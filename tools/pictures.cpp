@@ -10,6 +10,7 @@
 #include "landscapechart.h"
 #include "landscapepanel.h"
 #include "lcdrange.h"
+#include "lessonmodel.h"
 #include "mainwindow.h"
 #include "observatory.h"
 #include "schemataview.h"
@@ -206,6 +207,19 @@ const std::map<QString, std::function<bool(const QString &)>> Scenes = {
          drag(chart, {0.6, 0.35}, {0.68, 0.8});
          windows.step(150);
          return saveScreen(path);
+     }},
+    {"lesson", [](const QString &path) {
+         Windows windows;
+         QString error;
+         if (!windows.observatory.openSnapshot(QFile::encodeName(QDir::current().filePath("../lessons/drift.vezo")), error))
+             return false;
+         windows.observe();
+         LessonModel *lesson = windows.observatory.lessons();
+         lesson->setPage(1);
+         lesson->choose(2);
+         if (!lesson->runStep(error))
+             return false;
+         return QTest::qWaitFor([lesson] { return !lesson->isMeasuring(); }, 30000) && saveScreen(path);
      }},
     {"experiment", [](const QString &path) {
          Windows windows;

@@ -131,10 +131,12 @@ int main(int argc, char **argv)
     Observatory observatory(&window);
     observatory.setAttribute(Qt::WA_QuitOnClose, false);
     window.show();
+    // A lesson's panel is there before the observatory is placed.
+    QString snapshotError;
+    const bool opened = commandLine.openSnapshot.isEmpty() || observatory.openSnapshot(commandLine.openSnapshot, snapshotError);
     if (commandLine.observe || !commandLine.openSnapshot.isEmpty())
         observatory.showBeside();
-    QString snapshotError;
-    if (!commandLine.openSnapshot.isEmpty() && !observatory.openSnapshot(commandLine.openSnapshot, snapshotError)) {
+    if (!opened) {
         const QString message = QCoreApplication::translate("main", "cannot open snapshot '%1': %2")
                                     .arg(QFile::decodeName(commandLine.openSnapshot), snapshotError);
         std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(message));

@@ -119,7 +119,7 @@ private:
 };
 }
 
-QByteArray snapshotText(const RunState &state)
+QByteArray snapshotText(const RunState &state, const Lesson &lesson)
 {
     QJsonObject random;
     random.insert("seed", qint64(state.seed));
@@ -142,10 +142,18 @@ QByteArray snapshotText(const RunState &state)
     root.insert("reseed", reseed);
     root.insert("landscape", numbers(state.landscape, LandscapeSize));
     root.insert("reference", numbers(state.reference, LandscapeSize));
+    if (!lesson.isEmpty())
+        root.insert("lesson", lessonJson(lesson));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
 bool parseSnapshot(const QByteArray &text, RunState &state, QString &error)
+{
+    Lesson lesson;
+    return parseSnapshot(text, state, lesson, error);
+}
+
+bool parseSnapshot(const QByteArray &text, RunState &state, Lesson &lesson, QString &error)
 {
     QJsonParseError parsing;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parsing);
@@ -187,15 +195,27 @@ bool parseSnapshot(const QByteArray &text, RunState &state, QString &error)
         fields.fail(tr("in \"random\": %1").arg(random.message()));
     if (!fields.failed() && reseed.failed())
         fields.fail(tr("in \"reseed\": %1").arg(reseed.message()));
+    Lesson readLesson;
+    QString lessonError;
+    const QJsonValue lessonValue = document.object().value("lesson");
+    if (!fields.failed() && !lessonValue.isUndefined() && !parseLesson(lessonValue, readLesson, lessonError))
+        fields.fail(lessonError);
     if (fields.failed()) {
         error = fields.message();
         return false;
     }
     state = read;
+    lesson = readLesson;
     return true;
 }
 
 bool readSnapshot(const QByteArray &path, RunState &state, QString &error)
+{
+    Lesson lesson;
+    return readSnapshot(path, state, lesson, error);
+}
+
+bool readSnapshot(const QByteArray &path, RunState &state, Lesson &lesson, QString &error)
 {
     qint64 size;
     const int fd = openRegularFile(path, size, error);
@@ -223,15 +243,15 @@ bool readSnapshot(const QByteArray &path, RunState &state, QString &error)
         error = fault;
         return false;
     }
-    return parseSnapshot(text, state, error);
+    return parseSnapshot(text, state, lesson, error);
 }
 
-bool writeSnapshot(const QByteArray &path, const RunState &state, QString &error)
+bool writeSnapshot(const QByteArray &path, const RunState &state, QString &error, const Lesson &lesson)
 {
     if (state.generation > Snapshot::MostGenerations
         || state.draws > Snapshot::MostGenerations * Snapshot::MostDrawsPerGeneration) {
         error = tr("the run is past generation %1, the most a snapshot keeps").arg(Snapshot::MostGenerations);
         return false;
     }
-    return writeWholeFile(path, snapshotText(state), error);
+    return writeWholeFile(path, snapshotText(state, lesson), error);
 }

@@ -4,6 +4,7 @@
 #include "chartlegend.h"
 #include "history.h"
 #include "historymarkers.h"
+#include "lessonmeasure.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -33,6 +34,8 @@ const double LinePad = 3.0;     // between the frame and a line at the lowest or
 const double LegiblePlot = 5.0; // lines of text the fitness plot needs for three labels on each axis
 const int LongGeneration = 99999; // as wide as most runs' generations
 // Told apart by their dashes as well as their colours.
+const int DriftPoints = 200;    // along the theory line, at most
+const Qt::PenStyle DriftDashes = Qt::DotLine;
 const QColor BestColour = Chart::Green;
 const Qt::PenStyle BestDashes = Qt::SolidLine;
 const QColor MeanColour = Chart::Blue;
@@ -96,7 +99,21 @@ QString HistoryChart::description() const
         .arg(latest.mean(), 0, 'f', 1)
         .arg(latest.worst)
         .arg(latest.diversity(), 0, 'f', 2)
-        .arg(markers ? markers->count() : 0);
+        .arg(markers ? markers->count() : 0)
+        + (drift && latest.generation >= drift->generation
+               ? ' ' + tr("Drift alone since generation %1: theory expects diversity %2.")
+                           .arg(drift->generation)
+                           .arg(driftDiversity(drift->diversity, latest.generation - drift->generation), 0, 'f', 2)
+               : QString());
+}
+
+void HistoryChart::setDriftStart(const std::optional<DriftStart> &start)
+{
+    if (start.has_value() == drift.has_value()
+        && (!start || (start->generation == drift->generation && start->diversity == drift->diversity)))
+        return;
+    drift = start;
+    changed();
 }
 
 // Tall enough for the title, three labels on each axis and on the bits, and the
@@ -238,7 +255,29 @@ void HistoryChart::paintFitness(QPainter &painter, const QRectF &area, const std
     painter.drawPolyline(series(area, buckets, fitness, [](const HistoryBucket &b) { return double(b.best); }));
     painter.setPen(pen(DiversityColour, DiversityDashes));
     painter.drawPolyline(series(area, buckets, diversity, [](const HistoryBucket &b) { return b.diversity(); }));
+    paintDrift(painter, area, buckets, diversity);
     painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// D₀ · 0.9^(t − t₀) from where drift alone began to the latest generation, in the text colour.
+void HistoryChart::paintDrift(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets,
+                              const ChartAxis &axis)
+{
+    if (!drift)
+        return;
+    const double first = std::max<double>(drift->generation, buckets.front().firstGeneration);
+    const double last = buckets.back().lastGeneration;
+    if (first > last)
+        return;
+    const int steps = static_cast<int>(std::min<double>(DriftPoints, last - first));
+    QPolygonF line;
+    for (int step = 0; step <= steps; ++step) {
+        const double generation = steps > 0 ? first + (last - first) * step / steps : first;
+        const double value = driftDiversity(drift->diversity, static_cast<long long>(generation) - drift->generation);
+        line << QPointF(generationX(area, buckets, generation), axis.position(area, value));
+    }
+    painter.setPen(QPen(colours().text, px(LineWidth), DriftDashes, Qt::FlatCap));
+    painter.drawPolyline(line);
 }
 
 // The lines with their names; shortened, the diversity's without "(right axis)".
@@ -251,6 +290,11 @@ ChartLegend HistoryChart::legend(bool shortened) const
     legend.addLine(tr("mean"), pen(MeanColour, MeanDashes));
     legend.addLine(tr("worst"), pen(WorstColour, WorstDashes));
     legend.addLine(shortened ? tr("diversity") : tr("diversity (right axis)"), pen(DiversityColour, DiversityDashes));
+    if (drift) {
+        legend.addLine(shortened ? tr("drift theory")
+                                 : tr("drift theory D₀·0.9ᵗ from generation %1").arg(drift->generation),
+                       QPen(colours.text, px(LineWidth), DriftDashes));
+    }
     return legend;
 }
 

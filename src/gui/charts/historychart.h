@@ -4,23 +4,36 @@
 
 #include "chartwidget.h"
 
+#include <optional>
 #include <vector>
 
 class History;
 class HistoryMarkers;
 struct HistoryBucket;
+class ChartAxis;
 class ChartLegend;
 
 // The run so far: best, mean and worst fitness and the diversity over the
 // generations, and beneath them for each bit the share of members that have it
 // set. Thin marks across both show where something happened to the run; their
-// tooltips say what.
+// tooltips say what. While drift alone moves the members, a dotted line shows
+// the diversity that theory expects from where it began.
 class HistoryChart : public ChartWidget
 {
     Q_OBJECT
 
 public:
     explicit HistoryChart(const History *history, const HistoryMarkers *markers = nullptr, QWidget *parent = nullptr);
+
+    // Where drift alone began: the generation and its diversity.
+    struct DriftStart
+    {
+        long long generation;
+        double diversity;
+    };
+    // None: no theory line.
+    void setDriftStart(const std::optional<DriftStart> &start);
+    const std::optional<DriftStart> &driftStart() const { return drift; }
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
@@ -49,12 +62,15 @@ private:
     ChartLegend legend(bool shortened) const;
     void paintFitness(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets,
                       const Range &range);
+    void paintDrift(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets,
+                    const ChartAxis &axis);
     void paintBits(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets);
     void paintMarkers(QPainter &painter, const Areas &areas, const std::vector<HistoryBucket> &buckets);
     QString markersNear(const QPoint &point) const;
 
     const History *history;
     const HistoryMarkers *markers;
+    std::optional<DriftStart> drift;
 };
 
 #endif

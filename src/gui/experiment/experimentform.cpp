@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experimentform.h"
+#include "experiment.h"
 #include "chartstyle.h"
 #include "experimentresults.h"
 #include "panelbutton.h"
@@ -174,6 +175,21 @@ void ExperimentForm::setStart(const int *landscape, const QString &landscapeName
     base = settings;
     landscapeLabel->setText(tr("%1 (highest value %2)").arg(landscapeName).arg(highestValue(landscape)));
     validate();
+}
+
+void ExperimentForm::setPlan(const Variation &variation, long long seeds, long long generations, int target)
+{
+    const auto found = std::find(std::begin(Parameters::All), std::end(Parameters::All), variation.parameter);
+    firstParameter->setCurrentIndex(static_cast<int>(found - std::begin(Parameters::All)));
+    QStringList values;
+    for (int value : variation.values)
+        values << QString::number(value);
+    firstValues->setText(values.join(','));
+    secondParameter->setCurrentIndex(0);
+    firstSeedBox->setValue(1);
+    seedCountBox->setValue(static_cast<int>(seeds));
+    generationsBox->setValue(static_cast<int>(generations));
+    targetBox->setValue(target);
 }
 
 bool ExperimentForm::readPlan(ExperimentPlan &plan, QString &error)

@@ -19,6 +19,7 @@ class QPushButton;
 class QSpinBox;
 QT_END_NAMESPACE
 struct ExperimentPlan;
+struct Variation;
 
 // The plan of an experiment as the user makes it: one or two parameters varied
 // over values, the others as in the main window, the seeds, the generations and
@@ -42,6 +43,8 @@ public:
     // What the next experiment starts from. A new landscape resets the target to its highest value.
     void setStart(const int *landscape, const QString &landscapeName, const Settings &settings);
     const QString &landscapeName() const { return name; }
+    // One parameter varied over the values, the seeds from 1, the generations and the target.
+    void setPlan(const Variation &variation, long long seeds, long long generations, int target);
     // False, with the reason, when the controls do not make a plan; marks each list of values that does not parse.
     bool readPlan(ExperimentPlan &plan, QString &error);
     bool isPlanValid() const { return planValid; }

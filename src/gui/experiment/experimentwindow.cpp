@@ -123,6 +123,12 @@ void ExperimentWindow::setStart(const int *landscape, const QString &landscapeNa
     form->setStart(landscape, landscapeName, settings);
 }
 
+void ExperimentWindow::setPlan(const ExperimentPlan &plan, const QString &landscapeName)
+{
+    form->setStart(plan.landscape, landscapeName, plan.base);
+    form->setPlan(plan.variations.front(), plan.seeds, plan.generations, plan.targetValue());
+}
+
 int ExperimentWindow::runCount() const
 {
     return shown ? static_cast<int>(shown->runs.size()) : 0;

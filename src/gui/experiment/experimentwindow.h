@@ -33,6 +33,8 @@ public:
 
     // What the next experiment starts from. A new landscape resets the target to its highest value.
     void setStart(const int *landscape, const QString &landscapeName, const Settings &settings);
+    // The controls set to a plan of one varied parameter with the seeds from 1, as a lesson makes.
+    void setPlan(const ExperimentPlan &plan, const QString &landscapeName);
     // From the controls; false, with the reason shown, when they are not valid.
     bool start();
     // Stops the experiment under way at once; the results shown before stay.

@@ -8,6 +8,7 @@
 #include "mainwindow.h"
 #include "runcontrols.h"
 #include "panelbutton.h"
+#include "lessonmodel.h"
 #include "snapshot.h"
 #include "startstate.h"
 
@@ -150,7 +151,8 @@ bool LandscapePanel::saveLandscape(const QString &path, QString &error) const
 bool LandscapePanel::openSnapshot(const QByteArray &path, QString &error)
 {
     RunState opened;
-    if (!readSnapshot(path, opened, error))
+    Lesson lesson;
+    if (!readSnapshot(path, opened, lesson, error))
         return false;
     const QString name = QString::fromStdString(opened.name);
     int tent[LandscapeSize];
@@ -162,13 +164,15 @@ bool LandscapePanel::openSnapshot(const QByteArray &path, QString &error)
     else
         watch->setReferenceName(tr("reference of %1").arg(QFileInfo(QFile::decodeName(path)).fileName()));
     window->restoreState(opened);
+    if (lessons)
+        lessons->setLesson(lesson);
     emit snapshotRestored(opened);
     return true;
 }
 
 bool LandscapePanel::saveSnapshot(const QString &path, QString &error) const
 {
-    return writeSnapshot(QFile::encodeName(path), state(), error);
+    return writeSnapshot(QFile::encodeName(path), state(), error, lessons ? lessons->lesson() : Lesson());
 }
 
 void LandscapePanel::saveLandscapeAs()

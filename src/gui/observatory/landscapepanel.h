@@ -15,6 +15,7 @@ QT_END_NAMESPACE
 class LandscapeChart;
 class LandscapeUndo;
 class LandscapeWatch;
+class LessonModel;
 class MainWindow;
 class RunControls;
 
@@ -37,6 +38,8 @@ public:
 
     // The window's run with the landscape's name and the pace that "Run" has.
     RunState state() const;
+    // Snapshots open their lesson into it and keep its lesson when saved.
+    void setLessons(LessonModel *model) { lessons = model; }
 
     void applyPreset(Preset preset);
     // Each returns false with the reason in error, and then changes nothing.
@@ -52,7 +55,7 @@ public:
     QList<QWidget *> tabOrder() const;
 
 signals:
-    // After a snapshot was opened: the observatory takes its pace from here.
+    // After a snapshot and its lesson were opened: the observatory takes its pace from here.
     void snapshotRestored(const RunState &state);
     // What a file action chosen here did with path (saving it or opening it): message when done, else error.
     void reported(const QString &path, bool saving, bool done, const QString &message, const QString &error);
@@ -67,6 +70,7 @@ private:
     QAction *editing;
     QMenu *presets;
     const RunControls *run;
+    LessonModel *lessons = nullptr;
 };
 
 #endif

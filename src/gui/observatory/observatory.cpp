@@ -12,6 +12,9 @@
 #include "landscapecontrols.h"
 #include "landscapepanel.h"
 #include "landscapeundo.h"
+#include "lessonmeasure.h"
+#include "lessonmodel.h"
+#include "lessonpanel.h"
 #include "mainwindow.h"
 #include "preferences.h"
 #include "recordcontrols.h"
@@ -28,6 +31,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -85,6 +89,9 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     recordControls = column->record();
     generationView = new GenerationView;
     schemataView = new SchemataView;
+    lessonModel = new LessonModel(window, this);
+    lessonView = new LessonPanel(lessonModel);
+    landscapeEditor->setLessons(lessonModel);
     buildLayout();
     createMenus();
     setTabOrder();
@@ -106,6 +113,9 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(events, &RunEvents::loadFailed, this, [this](const QString &message) { statusBar()->showMessage(message); });
     connect(landscapeEditor, &LandscapePanel::snapshotRestored, this, &Observatory::followSnapshot);
     connect(landscapeEditor, &LandscapePanel::reported, this, &Observatory::reportPanelAction);
+    connect(lessonView, &LessonPanel::experimentRequested, this, &Observatory::showLessonExperiment);
+    connect(lessonView, &LessonPanel::said, this, [this](const QString &message) { statusBar()->showMessage(message); });
+    connect(lessonModel, &LessonModel::lessonChanged, this, &Observatory::showLesson);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, caption, &RunCaption::setLandscapeName);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, landscapeChart, &LandscapeChart::setLandscapeName);
     landscapeChart->setLandscapeName(landscapeWatch->name());
@@ -122,6 +132,10 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
         schemataView->clearCounts();
     });
     connect(run, &RecordedRun::changed, this, &Observatory::refresh);
+    connect(events, &RunEvents::parameterChanged, this, [this] { followDrift(false); });
+    connect(events, &RunEvents::landscapeChanged, this, [this] { followDrift(false); });
+    connect(events, &RunEvents::genomesReplaced, this, [this] { followDrift(true); });
+    followDrift(true);
 
     describing = new Throttle(DescribeMilliseconds, [this] { describe(); }, this);
 
@@ -177,6 +191,13 @@ void Observatory::buildLayout()
     central->setLayout(columns);
     setCentralWidget(central);
     statusBar()->setSizeGripEnabled(false);
+
+    lessonDock = new QDockWidget(tr("Lesson"));
+    lessonDock->setObjectName(QStringLiteral("lesson"));
+    lessonDock->setWidget(lessonView);
+    lessonDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    addDockWidget(Qt::RightDockWidgetArea, lessonDock);
+    lessonDock->hide();
 }
 
 // Every action of the window in its menus; the keys work wherever the focus is.
@@ -233,6 +254,10 @@ void Observatory::createMenus()
         [this] { zoomIn(); });
     add(view, tr("Zoom &out"), QKeySequence::keyBindings(QKeySequence::ZoomOut), [this] { zoomOut(); });
     add(view, tr("&Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setZoom(ZoomSteps::Smallest); });
+    QAction *lessonAction = lessonDock->toggleViewAction();
+    lessonAction->setText(tr("&Lesson"));
+    lessonAction->setShortcut(QKeySequence(Qt::Key_F3));
+    view->addAction(lessonAction);
     add(view, tr("&Full screen"), QKeySequence::keyBindings(QKeySequence::FullScreen) << QKeySequence(Qt::Key_F11),
         [this] { toggleFullScreen(); });
     // F2 in the main window too.
@@ -255,11 +280,12 @@ void Observatory::showHelp()
                                  : tr("The user guide: %1").arg(guide)));
 }
 
-// The controls top to bottom, then the charts.
+// The controls top to bottom, then the charts, then the lesson.
 void Observatory::setTabOrder()
 {
     QList<QWidget *> order = column->tabOrder();
     order << landscapeChart << tabs->tabBar() << historyChart << generationView << schemataView;
+    order << lessonView->tabOrder();
     for (qsizetype index = 1; index < order.size(); ++index)
         QWidget::setTabOrder(order.at(index - 1), order.at(index));
 }
@@ -325,6 +351,7 @@ void Observatory::applyZoom()
     historyChart->setZoom(zoom);
     generationView->setZoom(zoom);
     schemataView->setZoom(zoom);
+    lessonView->setZoom(zoom);
     caption->updateGeometry();
 }
 
@@ -397,9 +424,13 @@ bool Observatory::openSnapshot(const QByteArray &path, QString &error)
 }
 
 // The snapshot's pace is for this run: the pace remembered for the next start stays.
+// A lesson sets the pace only where it names one.
 void Observatory::followSnapshot(const RunState &state)
 {
-    runControls->setPace(state.pace);
+    if (!lessonModel->hasLesson())
+        runControls->setPace(state.pace);
+    else if (lessonModel->lesson().pace)
+        runControls->setPace(*lessonModel->lesson().pace);
     caption->setSeed(state.reseedSeed);
     recordControls->setSeed(state.reseedSeed);
     run->reset(tr("Opened a snapshot of %1").arg(landscapeName()));
@@ -454,11 +485,54 @@ void Observatory::applyPace(bool shown)
     window->setRunInterval(shown && pace() > 0 ? MillisecondsPerSecond / pace() : 0);
 }
 
+// A lesson's panel comes into view with it; where the window then no longer fits
+// beside the main window it fills the screen, as it does when first shown.
+void Observatory::showLesson()
+{
+    if (!lessonModel->hasLesson() || lessonDock->isVisible())
+        return;
+    const QRect room = screen()->availableGeometry();
+    const bool fits = geometry().left() + centralWidget()->minimumSizeHint().width() + lessonDock->sizeHint().width() <= room.right();
+    lessonDock->show();
+    if (isVisible() && !fits && !isMaximized() && !isFullScreen())
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// The lesson's experiment, made again where its charts and runs can be seen.
+void Observatory::showLessonExperiment()
+{
+    ExperimentPlan plan;
+    QString why;
+    if (!lessonModel->experimentPlan(plan, why)) {
+        statusBar()->showMessage(why);
+        return;
+    }
+    ExperimentWindow *shown = openExperiment();
+    if (shown->isRunning()) {
+        statusBar()->showMessage(tr("The experiment window is busy: cancel its experiment first."));
+        return;
+    }
+    shown->setPlan(plan, landscapeName());
+    shown->start();
+}
+
 // A failed load is said here, as the main window does not; a good one clears that.
 void Observatory::followLandscape(LandscapeWatch::Change change)
 {
     if (change == RunEvents::Loaded)
         statusBar()->clearMessage();
+}
+
+// While the landscape is flat and nothing mutates, drift alone moves the members:
+// the history chart shows theory's diversity from where that began, or from new genomes.
+void Observatory::followDrift(bool genomesReplaced)
+{
+    if (!isFlat(window->environment()) || window->mutationProbability() != 0) {
+        historyChart->setDriftStart(std::nullopt);
+    } else if (genomesReplaced || !historyChart->driftStart()) {
+        const double diversity = recordGeneration(window->generationCount(), window->environment(), window->community()).diversity();
+        historyChart->setDriftStart(HistoryChart::DriftStart{window->generationCount(), diversity});
+    }
 }
 
 // The charts ask for one paint until they paint; the caption likewise, until the

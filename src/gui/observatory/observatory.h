@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 QT_BEGIN_NAMESPACE
+class QDockWidget;
 class QTabWidget;
 QT_END_NAMESPACE
 class ControlColumn;
@@ -19,6 +20,8 @@ class HistoryChart;
 class LandscapeChart;
 class LandscapeControls;
 class LandscapePanel;
+class LessonModel;
+class LessonPanel;
 class MainWindow;
 class RecordControls;
 class RecordedRun;
@@ -34,6 +37,7 @@ class WindowPlacement;
 // shown, and controls for the run, the parameters and the landscape that go
 // through the main window's own slots; beside the charts, what the latest
 // generation drew and how patterns of genomes fare against the schema theorem.
+// A lesson's notes and steps stand in a panel at the side.
 // It records from the moment it is made, shown or not; F2 in either window shows
 // or hides it, and closing only hides it. While it is shown its pace paces the
 // main window's "Run". Pace, zoom, geometry and the folders last used are remembered.
@@ -73,6 +77,8 @@ public:
     // Puts a run of an experiment into the main window and restarts it with the seed.
     void watchRun(const QList<int> &landscape, const QString &name, const Settings &settings, unsigned seed);
     QTabWidget *lowerTabs() const { return tabs; }
+    LessonModel *lessons() const { return lessonModel; }
+    LessonPanel *lessonPanel() const { return lessonView; }
 
     void toggle();
     void showBeside();
@@ -92,6 +98,9 @@ private:
     void applyPace(bool shown);
     void followSnapshot(const RunState &state);
     void followLandscape(LandscapeWatch::Change change);
+    void followDrift(bool genomesReplaced);
+    void showLesson();
+    void showLessonExperiment();
     void refresh();
     void describe();
     void chooseLandscapeFile();
@@ -115,6 +124,9 @@ private:
     SchemataView *schemataView;
     ExperimentWindow *experiment = nullptr;
     QTabWidget *tabs;
+    LessonModel *lessonModel;
+    LessonPanel *lessonView;
+    QDockWidget *lessonDock;
     WindowPlacement *placement;
     Throttle *describing;
     int zoomPercent;
