@@ -128,6 +128,7 @@ int main(int argc, char **argv)
     Observatory observatory(&window);
     observatory.setAttribute(Qt::WA_QuitOnClose, false);
     window.show();
+    window.focusRun();
     if (commandLine.observe || !commandLine.openSnapshot.isEmpty())
         observatory.showBeside();
     QString snapshotError;

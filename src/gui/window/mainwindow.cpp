@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
+#include "accessiblenumber.h"
 #include "buttonhold.h"
 #include "common.h"
 #include "parameters.h"
@@ -38,6 +39,7 @@ const qint64 GenerationDisplayModulus = 100000000;
 
 const int MaxAmplitude = 99;
 const int ParameterLimit = 100; // the four extra parameters span -100 .. 100
+const int AdditionalParameters = 4;
 
 QPushButton *boldButton(const QString &text, int pointSize)
 {
@@ -93,6 +95,11 @@ MainWindow::MainWindow(QWidget *parent)
 
     Lbox_ptr = new LandscapeArea;
     Lbox_ptr->LandscapeArea_setup(theEnvironment, theCommunity);
+    Lbox_ptr->setAccessibleName(tr("Landscape view"));
+    Lbox_ptr->setAccessibleDescription(tr("The fitness of each of the 512 genomes as a point, genome 0 on the left; "
+                                          "the ten members as marks on their genomes. The observatory (F2) "
+                                          "tells the values and the members in words."));
+    Lbox_ptr->setFocusPolicy(Qt::TabFocus);
 
     QPushButton *quitBTN = boldButton(tr("&Quit"), 16);
     connect(quitBTN, &QPushButton::clicked, QCoreApplication::instance(), &QCoreApplication::quit);
@@ -108,6 +115,9 @@ MainWindow::MainWindow(QWidget *parent)
     InputFileComboBox_ptr->addItem(tr("twodissimilarpeaks"));
     InputFileComboBox_ptr->addItem(tr("user"));
     InputFileComboBox_ptr->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    InputFileComboBox_ptr->setAccessibleName(tr("Landscape file"));
+    InputFileComboBox_ptr->setAccessibleDescription(tr("The landscape file that \"Load File:\" loads, by name "
+                                                       "from the start folder or by full path"));
 
     stopBTN_ptr = boldButton(tr("Stop"), 14);
     connect(stopBTN_ptr, &QPushButton::clicked, this, &MainWindow::slot_StopState);
@@ -125,6 +135,9 @@ MainWindow::MainWindow(QWidget *parent)
     generationLCD_ptr->setSegmentStyle(QLCDNumber::Flat);
     generationLCD_ptr->setDigitCount(8);
     generationLCD_ptr->display(generationDisplayValue(generations));
+    AccessibleNumber::install();
+    generationLabel->setBuddy(generationLCD_ptr);
+    generationLCD_ptr->setAccessibleName(tr("Generations"));
 
     QPushButton *reloadBTN = boldButton(tr("Reload"), 14);
     connect(reloadBTN, &QPushButton::clicked, this, &MainWindow::slot_Reload);
@@ -153,6 +166,7 @@ MainWindow::MainWindow(QWidget *parent)
     using Parameters::Mutation;
     LCDRange *fitnessBOX = new LCDRange(tr("Fitness Multiplier"));
     fitnessBOX->setToolTip(ttip_fitnessBOX);
+    fitnessBOX->setDescription(ttip_fitnessBOX);
     fitnessBOX->setRange(Fitness.min, Fitness.offered);
     connect(fitnessBOX, &LCDRange::valueChanged, this, &MainWindow::setFitness);
     connect(this, &MainWindow::FitnessChanged, fitnessBOX, &LCDRange::setValue);
@@ -160,6 +174,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     LCDRange *muteprobBOX = new LCDRange(tr("% Prob(Mutation)"));
     muteprobBOX->setToolTip(ttip_muteprobBOX);
+    muteprobBOX->setDescription(ttip_muteprobBOX);
     muteprobBOX->setRange(Mutation.min, Mutation.offered);
     connect(muteprobBOX, &LCDRange::valueChanged, this, &MainWindow::setMuteProb);
     connect(this, &MainWindow::MuteProbChanged, muteprobBOX, &LCDRange::setValue);
@@ -167,6 +182,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     LCDRange *mutebiasBOX = new LCDRange(tr("Mutation Bias"));
     mutebiasBOX->setToolTip(ttip_mutebiasBOX);
+    mutebiasBOX->setDescription(ttip_mutebiasBOX);
     mutebiasBOX->setRange(Bias.min, Bias.offered);
     connect(mutebiasBOX, &LCDRange::valueChanged, this, &MainWindow::setMuteBias);
     connect(this, &MainWindow::MuteBiasChanged, mutebiasBOX, &LCDRange::setValue);
@@ -181,6 +197,17 @@ MainWindow::MainWindow(QWidget *parent)
     integerSpinBoxParam1_ptr = parameterSpinBox();
     integerSpinBoxParam2_ptr = parameterSpinBox();
     integerSpinBoxParam3_ptr = parameterSpinBox();
+    QLabel *parameterLabels[] = {integerLabelParam0_ptr, integerLabelParam1_ptr, integerLabelParam2_ptr,
+                                       integerLabelParam3_ptr};
+    QSpinBox *parameterBoxes[] = {integerSpinBoxParam0_ptr, integerSpinBoxParam1_ptr, integerSpinBoxParam2_ptr,
+                                  integerSpinBoxParam3_ptr};
+    for (int param = 0; param < AdditionalParameters; ++param) {
+        parameterLabels[param]->setBuddy(parameterBoxes[param]);
+        parameterBoxes[param]->setAccessibleName(tr("Parameter %1").arg(param));
+        parameterBoxes[param]->setAccessibleDescription(tr("An additional parameter, %1 to %2, kept for "
+                                                           "later: the generation step does not use it")
+                                                            .arg(-ParameterLimit).arg(ParameterLimit));
+    }
 
     QHBoxLayout *topLayout = new QHBoxLayout;
     topLayout->addWidget(loadBTN_ptr);
@@ -431,6 +458,11 @@ void MainWindow::setRunInterval(int milliseconds)
 {
     vezo_timer_ptr->setTimerType(milliseconds > 0 ? Qt::PreciseTimer : Qt::CoarseTimer);
     vezo_timer_ptr->setInterval(milliseconds);
+}
+
+void MainWindow::focusRun()
+{
+    runBTN_ptr->setFocus(Qt::OtherFocusReason);
 }
 
 // A new start: genomes drawn after srand(seed), the next generation seeded alike,
