@@ -61,6 +61,7 @@ void tst_GenerationView::generationViewFollowsTheRun()
         view.addGeneration(run.generation(), trace, tent, settings);
     }
     QVERIFY(paintedPixels(view) > 2 * empty);
+    view.show(); // described while shown only
     QTRY_VERIFY(part(view, "Roulette wheel")->accessibleDescription().contains("generation 300"));
     QVERIFY(part(view, "Pairs and children")->accessibleDescription().contains(QString::number(trace.after[9])));
     QCOMPARE(view.selectionCheck().generations(), 300);

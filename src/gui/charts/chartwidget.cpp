@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chartwidget.h"
+#include "chartaccessible.h"
 #include "chartstyle.h"
 #include "throttle.h"
 
@@ -19,6 +20,7 @@ ChartWidget::ChartWidget(QWidget *parent)
     setAutoFillBackground(true);
     setPalette(QPalette(Chart::Background));
     setFocusPolicy(Qt::StrongFocus);
+    ChartAccessible::install();
     describing = new Throttle(DescribeMilliseconds, [this] { describe(); }, this);
 }
 
@@ -53,11 +55,25 @@ void ChartWidget::changed()
     describing->request();
 }
 
+// Only while shown, and only what differs: a reader that is reading the words is
+// not sent back to their start by the same words again.
 void ChartWidget::describe()
 {
+    if (!isVisible()) {
+        describeWhenShown = true;
+        return;
+    }
+    describeWhenShown = false;
     const QString text = description();
-    if (!text.isEmpty())
+    if (!text.isEmpty() && text != accessibleDescription())
         setAccessibleDescription(text);
+}
+
+void ChartWidget::showEvent(QShowEvent *event)
+{
+    if (describeWhenShown)
+        describe();
+    QWidget::showEvent(event);
 }
 
 void ChartWidget::paintTitle(QPainter &painter, const QRectF &line, const QString &text) const
