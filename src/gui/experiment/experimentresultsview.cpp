@@ -43,6 +43,7 @@ ExperimentResultsView::ExperimentResultsView(QWidget *parent)
     chartArea->setWidget(chartPage);
     chartArea->setWidgetResizable(true);
     chartArea->setFrameShape(QFrame::NoFrame);
+    chartArea->setFocusPolicy(Qt::NoFocus); // Tab goes to the charts in it
 
     model = new RunTableModel(this);
     sorted = new QSortFilterProxyModel(this);

@@ -25,7 +25,9 @@
 #include "windowplacement.h"
 #include "zoomsteps.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -40,6 +42,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -90,7 +93,7 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(recordControls, &RecordControls::saveImageRequested, this, &Observatory::chooseImageFile);
     connect(recordControls, &RecordControls::experimentRequested, this, &Observatory::openExperiment);
     connect(landscapeWatch, &LandscapeWatch::changed, this, &Observatory::followLandscape);
-    connect(events, &RunEvents::loadFailed, this, [this](const QString &message) { statusBar()->showMessage(message); });
+    connect(events, &RunEvents::loadFailed, this, &Observatory::tellLoadFailed);
     connect(landscapeEditor, &LandscapePanel::snapshotRestored, this, &Observatory::followSnapshot);
     connect(landscapeEditor, &LandscapePanel::reported, this, &Observatory::reportPanelAction);
     connect(landscapeWatch, &LandscapeWatch::nameChanged, caption, &RunCaption::setLandscapeName);
@@ -141,9 +144,14 @@ void Observatory::buildLayout()
         scroller->setWidget(view);
         scroller->setWidgetResizable(true);
         scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setFocusPolicy(Qt::NoFocus); // Tab goes to the charts and controls in it
         tabs->addTab(scroller, view == generationView ? tr("Generation") : tr("Schemata"));
     }
     tabs->tabBar()->setAccessibleName(tr("Charts below"));
+    // Tab goes to the tab bar itself: the tab widget, its stand-in by default,
+    // would send the focus back to it after the charts.
+    tabs->setFocusProxy(nullptr);
+    tabs->setFocusPolicy(Qt::NoFocus);
 
     QSplitter *split = new QSplitter(Qt::Vertical);
     split->setChildrenCollapsible(false);
@@ -239,13 +247,15 @@ void Observatory::showHelp()
                                  : tr("The user guide: %1").arg(guide)));
 }
 
-// The controls top to bottom, then the charts.
+// The controls top to bottom, then the charts and what each tab holds, and round
+// to the first control again. Tab skips what a hidden tab holds.
 void Observatory::setTabOrder()
 {
     QList<QWidget *> order = column->tabOrder();
-    order << landscapeChart << tabs->tabBar() << historyChart << generationView << schemataView;
+    order << landscapeChart << tabs->tabBar() << historyChart << generationView->tabOrder() << schemataView->tabOrder();
     for (qsizetype index = 1; index < order.size(); ++index)
         QWidget::setTabOrder(order.at(index - 1), order.at(index));
+    QWidget::setTabOrder(order.constLast(), order.constFirst());
 }
 
 bool Observatory::exportCsv(const QString &path, QString &error) const
@@ -448,6 +458,22 @@ void Observatory::refresh()
 void Observatory::describe()
 {
     caption->setAccessibleDescription(caption->text());
+}
+
+// On the status line, which screen readers read by its message, and where the
+// keyboard focus is: a window in front of this one shows it beside its focused
+// control. An alert either way, so that a screen reader says it at once.
+void Observatory::tellLoadFailed(const QString &message)
+{
+    statusBar()->showMessage(message);
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *told = statusBar();
+    if (focus && focus->window() != this) {
+        QToolTip::showText(focus->mapToGlobal(QPoint(0, focus->height())), message, focus, QRect(), StatusMilliseconds);
+        told = focus;
+    }
+    QAccessibleEvent alert(told, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 // A file that does not load is said on the status line, as "Load File:" is.

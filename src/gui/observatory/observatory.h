@@ -94,6 +94,7 @@ private:
     void followLandscape(LandscapeWatch::Change change);
     void refresh();
     void describe();
+    void tellLoadFailed(const QString &message);
     void chooseLandscapeFile();
     void chooseCsvFile();
     void chooseImageFile();
