@@ -5,6 +5,7 @@
 #include "panelbutton.h"
 #include "parametercaption.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -99,7 +100,8 @@ ExperimentForm::ExperimentForm(const Actions &actions, QWidget *parent)
     showProgress(0, 0);
     messageLabel = new QLabel;
     messageLabel->setWordWrap(true);
-    messageLabel->setAccessibleName(tr("Message"));
+    // Named by its words, which screen readers are told of as they change.
+    messageLabel->setAccessibleDescription(tr("What the experiment will run, or why it cannot"));
 
     QHBoxLayout *runButtons = new QHBoxLayout;
     runButtons->addWidget(actionButton(actions.start, tr("Start")));
@@ -215,11 +217,18 @@ void ExperimentForm::validate()
     QString error;
     planValid = readPlan(plan, error);
     markInvalid(messageLabel, QPalette::WindowText, !planValid);
-    messageLabel->setText(planValid ? tr("%1 of %2 generations, target %3")
-                                          .arg(runsText(plan.totalRuns()))
-                                          .arg(QLocale().toString(plan.generations))
-                                          .arg(plan.targetValue())
-                                    : error);
+    const QString message = planValid ? tr("%1 of %2 generations, target %3")
+                                            .arg(runsText(plan.totalRuns()))
+                                            .arg(QLocale().toString(plan.generations))
+                                            .arg(plan.targetValue())
+                                      : error;
+    // A new error is an alert to a screen reader; the field being typed in keeps the focus.
+    if (!planValid && message != messageLabel->text()) {
+        messageLabel->setText(message);
+        QAccessibleEvent alert(messageLabel, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+    messageLabel->setText(message);
     QStringList fixed;
     for (int index = 0; index < int(std::size(Parameters::All)); ++index) {
         const Parameter &parameter = *Parameters::All[index];
