@@ -34,6 +34,10 @@ const QColor WorstColour = Chart::Red;
 const QColor DiversityColour = Chart::Purple;
 const QColor BitSetColour = Chart::Navy;
 const QColor MarkerColours[] = {Chart::Ochre, Chart::Teal, Chart::Faint, QColor(Qt::black)};
+// What each colour of mark stands for, by HistoryMarker::Kind.
+const char *const MarkerKinds[] = {QT_TRANSLATE_NOOP("HistoryChart", "landscape"), QT_TRANSLATE_NOOP("HistoryChart", "genomes"),
+                                   QT_TRANSLATE_NOOP("HistoryChart", "parameter"), QT_TRANSLATE_NOOP("HistoryChart", "restart")};
+const int MarksTold = 5; // in the words for screen readers
 
 using Value = std::function<double(const HistoryBucket &)>;
 
@@ -80,13 +84,20 @@ QString HistoryChart::description() const
     if (history->isEmpty())
         return QString();
     const GenerationRecord &latest = history->latest();
-    return tr("Generation %1: best %2, mean %3, worst %4, diversity %5 of 9; %6 marks.")
-        .arg(latest.generation)
-        .arg(latest.best)
-        .arg(latest.mean(), 0, 'f', 1)
-        .arg(latest.worst)
-        .arg(latest.diversity(), 0, 'f', 2)
-        .arg(markers ? markers->count() : 0);
+    const int marks = markers ? markers->count() : 0;
+    const QString values = tr("Generation %1: best %2, mean %3, worst %4, diversity %5 of 9; %n mark(s).", nullptr, marks)
+                               .arg(latest.generation)
+                               .arg(latest.best)
+                               .arg(latest.mean(), 0, 'f', 1)
+                               .arg(latest.worst)
+                               .arg(latest.diversity(), 0, 'f', 2);
+    // What the latest marks stand for, as their tooltips say.
+    QStringList told;
+    for (int index = marks - 1; index >= std::max(0, marks - MarksTold); --index) {
+        const HistoryMarker &marker = markers->at(index);
+        told << tr("generation %1, %2: %3").arg(marker.generation).arg(tr(MarkerKinds[marker.kind]), marker.text());
+    }
+    return told.isEmpty() ? values : tr("%1 The latest first: %2.").arg(values, told.join(tr("; ")));
 }
 
 QSize HistoryChart::minimumSizeHint() const

@@ -5,8 +5,10 @@
 #include "history.h"
 #include "landscapestroke.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -28,6 +30,8 @@ const int MostValueTicks = 8;
 const int GenomeTickStep = 64;
 const double MarkerRadius = 7.0;
 const double MarkerPenWidth = 1.5;
+const double MarkerReach = 2.0; // beyond a marker's edge, still its tooltip
+const int MostTopsNamed = 4;
 const QColor LandscapeColour = Chart::Faint;
 const QColor MarkerColour = Chart::Orange;
 const QColor TrailColour(30, 110, 200);
@@ -53,21 +57,65 @@ void LandscapeChart::setLandscapeName(const QString &name)
     changed();
 }
 
+std::map<int, int> LandscapeChart::members() const
+{
+    std::map<int, int> standing; // genome -> how many members stand on it
+    for (int membr = 0; membr < CommunitySize; ++membr)
+        ++standing[genomeAsInteger(GenomeLength, const_cast<int *>(community[membr]))];
+    return standing;
+}
+
+QString LandscapeChart::memberText(int genome, int count) const
+{
+    return tr("genome %1 (bits %2), fitness %3: %n member(s)", nullptr, count)
+        .arg(genome)
+        .arg(genome, GenomeLength, 2, QChar('0'))
+        .arg(landscape[genome]);
+}
+
+// Where values tie for the highest, every genome that has it, up to a few.
 QString LandscapeChart::description() const
 {
-    const int *highest = std::max_element(landscape, landscape + LandscapeSize);
-    std::map<int, int> members;
-    for (int membr = 0; membr < CommunitySize; ++membr)
-        ++members[genomeAsInteger(GenomeLength, const_cast<int *>(community[membr]))];
+    const int highest = *std::max_element(landscape, landscape + LandscapeSize);
+    QStringList tops;
+    int topCount = 0;
+    for (int genome = 0; genome < LandscapeSize; ++genome) {
+        if (landscape[genome] == highest && ++topCount <= MostTopsNamed)
+            tops << QString::number(genome);
+    }
+    const QString where = topCount == 1 ? tr("at genome %1").arg(tops.constFirst())
+                          : topCount <= MostTopsNamed
+                              ? tr("tied at genomes %1").arg(tops.join(tr(", ")))
+                              : tr("tied at %n genomes, the first %1", nullptr, topCount).arg(tops.join(tr(", ")));
     QStringList standing;
-    for (const auto &[genome, count] : members)
-        standing << tr("%1 on genome %2 (fitness %3)").arg(count).arg(genome).arg(landscape[genome]);
-    return tr("Landscape %1, values %2 to %3, highest first at genome %4. Members: %5.")
+    for (const auto &[genome, count] : members())
+        standing << memberText(genome, count);
+    return tr("Landscape %1, values %2 to %3, highest %4. Members: %5.")
         .arg(landscapeName)
         .arg(*std::min_element(landscape, landscape + LandscapeSize))
-        .arg(*highest)
-        .arg(highest - landscape)
+        .arg(highest)
+        .arg(where)
         .arg(standing.join(tr("; ")));
+}
+
+// Over a member's marker, what it stands for.
+bool LandscapeChart::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return ChartWidget::event(event);
+    const QPoint pointer = static_cast<QHelpEvent *>(event)->pos();
+    const Scale current = scale();
+    QStringList lines;
+    for (const auto &[genome, count] : members()) {
+        const QPointF centre(current.x(genome), current.y(landscape[genome]));
+        if (QLineF(centre, pointer).length() <= px(MarkerRadius + MarkerReach))
+            lines << memberText(genome, count);
+    }
+    if (lines.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), lines.join('\n'), this);
+    return true;
 }
 
 QSize LandscapeChart::minimumSizeHint() const
@@ -173,9 +221,6 @@ void LandscapeChart::paintLandscape(QPainter &painter, const Scale &scale)
 
 void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
 {
-    std::map<int, int> members; // genome -> how many members stand on it
-    for (int membr = 0; membr < CommunitySize; ++membr)
-        ++members[genomeAsInteger(GenomeLength, const_cast<int *>(community[membr]))];
     const QFont plain = painter.font();
     QFont font = plain;
     font.setBold(true);
@@ -196,7 +241,7 @@ void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
     };
     const QFontMetricsF metrics(font);
     std::vector<Label> labels;
-    for (const auto &[genome, count] : members) {
+    for (const auto &[genome, count] : members()) {
         const QPointF centre(scale.x(genome), scale.y(landscape[genome]));
         painter.setPen(QPen(Qt::black, px(MarkerPenWidth)));
         painter.setBrush(MarkerColour);

@@ -6,6 +6,8 @@
 
 #include "chartwidget.h"
 
+#include <map>
+
 class History;
 
 // The landscape as a line with a value axis, every member a marker on it (members
@@ -40,6 +42,7 @@ signals:
 protected:
     void paint(QPainter &painter) override;
     QString description() const override;
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -59,6 +62,8 @@ private:
     };
 
     Scale scale() const;
+    std::map<int, int> members() const;
+    QString memberText(int genome, int count) const;
     void paintLandscape(QPainter &painter, const Scale &scale);
     void paintMembers(QPainter &painter, const Scale &scale);
     void paintTrail(QPainter &painter, const Scale &scale);

@@ -69,7 +69,10 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, Landsc
     for (int index = 0; index < PresetCount; ++index) {
         const Preset preset = static_cast<Preset>(index);
         QAction *action = presets->addAction(tr(presetInfo(preset).name));
+        // Also on the status line as the menu is walked with the keys, and to screen readers.
         action->setToolTip(tr(presetInfo(preset).description));
+        action->setStatusTip(action->toolTip());
+        action->setWhatsThis(action->toolTip());
         connect(action, &QAction::triggered, this, [this, preset] { applyPreset(preset); });
     }
     QPushButton *presetButton = panelButton(tr("Presets"), tr("Replace the landscape with one made in the program"));
