@@ -23,6 +23,8 @@ private slots:
     void init();
     void tabVisitsEveryControlAndComesRound_data();
     void tabVisitsEveryControlAndComesRound();
+    void aKeyHeldOnAButtonActsOnItOnly_data();
+    void aKeyHeldOnAButtonActsOnItOnly();
 };
 
 namespace {
@@ -117,6 +119,43 @@ void tst_Accessibility::tabVisitsEveryControlAndComesRound()
     for (QWidget *widget : visited)
         QVERIFY2(!QAccessible::queryAccessibleInterface(named(widget))->text(QAccessible::Name).isEmpty(),
                  qPrintable(describe(widget)));
+}
+
+void tst_Accessibility::aKeyHeldOnAButtonActsOnItOnly_data()
+{
+    QTest::addColumn<bool>("observed");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("shifts"); // landscape changes, at least
+    QTest::newRow("observatory, shift") << true << "Left" << 1;
+    QTest::newRow("observatory, Step") << true << "Step" << 0;
+    QTest::newRow("main window, shift") << false << "shift Left" << 1;
+}
+
+// Space pressed, repeated by the keyboard while held, and let go.
+void tst_Accessibility::aKeyHeldOnAButtonActsOnItOnly()
+{
+    QFETCH(bool, observed);
+    QFETCH(QString, text);
+    QFETCH(int, shifts);
+    MainWindow main;
+    Observatory observatory(&main);
+    QWidget *window = observed ? static_cast<QWidget *>(&observatory) : &main;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QPushButton *held = button(*window, text);
+    held->setFocus(Qt::TabFocusReason);
+    QSignalSpy running(main.runEvents(), &RunEvents::runningChanged);
+    QSignalSpy landscape(main.runEvents(), &RunEvents::landscapeChanged);
+    const qint64 before = main.generationCount();
+    for (bool repeated : {false, true, true, true}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", repeated);
+        QApplication::sendEvent(held, &press);
+    }
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
+    QApplication::sendEvent(held, &release);
+    QCOMPARE(running.count(), 0);
+    QVERIFY(landscape.count() >= shifts);
+    QCOMPARE(main.generationCount() - before, text == "Step" ? 1 : 0);
 }
 
 QTEST_MAIN(tst_Accessibility)

@@ -118,7 +118,8 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, Landsc
     layout->addLayout(drawing);
     layout->addLayout(steps);
     layout->addLayout(files);
-    controls = {editButton, presetButton, walkSeedBox, undoButton, redoButton, saveLandscapeButton,
+    // As they read, row by row.
+    controls = {editButton, presetButton, undoButton, redoButton, walkSeedBox, saveLandscapeButton,
                 saveSnapshotButton, openSnapshotButton};
 }
 
