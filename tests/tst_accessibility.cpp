@@ -1,17 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "chartwidget.h"
 #include "experimentwindow.h"
 #include "heatmapchart.h"
+#include "history.h"
+#include "run.h"
+#include "schemataview.h"
 #include "landscapechart.h"
 #include "mainwindow.h"
 #include "observatory.h"
 #include "startstate.h"
 #include "widgets.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QSlider>
 #include <QSpinBox>
+#include <QTextEdit>
 #include <QTabWidget>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QtTest>
 
 class tst_Accessibility : public QObject
@@ -21,10 +31,21 @@ class tst_Accessibility : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void tabVisitsEveryControlAndComesRound_data();
     void tabVisitsEveryControlAndComesRound();
+    void aClickFocusesAnyField_data();
+    void aClickFocusesAnyField();
+    void wordsAreSentOnlyWhenTheyChangeWhileShown();
     void aKeyHeldOnAButtonActsOnItOnly_data();
     void aKeyHeldOnAButtonActsOnItOnly();
+
+private:
+    void windows_data();
+    QWidget *showWindow(const QString &window, int tab);
+
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<Observatory> observatory;
 };
 
 namespace {
@@ -68,7 +89,34 @@ void tst_Accessibility::init()
     QSettings("vezo-vizoziv", "vezo-vizoziv").clear();
 }
 
+void tst_Accessibility::cleanup()
+{
+    observatory.reset();
+    main.reset();
+}
+
+// The window of a row: the main window, the observatory on a tab, or the experiment window.
+QWidget *tst_Accessibility::showWindow(const QString &window, int tab)
+{
+    main = std::make_unique<MainWindow>();
+    observatory = std::make_unique<Observatory>(main.get());
+    QWidget *shown = main.get();
+    if (window == "observatory") {
+        observatory->lowerTabs()->setCurrentIndex(tab);
+        shown = observatory.get();
+    } else if (window == "experiment") {
+        shown = observatory->openExperiment();
+    }
+    shown->show();
+    return QTest::qWaitForWindowActive(shown) ? shown : nullptr;
+}
+
 void tst_Accessibility::tabVisitsEveryControlAndComesRound_data()
+{
+    windows_data();
+}
+
+void tst_Accessibility::windows_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("tab");
@@ -85,18 +133,9 @@ void tst_Accessibility::tabVisitsEveryControlAndComesRound()
 {
     QFETCH(QString, window);
     QFETCH(int, tab);
-    MainWindow main;
-    Observatory observatory(&main);
-    QWidget *shown = &main;
-    if (window == "observatory") {
-        observatory.lowerTabs()->setCurrentIndex(tab);
-        shown = &observatory;
-    } else if (window == "experiment") {
-        shown = observatory.openExperiment();
-    }
-    shown->show();
-    QVERIFY(QTest::qWaitForWindowActive(shown));
-    QWidget *first = window == "main" ? button(main, "Run") : shown->nextInFocusChain();
+    QWidget *shown = showWindow(window, tab);
+    QVERIFY(shown);
+    QWidget *first = window == "main" ? button(*main, "Run") : shown->nextInFocusChain();
     while (!tabStops(shown).contains(first))
         first = first->nextInFocusChain();
     first->setFocus(Qt::TabFocusReason);
@@ -121,6 +160,83 @@ void tst_Accessibility::tabVisitsEveryControlAndComesRound()
                  qPrintable(describe(widget)));
 }
 
+void tst_Accessibility::aClickFocusesAnyField_data()
+{
+    windows_data();
+}
+
+// Anything that takes typing, keys or a pointer; a combo box only says it would,
+// as a click opens its list.
+void tst_Accessibility::aClickFocusesAnyField()
+{
+    QFETCH(QString, window);
+    QFETCH(int, tab);
+    QWidget *shown = showWindow(window, tab);
+    QVERIFY(shown);
+    int fields = 0;
+    for (QWidget *field : shown->findChildren<QWidget *>()) {
+        const bool typed = qobject_cast<QAbstractSpinBox *>(field)
+                           || (qobject_cast<QAbstractItemView *>(field) && !qobject_cast<QHeaderView *>(field))
+                           || qobject_cast<QTextEdit *>(field) || qobject_cast<ChartWidget *>(field)
+                           || qobject_cast<QSlider *>(field);
+        if (!field->isVisible() || !field->isEnabled() || !(typed || qobject_cast<QComboBox *>(field)))
+            continue;
+        ++fields;
+        QVERIFY2(field->focusPolicy() & Qt::ClickFocus, qPrintable(describe(field)));
+        if (!typed)
+            continue;
+        shown->setFocus();
+        const auto area = qobject_cast<QAbstractScrollArea *>(field);
+        QWidget *clicked = area ? area->viewport() : field;
+        QTest::mouseClick(clicked, Qt::LeftButton, {}, clicked->rect().center());
+        QVERIFY2(QApplication::focusWidget() == (field->focusProxy() ? field->focusProxy() : field), qPrintable(describe(field)));
+    }
+    QVERIFY(fields > 0);
+}
+
+// A chart's words follow only while it is shown; the bound's factors are not
+// replaced by the same text, nor at all while hidden.
+void tst_Accessibility::wordsAreSentOnlyWhenTheyChangeWhileShown()
+{
+    int landscape[LandscapeSize];
+    fillStartLandscape(landscape);
+    Genome members[CommunitySize] = {};
+    History history;
+    LandscapeChart chart(landscape, members, &history);
+    chart.show();
+    QTRY_VERIFY(chart.accessibleDescription().contains("tied at genomes 256, 257"));
+    chart.hide();
+    landscape[0] = 1000;
+    chart.changed();
+    QTest::qWait(300);
+    QVERIFY(!chart.accessibleDescription().contains("1000"));
+    chart.show();
+    QVERIFY(chart.accessibleDescription().contains("to 1000, highest at genome 0."));
+
+    SchemataView view;
+    QSignalSpy replaced(view.findChild<QTextBrowser *>()->document(), &QTextDocument::contentsChanged);
+    view.show();
+    QTRY_VERIFY(replaced.count() > 0);
+    replaced.clear();
+    const Settings settings{20, 90, 1};
+    Run run(landscape, settings, StartSeed);
+    GenerationTrace trace;
+    const auto step = [&] {
+        run.step(&trace);
+        view.addGeneration(run.generation(), trace, settings);
+        QTest::qWait(300);
+    };
+    step();
+    step();
+    QCOMPARE(replaced.count(), 0); // nothing tracked: the same words
+    view.hide();
+    QVERIFY(view.track("1********"));
+    step();
+    QCOMPARE(replaced.count(), 0);
+    view.show();
+    QVERIFY(replaced.count() > 0);
+}
+
 void tst_Accessibility::aKeyHeldOnAButtonActsOnItOnly_data()
 {
     QTest::addColumn<bool>("observed");
@@ -137,16 +253,13 @@ void tst_Accessibility::aKeyHeldOnAButtonActsOnItOnly()
     QFETCH(bool, observed);
     QFETCH(QString, text);
     QFETCH(int, shifts);
-    MainWindow main;
-    Observatory observatory(&main);
-    QWidget *window = observed ? static_cast<QWidget *>(&observatory) : &main;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWidget *window = showWindow(observed ? "observatory" : "main", 0);
+    QVERIFY(window);
     QPushButton *held = button(*window, text);
     held->setFocus(Qt::TabFocusReason);
-    QSignalSpy running(main.runEvents(), &RunEvents::runningChanged);
-    QSignalSpy landscape(main.runEvents(), &RunEvents::landscapeChanged);
-    const qint64 before = main.generationCount();
+    QSignalSpy running(main->runEvents(), &RunEvents::runningChanged);
+    QSignalSpy landscape(main->runEvents(), &RunEvents::landscapeChanged);
+    const qint64 before = main->generationCount();
     for (bool repeated : {false, true, true, true}) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", repeated);
         QApplication::sendEvent(held, &press);
@@ -155,7 +268,7 @@ void tst_Accessibility::aKeyHeldOnAButtonActsOnItOnly()
     QApplication::sendEvent(held, &release);
     QCOMPARE(running.count(), 0);
     QVERIFY(landscape.count() >= shifts);
-    QCOMPARE(main.generationCount() - before, text == "Step" ? 1 : 0);
+    QCOMPARE(main->generationCount() - before, text == "Step" ? 1 : 0);
 }
 
 QTEST_MAIN(tst_Accessibility)

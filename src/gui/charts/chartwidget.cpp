@@ -2,6 +2,7 @@
 #include "chartwidget.h"
 #include "chartaccessible.h"
 #include "chartstyle.h"
+#include "describe.h"
 #include "throttle.h"
 
 #include <QApplication>
@@ -65,8 +66,8 @@ void ChartWidget::describe()
     }
     describeWhenShown = false;
     const QString text = description();
-    if (!text.isEmpty() && text != accessibleDescription())
-        setAccessibleDescription(text);
+    if (!text.isEmpty())
+        describeWidget(this, text);
 }
 
 void ChartWidget::showEvent(QShowEvent *event)

@@ -3,6 +3,7 @@
 #include "chartaxis.h"
 #include "common.h"
 #include "controlcolumn.h"
+#include "describe.h"
 #include "experimentwindow.h"
 #include "fileactions.h"
 #include "framepacer.h"
@@ -457,7 +458,7 @@ void Observatory::refresh()
 // What the charts show now, for those who cannot see them.
 void Observatory::describe()
 {
-    caption->setAccessibleDescription(caption->text());
+    describeWidget(caption, caption->text());
 }
 
 // On the status line, which screen readers read by its message, and where the
