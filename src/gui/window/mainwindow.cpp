@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 #include "accessiblenumber.h"
+#include "chartaccessible.h"
 #include "buttonhold.h"
 #include "common.h"
 #include "parameters.h"
@@ -100,6 +101,7 @@ MainWindow::MainWindow(QWidget *parent)
                                           "the ten members as marks on their genomes. The observatory (F2) "
                                           "tells the values and the members in words."));
     Lbox_ptr->setFocusPolicy(Qt::TabFocus);
+    ChartAccessible::install();
 
     QPushButton *quitBTN = boldButton(tr("&Quit"), 16);
     connect(quitBTN, &QPushButton::clicked, QCoreApplication::instance(), &QCoreApplication::quit);

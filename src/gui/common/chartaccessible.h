@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 
 // A chart as screen readers meet it: the chart role, its name and its description.
+// For the charts' base and the main window's view.
 class ChartAccessible : public QAccessibleWidget
 {
 public:
