@@ -18,7 +18,9 @@
 #include <QLineEdit>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTextEdit>
+#include <QToolTip>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -37,6 +39,8 @@ private slots:
     void aClickFocusesAnyField_data();
     void aClickFocusesAnyField();
     void wordsAreSentOnlyWhenTheyChangeWhileShown();
+    void aFailedLoadIsToldWhereTheFocusIs_data();
+    void aFailedLoadIsToldWhereTheFocusIs();
     void aKeyHeldOnAButtonActsOnItOnly_data();
     void aKeyHeldOnAButtonActsOnItOnly();
 
@@ -238,6 +242,30 @@ void tst_Accessibility::wordsAreSentOnlyWhenTheyChangeWhileShown()
     QCOMPARE(replaced.count(), 0);
     view.show();
     QVERIFY(replaced.count() > 0);
+}
+
+void tst_Accessibility::aFailedLoadIsToldWhereTheFocusIs_data()
+{
+    QTest::addColumn<bool>("observatoryInFront");
+    QTest::newRow("observatory in front") << true;
+    QTest::newRow("main window in front") << false;
+}
+
+// On the observatory's status line, and beside the focused control of a window in front of it.
+void tst_Accessibility::aFailedLoadIsToldWhereTheFocusIs()
+{
+    QFETCH(bool, observatoryInFront);
+    QWidget *front = showWindow(observatoryInFront ? "observatory" : "main", 0);
+    QVERIFY(front);
+    if (!observatoryInFront)
+        observatory->show();
+    front->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(front));
+    main->loadFile("no such landscape");
+    QVERIFY(observatory->statusBar()->currentMessage().contains("no such landscape"));
+    QCOMPARE(QToolTip::isVisible(), !observatoryInFront);
+    if (!observatoryInFront)
+        QVERIFY(QToolTip::text().contains("no such landscape"));
 }
 
 void tst_Accessibility::aKeyHeldOnAButtonActsOnItOnly_data()
