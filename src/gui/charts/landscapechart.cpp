@@ -6,11 +6,13 @@
 #include "landscapestroke.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <map>
 #include <vector>
@@ -32,6 +34,9 @@ const double MarkerRadius = 7.0;
 const double MarkerPenWidth = 1.5;
 const double MarkerReach = 2.0; // beyond a marker's edge, still its tooltip
 const int MostTopsNamed = 4;
+const int GenomeLeap = 16; // Left and Right with Shift
+const int ValueLeap = 10;  // Up and Down with Shift
+const double ChosenLineWidth = 1.5;
 const QColor LandscapeColour = Chart::Faint;
 const QColor MarkerColour = Chart::Orange;
 const QColor TrailColour(30, 110, 200);
@@ -87,10 +92,14 @@ QString LandscapeChart::description() const
                           : topCount <= MostTopsNamed
                               ? tr("tied at genomes %1").arg(tops.join(tr(", ")))
                               : tr("tied at %n genomes, the first %1", nullptr, topCount).arg(tops.join(tr(", ")));
+    const std::map<int, int> counts = members();
     QStringList standing;
-    for (const auto &[genome, count] : members())
+    for (const auto &[genome, count] : counts)
         standing << memberText(genome, count);
-    return tr("Landscape %1, values %2 to %3, highest %4. Members: %5.")
+    const auto on = counts.find(chosen);
+    const QString at = chosen < 0 ? QString()
+                                  : tr("Chosen: %1. ").arg(memberText(chosen, on == counts.end() ? 0 : on->second));
+    return at + tr("Landscape %1, values %2 to %3, highest %4. Members: %5.")
         .arg(landscapeName)
         .arg(*std::min_element(landscape, landscape + LandscapeSize))
         .arg(highest)
@@ -192,6 +201,7 @@ void LandscapeChart::paint(QPainter &painter)
     paintLandscape(painter, current);
     paintMembers(painter, current);
     paintTrail(painter, current);
+    paintChosen(painter, current);
 }
 
 void LandscapeChart::paintLandscape(QPainter &painter, const Scale &scale)
@@ -301,6 +311,7 @@ void LandscapeChart::setEditing(bool on)
         stroking = false;
         emit strokeFinished();
     }
+    finishKeyStroke();
     editing = on;
     setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
     update();
@@ -336,6 +347,94 @@ void LandscapeChart::mouseReleaseEvent(QMouseEvent *event)
     stroking = false;
     emit strokeFinished();
     update();
+}
+
+// While the chart has the focus, a line at the genome the keys chose, with its value.
+void LandscapeChart::paintChosen(QPainter &painter, const Scale &scale)
+{
+    if (chosen < 0 || !hasFocus())
+        return;
+    const QColor colour = QPalette().color(QPalette::Highlight);
+    const double x = scale.x(chosen);
+    painter.setPen(QPen(colour, px(ChosenLineWidth), Qt::DashLine));
+    painter.drawLine(QPointF(x, scale.plot.top()), QPointF(x, scale.plot.bottom()));
+    const QString label = tr("genome %1: %2").arg(chosen).arg(landscape[chosen]);
+    const double width = painter.fontMetrics().horizontalAdvance(label) + px(TextGap);
+    const double left = x + width + px(TextGap) > scale.plot.right() ? x - width : x + px(TextGap) / 2;
+    painter.drawText(QRectF(left, scale.plot.top(), width, painter.fontMetrics().height()), Qt::AlignCenter, label);
+}
+
+void LandscapeChart::choose(int genome)
+{
+    chosen = std::clamp(genome, 0, LastGenome);
+    changed();
+}
+
+// The keys explore the landscape as the pointer does: Left and Right (with Shift,
+// GenomeLeap at a time), Home and End choose a genome; while editing, Up and Down
+// (with Shift, ValueLeap at a time) change its value, a held key as one change.
+void LandscapeChart::keyPressEvent(QKeyEvent *event)
+{
+    const bool leap = event->modifiers() & Qt::ShiftModifier;
+    const int at = std::max(chosen, 0);
+    switch (event->key()) {
+    case Qt::Key_Left:
+        choose(chosen < 0 ? 0 : at - (leap ? GenomeLeap : 1));
+        break;
+    case Qt::Key_Right:
+        choose(chosen < 0 ? 0 : at + (leap ? GenomeLeap : 1));
+        break;
+    case Qt::Key_Home:
+        choose(0);
+        break;
+    case Qt::Key_End:
+        choose(LastGenome);
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (!editing || stroking)
+            return ChartWidget::keyPressEvent(event);
+        raiseChosen((event->key() == Qt::Key_Up ? 1 : -1) * (leap ? ValueLeap : 1), event->isAutoRepeat());
+        break;
+    default:
+        ChartWidget::keyPressEvent(event);
+    }
+}
+
+void LandscapeChart::raiseChosen(int by, bool held)
+{
+    chosen = std::max(chosen, 0);
+    if (!keyStroking || !held) {
+        finishKeyStroke();
+        keyStroking = true;
+        emit strokeStarted();
+    }
+    std::copy(landscape, landscape + LandscapeSize, drawn);
+    drawn[chosen] = static_cast<int>(std::clamp(static_cast<long long>(drawn[chosen]) + by, 0LL,
+                                                static_cast<long long>(INT_MAX)));
+    emit strokeDrawn(drawn);
+    changed();
+}
+
+void LandscapeChart::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!event->isAutoRepeat() && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down))
+        finishKeyStroke();
+    ChartWidget::keyReleaseEvent(event);
+}
+
+void LandscapeChart::focusOutEvent(QFocusEvent *event)
+{
+    finishKeyStroke();
+    ChartWidget::focusOutEvent(event);
+}
+
+void LandscapeChart::finishKeyStroke()
+{
+    if (!keyStroking)
+        return;
+    keyStroking = false;
+    emit strokeFinished();
 }
 
 // Whole values from 0 to the top of the frozen axis.

@@ -32,6 +32,8 @@ public:
     void setEditing(bool editing);
     // The landscape's name, for the words that describe the chart.
     void setLandscapeName(const QString &name);
+    // The genome the keys have chosen, told in the chart's words; -1 before any.
+    int chosenGenome() const { return chosen; }
 
 signals:
     void strokeStarted();
@@ -46,6 +48,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     struct Scale
@@ -69,6 +74,10 @@ private:
     void paintTrail(QPainter &painter, const Scale &scale);
     void sample(const QPointF &position, int &genome, int &value) const;
     void drawTo(const QPointF &position, bool straight);
+    void paintChosen(QPainter &painter, const Scale &scale);
+    void choose(int genome);
+    void raiseChosen(int by, bool held);
+    void finishKeyStroke();
 
     const int *landscape;
     const Genome *community;
@@ -84,6 +93,8 @@ private:
     int lastGenome = 0;
     int lastValue = 0;
     QString landscapeName;
+    int chosen = -1;
+    bool keyStroking = false; // Up or Down held while editing
 };
 
 #endif

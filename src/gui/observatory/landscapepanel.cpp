@@ -52,7 +52,8 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, Landsc
 {
     editing = new QAction(tr("Edit landscape"), this);
     editing->setCheckable(true);
-    editing->setToolTip(tr("Drag on the landscape to draw it; hold Shift for a straight line"));
+    editing->setToolTip(tr("Drag on the landscape to draw it; hold Shift for a straight line. With the keys on the "
+                           "chart: Left and Right choose a genome, Up and Down change its value"));
     connect(editing, &QAction::toggled, chart, &LandscapeChart::setEditing);
     QPushButton *editButton = panelButton(editing->text(), editing->toolTip());
     editButton->setCheckable(true);
