@@ -160,7 +160,9 @@ QFormLayout *ExperimentForm::rows()
     addRow(tr("&Vary:"), firstParameter, firstParameter, firstValues);
     addRow(tr("&And:"), secondParameter, secondParameter, secondValues);
     form->addRow(tr("Others:"), fixedLabel);
-    addRow(tr("&Seeds from:"), firstSeedBox, firstSeedBox, new QLabel(tr("count")), seedCountBox);
+    QLabel *countLabel = new QLabel(tr("count"));
+    countLabel->setBuddy(seedCountBox);
+    addRow(tr("&Seeds from:"), firstSeedBox, firstSeedBox, countLabel, seedCountBox);
     addRow(tr("&Generations:"), generationsBox, generationsBox);
     addRow(tr("&Target:"), targetBox, targetBox, highestButton);
     return form;

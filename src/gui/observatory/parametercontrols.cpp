@@ -36,7 +36,8 @@ ParameterControls::ParameterControls(MainWindow *window, QWidget *parent)
     mutationMeaning->setAccessibleDescription(tr("The share of children that mutate"));
 
     biasBox = addParameter(Bias, window->mutationBias());
-    biasBox->setToolTip(tr("0: every bit flips alike; 1 to 10: low-order bits more and more preferred"));
+    biasBox->setToolTip(tr("0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, "
+                           "(9 − bit)² in 285"));
     for (QSpinBox *box : {fitnessBox, mutationBox, biasBox})
         box->setAccessibleDescription(box->toolTip());
 

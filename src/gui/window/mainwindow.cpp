@@ -168,7 +168,6 @@ MainWindow::MainWindow(QWidget *parent)
     using Parameters::Mutation;
     LCDRange *fitnessBOX = new LCDRange(tr("Fitness Multiplier"));
     fitnessBOX->setToolTip(ttip_fitnessBOX);
-    fitnessBOX->setDescription(ttip_fitnessBOX);
     fitnessBOX->setRange(Fitness.min, Fitness.offered);
     connect(fitnessBOX, &LCDRange::valueChanged, this, &MainWindow::setFitness);
     connect(this, &MainWindow::FitnessChanged, fitnessBOX, &LCDRange::setValue);
@@ -176,7 +175,6 @@ MainWindow::MainWindow(QWidget *parent)
 
     LCDRange *muteprobBOX = new LCDRange(tr("% Prob(Mutation)"));
     muteprobBOX->setToolTip(ttip_muteprobBOX);
-    muteprobBOX->setDescription(ttip_muteprobBOX);
     muteprobBOX->setRange(Mutation.min, Mutation.offered);
     connect(muteprobBOX, &LCDRange::valueChanged, this, &MainWindow::setMuteProb);
     connect(this, &MainWindow::MuteProbChanged, muteprobBOX, &LCDRange::setValue);
@@ -184,11 +182,17 @@ MainWindow::MainWindow(QWidget *parent)
 
     LCDRange *mutebiasBOX = new LCDRange(tr("Mutation Bias"));
     mutebiasBOX->setToolTip(ttip_mutebiasBOX);
-    mutebiasBOX->setDescription(ttip_mutebiasBOX);
     mutebiasBOX->setRange(Bias.min, Bias.offered);
     connect(mutebiasBOX, &LCDRange::valueChanged, this, &MainWindow::setMuteBias);
     connect(this, &MainWindow::MuteBiasChanged, mutebiasBOX, &LCDRange::setValue);
     mutebiasBOX->setValue(Bias.start);
+
+    // For screen readers, what the step does with each value, as the tooltips do not all say.
+    fitnessBOX->setDescription(tr("Each member's share of the roulette wheel is (fitness − lowest) × this: it "
+                                  "changes how long the wheel is, not who is drawn how often"));
+    muteprobBOX->setDescription(tr("p: each child mutates with probability 1/(100 − p); 0: never"));
+    mutebiasBOX->setDescription(tr("0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the "
+                                   "likelier, (9 − bit)² in 285"));
 
     QLabel *ParamLabel = new QLabel(tr("Additional Parameters\nRange %1 to %2:").arg(-ParameterLimit).arg(ParameterLimit));
     integerLabelParam0_ptr = new QLabel(tr("Parameter 0:"));
