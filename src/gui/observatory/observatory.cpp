@@ -417,6 +417,7 @@ bool Observatory::eventFilter(QObject *watched, QEvent *event)
 void Observatory::showEvent(QShowEvent *event)
 {
     applyPace(true);
+    describing->request();
     QMainWindow::showEvent(event);
 }
 
@@ -458,7 +459,8 @@ void Observatory::refresh()
 // What the charts show now, for those who cannot see them.
 void Observatory::describe()
 {
-    describeWidget(caption, caption->text());
+    if (isVisible())
+        describeWidget(caption, caption->text());
 }
 
 // On the status line, which screen readers read by its message, and where the

@@ -258,6 +258,8 @@ MainWindow::MainWindow(QWidget *parent)
     gridLayout->addWidget(Lbox_ptr, 2, 1);
     gridLayout->setColumnStretch(1, ViewColumnStretch);
     setLayout(gridLayout);
+    // Tab reaches the view after the controls, not before Quit.
+    QWidget::setTabOrder(integerSpinBoxParam3_ptr, Lbox_ptr);
 
     connect(this, &MainWindow::signal_StopState, this, &MainWindow::slot_StopState);
     connect(this, &MainWindow::signal_LandscapeUpdate, Lbox_ptr, &LandscapeArea::slot_LandscapeUpdate);
