@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -69,6 +70,9 @@ ExperimentForm::ExperimentForm(const Actions &actions, QWidget *parent)
     }
     firstParameter->setAccessibleName(tr("Parameter to vary"));
     secondParameter->setAccessibleName(tr("Second parameter to vary"));
+    // Their lists too, as a screen reader meets them when they open.
+    for (QComboBox *box : {firstParameter, secondParameter})
+        box->view()->setAccessibleName(box->accessibleName());
     firstValues = new QLineEdit;
     secondValues = new QLineEdit;
     firstValues->setAccessibleName(tr("Values of the parameter to vary"));

@@ -13,6 +13,7 @@
 #include "lcdrange.h"
 #include "vezo.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLCDNumber>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -118,6 +120,8 @@ MainWindow::MainWindow(QWidget *parent)
     InputFileComboBox_ptr->addItem(tr("user"));
     InputFileComboBox_ptr->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     InputFileComboBox_ptr->setAccessibleName(tr("Landscape file"));
+    InputFileComboBox_ptr->lineEdit()->setAccessibleName(tr("Landscape file"));
+    InputFileComboBox_ptr->view()->setAccessibleName(tr("Landscape file"));
     InputFileComboBox_ptr->setAccessibleDescription(tr("The landscape file that \"Load File:\" loads, by name "
                                                        "from the start folder or by full path"));
 
