@@ -71,6 +71,19 @@ QString describe(QWidget *widget)
                                     QAccessible::queryAccessibleInterface(named(widget))->text(QAccessible::Name));
 }
 
+// What a screen reader finds focusable in the tree below node without a name.
+QStringList unnamed(QAccessibleInterface *node)
+{
+    QStringList found;
+    for (int child = 0; child < node->childCount(); ++child) {
+        QAccessibleInterface *below = node->child(child);
+        if (below->state().focusable && below->text(QAccessible::Name).isEmpty())
+            found << below->object()->metaObject()->className();
+        found << unnamed(below);
+    }
+    return found;
+}
+
 // Every widget of the window that Tab should stop at.
 QSet<QWidget *> tabStops(QWidget *window)
 {
@@ -165,6 +178,7 @@ void tst_Accessibility::tabVisitsEveryControlAndComesRound()
         if (qobject_cast<ChartWidget *>(widget))
             QCOMPARE(reader->role(), QAccessible::Chart);
     }
+    QCOMPARE(unnamed(QAccessible::queryAccessibleInterface(shown)), QStringList());
 }
 
 void tst_Accessibility::aClickFocusesAnyField_data()
