@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chartwidget.h"
 #include "experimentwindow.h"
-#include "heatmapchart.h"
 #include "history.h"
-#include "run.h"
-#include "schemataview.h"
 #include "landscapechart.h"
 #include "mainwindow.h"
 #include "observatory.h"
+#include "run.h"
+#include "schemataview.h"
 #include "startstate.h"
 #include "widgets.h"
 
@@ -15,9 +14,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QSlider>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolTip>
@@ -53,22 +50,10 @@ private:
 };
 
 namespace {
-// The widget a screen reader names for w: a spin box for its line edit.
-QWidget *named(QWidget *widget)
-{
-    if (!widget->accessibleName().isEmpty())
-        return widget;
-    for (QWidget *owner = widget->parentWidget(); owner; owner = owner->parentWidget()) {
-        if (owner->focusProxy() == widget)
-            return owner;
-    }
-    return widget;
-}
-
 QString describe(QWidget *widget)
 {
     return QString("%1 \"%2\"").arg(widget->metaObject()->className(),
-                                    QAccessible::queryAccessibleInterface(named(widget))->text(QAccessible::Name));
+                                    QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name));
 }
 
 // What a screen reader finds focusable in the tree below node without a name.
@@ -144,8 +129,8 @@ void tst_Accessibility::windows_data()
     QTest::newRow("experiment") << "experiment" << 0;
 }
 
-// Real Tab presses from the first control: every control and chart once, each
-// with a name, and back to the first.
+// Real Tab presses from the first control: every control and chart once, and
+// back to the first; nothing a screen reader can focus goes without a name.
 void tst_Accessibility::tabVisitsEveryControlAndComesRound()
 {
     QFETCH(QString, window);
@@ -173,10 +158,8 @@ void tst_Accessibility::tabVisitsEveryControlAndComesRound()
     QCOMPARE(visited.size(), stops.size());
     QCOMPARE(QSet<QWidget *>(visited.begin(), visited.end()), stops);
     for (QWidget *widget : visited) {
-        const QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(named(widget));
-        QVERIFY2(!reader->text(QAccessible::Name).isEmpty(), qPrintable(describe(widget)));
         if (qobject_cast<ChartWidget *>(widget))
-            QCOMPARE(reader->role(), QAccessible::Chart);
+            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->role(), QAccessible::Chart);
     }
     QCOMPARE(unnamed(QAccessible::queryAccessibleInterface(shown)), QStringList());
 }
