@@ -8,6 +8,7 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPolygonF>
+#include <QKeyEvent>
 #include <QToolTip>
 
 #include <algorithm>
@@ -38,6 +39,7 @@ const QColor MarkerColours[] = {Chart::Ochre, Chart::Teal, Chart::Faint, QColor(
 const char *const MarkerKinds[] = {QT_TRANSLATE_NOOP("HistoryChart", "landscape"), QT_TRANSLATE_NOOP("HistoryChart", "genomes"),
                                    QT_TRANSLATE_NOOP("HistoryChart", "parameter"), QT_TRANSLATE_NOOP("HistoryChart", "restart")};
 const int MarksTold = 5; // in the words for screen readers
+const double ChosenMarkWidth = 3.0;
 
 using Value = std::function<double(const HistoryBucket &)>;
 
@@ -91,13 +93,49 @@ QString HistoryChart::description() const
                                .arg(latest.mean(), 0, 'f', 1)
                                .arg(latest.worst)
                                .arg(latest.diversity(), 0, 'f', 2);
-    // What the latest marks stand for, as their tooltips say.
+    // What the latest marks stand for, as their tooltips say, and the one the keys chose.
     QStringList told;
-    for (int index = marks - 1; index >= std::max(0, marks - MarksTold); --index) {
-        const HistoryMarker &marker = markers->at(index);
-        told << tr("generation %1, %2: %3").arg(marker.generation).arg(tr(MarkerKinds[marker.kind]), marker.text());
+    for (int index = marks - 1; index >= std::max(0, marks - MarksTold); --index)
+        told << markText(markers->at(index));
+    const QString all = told.isEmpty() ? values : tr("%1 The latest first: %2.").arg(values, told.join(tr("; ")));
+    const int at = chosenMark();
+    return at < 0 ? all : tr("Mark %1 of %2: %3. %4").arg(at + 1).arg(marks).arg(markText(markers->at(at)), all);
+}
+
+QString HistoryChart::markText(const HistoryMarker &marker) const
+{
+    return tr("generation %1, %2: %3").arg(marker.generation).arg(tr(MarkerKinds[marker.kind]), marker.text());
+}
+
+int HistoryChart::chosenMark() const
+{
+    return markers && chosen >= 0 ? std::min(chosen, markers->count() - 1) : -1;
+}
+
+// Left and Right, Home and End walk the marks, as the pointer shows them.
+void HistoryChart::keyPressEvent(QKeyEvent *event)
+{
+    const int count = markers ? markers->count() : 0;
+    const int at = chosenMark();
+    int next = at;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        next = at < 0 ? count - 1 : std::max(0, at - 1);
+        break;
+    case Qt::Key_Right:
+        next = std::min(count - 1, at + 1);
+        break;
+    case Qt::Key_Home:
+        next = count > 0 ? 0 : -1;
+        break;
+    case Qt::Key_End:
+        next = count - 1;
+        break;
+    default:
+        return ChartWidget::keyPressEvent(event);
     }
-    return told.isEmpty() ? values : tr("%1 The latest first: %2.").arg(values, told.join(tr("; ")));
+    chosen = next;
+    changed();
 }
 
 QSize HistoryChart::minimumSizeHint() const
@@ -162,7 +200,10 @@ void HistoryChart::paint(QPainter &painter)
     const QRectF &chart = current.chart;
 
     const double legendWidth = paintLegend(painter, chart);
-    paintTitle(painter, QRectF(chart.left(), 0, chart.width() - legendWidth, chart.top()));
+    // While the keys walk the marks, the chosen one's words stand in the title's place.
+    const int mark = hasFocus() ? chosenMark() : -1;
+    paintTitle(painter, QRectF(chart.left(), 0, chart.width() - legendWidth, chart.top()),
+               mark < 0 ? QString() : markText(markers->at(mark)));
     painter.setPen(QPen(Qt::black, zoom()));
     painter.drawRect(chart);
     painter.drawRect(current.strip);
@@ -278,7 +319,10 @@ void HistoryChart::paintMarkers(QPainter &painter, const Areas &areas, const std
         if (x < 0)
             continue;
         QColor colour = MarkerColours[marker.kind];
-        painter.setPen(QPen(colour, zoom()));
+        const bool picked = index == chosenMark() && hasFocus();
+        if (picked)
+            colour = QPalette().color(QPalette::Highlight);
+        painter.setPen(QPen(colour, picked ? ChosenMarkWidth * zoom() : zoom()));
         painter.drawLine(QPointF(x, areas.chart.top()), QPointF(x, areas.strip.bottom()));
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
