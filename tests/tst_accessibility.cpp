@@ -18,6 +18,7 @@
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolTip>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -130,7 +131,7 @@ void tst_Accessibility::windows_data()
 }
 
 // Real Tab presses from the first control: every control and chart once, and
-// back to the first; nothing a screen reader can focus goes without a name.
+// back to the first, each described; nothing a screen reader can focus goes without a name.
 void tst_Accessibility::tabVisitsEveryControlAndComesRound()
 {
     QFETCH(QString, window);
@@ -158,6 +159,11 @@ void tst_Accessibility::tabVisitsEveryControlAndComesRound()
     QCOMPARE(visited.size(), stops.size());
     QCOMPARE(QSet<QWidget *>(visited.begin(), visited.end()), stops);
     for (QWidget *widget : visited) {
+        QWidget *owner = widget->parentWidget()->focusProxy() == widget ? widget->parentWidget() : widget; // a spin box
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(owner);
+        if (const QTabBar *bar = qobject_cast<QTabBar *>(widget)) // a reader is on the current tab
+            reader = reader->child(bar->currentIndex());
+        QVERIFY2(!reader->text(QAccessible::Description).isEmpty(), qPrintable(describe(owner)));
         if (qobject_cast<ChartWidget *>(widget))
             QCOMPARE(QAccessible::queryAccessibleInterface(widget)->role(), QAccessible::Chart);
     }

@@ -43,6 +43,7 @@ SchemataView::SchemataView(QWidget *parent)
     inputLabel->setBuddy(input);
     inputLabel->setWordWrap(true);
     trackButton = new QPushButton(tr("Track"));
+    trackButton->setAccessibleDescription(tr("Follow the schema typed: its count and its bound in every generation"));
     connect(trackButton, &QPushButton::clicked, this, &SchemataView::trackTyped);
     connect(input, &QLineEdit::returnPressed, this, &SchemataView::trackTyped);
 
@@ -53,6 +54,8 @@ SchemataView::SchemataView(QWidget *parent)
 
     list = new QListWidget;
     list->setAccessibleName(tr("Tracked schemata"));
+    list->setAccessibleDescription(tr("The schemata followed, with order and defining length; the one chosen has its "
+                                      "bound's factors told beside the chart"));
     list->setMinimumSize(ListCharacters.width() * fontMetrics().averageCharWidth(),
                          ListCharacters.height() * fontMetrics().height());
     removeButton = new QPushButton(tr("Remove"));
@@ -68,6 +71,8 @@ SchemataView::SchemataView(QWidget *parent)
     explanationText = new QTextBrowser;
     explanationText->setFrameShape(QFrame::NoFrame);
     explanationText->setAccessibleName(tr("The bound's factors"));
+    explanationText->setAccessibleDescription(tr("How the schema theorem's bound for the latest generation comes "
+                                                 "about, factor by factor"));
     QPalette plain = explanationText->palette();
     plain.setColor(QPalette::Base, plain.color(QPalette::Window));
     explanationText->setPalette(plain);

@@ -48,6 +48,7 @@ void markInvalid(QWidget *widget, QPalette::ColorRole role, bool invalid)
 QPushButton *actionButton(QAction *action, const QString &text)
 {
     QPushButton *button = new QPushButton(text);
+    button->setAccessibleDescription(action->toolTip());
     button->setEnabled(action->isEnabled());
     QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
     QObject::connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
@@ -70,6 +71,8 @@ ExperimentForm::ExperimentForm(const Actions &actions, QWidget *parent)
     }
     firstParameter->setAccessibleName(tr("Parameter to vary"));
     secondParameter->setAccessibleName(tr("Second parameter to vary"));
+    firstParameter->setAccessibleDescription(tr("The parameter whose values the runs take in turn"));
+    secondParameter->setAccessibleDescription(tr("A second parameter, for a heat map of every pair of values"));
     // Their lists too, as a screen reader meets them when they open.
     for (QComboBox *box : {firstParameter, secondParameter})
         box->view()->setAccessibleName(box->accessibleName());
@@ -164,6 +167,9 @@ QFormLayout *ExperimentForm::rows()
     addRow(tr("&Vary:"), firstParameter, firstParameter, firstValues);
     addRow(tr("&And:"), secondParameter, secondParameter, secondValues);
     form->addRow(tr("Others:"), fixedLabel);
+    firstSeedBox->setAccessibleDescription(tr("The seed of each value's first run; the next runs take the seeds after it"));
+    seedCountBox->setAccessibleDescription(tr("How many runs, each with its own seed, every value or pair of values gets"));
+    generationsBox->setAccessibleDescription(tr("How many generations every run computes"));
     QLabel *countLabel = new QLabel(tr("count"));
     countLabel->setBuddy(seedCountBox);
     addRow(tr("&Seeds from:"), firstSeedBox, firstSeedBox, countLabel, seedCountBox);

@@ -53,6 +53,7 @@ ExperimentResultsView::ExperimentResultsView(QWidget *parent)
     table->setModel(sorted);
     table->setAccessibleName(tr("Runs"));
     table->setToolTip(tr("Double-click a run, or press Enter, to watch it in the main window."));
+    table->setAccessibleDescription(table->toolTip());
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);

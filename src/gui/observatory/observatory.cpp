@@ -149,6 +149,9 @@ void Observatory::buildLayout()
         tabs->addTab(scroller, view == generationView ? tr("Generation") : tr("Schemata"));
     }
     tabs->tabBar()->setAccessibleName(tr("Charts below"));
+    tabs->setTabToolTip(0, tr("Fitness, diversity and bits over the generations, with marks where something happened"));
+    tabs->setTabToolTip(1, tr("What the latest generation drew: the wheel, the pairs, mutation and the selection check"));
+    tabs->setTabToolTip(2, tr("Patterns of genomes followed against the schema theorem's bound"));
     // Tab goes to the tab bar itself: the tab widget, its stand-in by default,
     // would send the focus back to it after the charts.
     tabs->setFocusProxy(nullptr);

@@ -219,6 +219,28 @@ MainWindow::MainWindow(QWidget *parent)
                                                             .arg(-ParameterLimit).arg(ParameterLimit));
     }
 
+    // What each button does, for screen readers; Clear History's tooltip is not its whole story.
+    const struct
+    {
+        QWidget *control;
+        QString description;
+    } told[] = {
+        {quitBTN, tr("Ends the program")},
+        {loadBTN_ptr, tr("Loads the landscape file named beside it (stopped only)")},
+        {stopBTN_ptr, tr("Stops the run")},
+        {runBTN_ptr, tr("Computes generation after generation until Stop")},
+        {stepBTN_ptr, tr("Computes one generation")},
+        {reloadBTN, tr("Restores the reference landscape: the start-up tent, or what an opened snapshot brought")},
+        {clearhistBTN, tr("Repaints the view; there is no history to clear")},
+        {LShiftBTN, tr("Rotates the landscape one place left; repeats while held")},
+        {RShiftBTN, tr("Rotates the landscape one place right; repeats while held")},
+        {UShiftBTN, tr("Raises every value by one; repeats while held")},
+        {DShiftBTN, tr("Lowers every value by one, not below 1; repeats while held")},
+        {newgenesBTN_ptr, tr("Draws ten new random genomes (stopped only)")},
+    };
+    for (const auto &control : told)
+        control.control->setAccessibleDescription(control.description);
+
     QHBoxLayout *topLayout = new QHBoxLayout;
     topLayout->addWidget(loadBTN_ptr);
     topLayout->addWidget(InputFileComboBox_ptr);
