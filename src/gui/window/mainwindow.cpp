@@ -208,15 +208,14 @@ MainWindow::MainWindow(QWidget *parent)
     integerSpinBoxParam2_ptr = parameterSpinBox();
     integerSpinBoxParam3_ptr = parameterSpinBox();
     QLabel *parameterLabels[] = {integerLabelParam0_ptr, integerLabelParam1_ptr, integerLabelParam2_ptr,
-                                       integerLabelParam3_ptr};
+                                 integerLabelParam3_ptr};
     QSpinBox *parameterBoxes[] = {integerSpinBoxParam0_ptr, integerSpinBoxParam1_ptr, integerSpinBoxParam2_ptr,
                                   integerSpinBoxParam3_ptr};
     for (int param = 0; param < AdditionalParameters; ++param) {
         parameterLabels[param]->setBuddy(parameterBoxes[param]);
         parameterBoxes[param]->setAccessibleName(tr("Parameter %1").arg(param));
-        parameterBoxes[param]->setAccessibleDescription(tr("An additional parameter, %1 to %2, kept for "
-                                                           "later: the generation step does not use it")
-                                                            .arg(-ParameterLimit).arg(ParameterLimit));
+        parameterBoxes[param]->setAccessibleDescription(
+            tr("An additional parameter, %1 to %2, shown but not used by the algorithm").arg(-ParameterLimit).arg(ParameterLimit));
     }
 
     // What each button does, for screen readers; Clear History's tooltip is not its whole story.
