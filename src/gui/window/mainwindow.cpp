@@ -72,6 +72,9 @@ QSpinBox *parameterSpinBox()
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
+    // Before any widget is made: a screen reader's view of one is kept once asked for.
+    AccessibleNumber::install();
+    ChartAccessible::install();
     iterations = RunIterations;
     generations = 0;
     events = new RunEvents(this);
@@ -103,7 +106,6 @@ MainWindow::MainWindow(QWidget *parent)
                                           "the ten members as marks on their genomes. The observatory (F2) "
                                           "tells the values and the members in words."));
     Lbox_ptr->setFocusPolicy(Qt::TabFocus);
-    ChartAccessible::install();
 
     QPushButton *quitBTN = boldButton(tr("&Quit"), 16);
     connect(quitBTN, &QPushButton::clicked, QCoreApplication::instance(), &QCoreApplication::quit);
@@ -141,7 +143,6 @@ MainWindow::MainWindow(QWidget *parent)
     generationLCD_ptr->setSegmentStyle(QLCDNumber::Flat);
     generationLCD_ptr->setDigitCount(8);
     generationLCD_ptr->display(generationDisplayValue(generations));
-    AccessibleNumber::install();
     generationLabel->setBuddy(generationLCD_ptr);
     generationLCD_ptr->setAccessibleName(tr("Generations"));
 
