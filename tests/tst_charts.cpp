@@ -3,6 +3,7 @@
 #include "chartlegend.h"
 #include "history.h"
 #include "historychart.h"
+#include "historymarkers.h"
 #include "landscapechart.h"
 #include "mutationchart.h"
 #include "pairschart.h"
@@ -31,6 +32,8 @@ private slots:
     void coloursReadOnEveryTheme_data();
     void coloursReadOnEveryTheme();
     void legendPaintsAsWideAsItSays();
+    void keysWalkTheHistoryMarks_data();
+    void keysWalkTheHistoryMarks();
 };
 
 namespace {
@@ -195,4 +198,37 @@ void tst_Charts::legendPaintsAsWideAsItSays()
 }
 
 QTEST_MAIN(tst_Charts)
+void tst_Charts::keysWalkTheHistoryMarks_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("mark");
+    QTest::newRow("none yet") << QList<int>{} << -1;
+    QTest::newRow("left starts at the latest") << QList<int>{Qt::Key_Left} << 2;
+    QTest::newRow("home, right") << QList<int>{Qt::Key_Home, Qt::Key_Right} << 1;
+    QTest::newRow("not past the last") << QList<int>{Qt::Key_End, Qt::Key_Right} << 2;
+}
+
+// The chosen mark leads the chart's words, as its tooltip says it.
+void tst_Charts::keysWalkTheHistoryMarks()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, mark);
+    History history;
+    history.add(GenerationRecord{});
+    HistoryMarkers markers;
+    markers.add(HistoryMarker::Genes, 3, "New genes", 0);
+    markers.addParameter(5, "Mutation bias", 1, 4, 2000);
+    markers.add(HistoryMarker::Restart, 9, "Restarted", 4000);
+    HistoryChart chart(&history, &markers);
+    chart.show();
+    for (int key : keys)
+        QTest::keyClick(&chart, Qt::Key(key));
+    QCOMPARE(chart.chosenMark(), mark);
+    const QStringList told{"Mark 1 of 3: generation 3, genomes: New genes.",
+                           "Mark 2 of 3: generation 5, parameter: Mutation bias 1 → 4.",
+                           "Mark 3 of 3: generation 9, restart: Restarted."};
+    QTRY_VERIFY2(chart.accessibleDescription().startsWith(mark < 0 ? "Generation " : told.at(mark)),
+                 qPrintable(chart.accessibleDescription()));
+}
+
 #include "tst_charts.moc"

@@ -27,6 +27,8 @@ private slots:
     void runsAndExportsTheCommandLinesRows();
     void doubleClickChoosesTheRun();
     void linesNameTheFixedSettingsAndTheMultipliersNote();
+    void keysChooseAndWatchAHeatMapCell_data();
+    void keysChooseAndWatchAHeatMapCell();
     void cancelKeepsTheResultsShown();
     void badValuesAreRefused();
     void cancelReturnsAtOnceAndTheWindowStaysUsable();
@@ -174,6 +176,39 @@ void tst_ExperimentWindow::doubleClickChoosesTheRun()
         QCOMPARE(settings.mutation, expected.at(3 * signal + 2));
         QCOMPARE(settings.fitness, Parameters::Fitness.start);
     }
+}
+
+void tst_ExperimentWindow::keysChooseAndWatchAHeatMapCell_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("combination");
+    QTest::newRow("Enter on the first cell") << QList<int>{Qt::Key_Enter} << 0;
+    QTest::newRow("right, Return") << QList<int>{Qt::Key_Right, Qt::Key_Return} << 1;
+    QTest::newRow("down, right") << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_Enter} << 3;
+    QTest::newRow("the edges hold") << QList<int>{Qt::Key_Up, Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter} << 2;
+}
+
+// Enter on the chosen cell watches what a double-click on it does.
+void tst_ExperimentWindow::keysChooseAndWatchAHeatMapCell()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, combination);
+    plan("0,10", 2, "5,90", 3, 20);
+    QSignalSpy finished(window, &ExperimentWindow::finished);
+    QVERIFY(window->start());
+    QTRY_COMPARE(finished.count(), 1);
+    QSignalSpy chosen(window, &ExperimentWindow::runChosen);
+    HeatMapChart *heatMap = named<HeatMapChart>("Hit rate heat map");
+    heatMap->setFocus();
+    for (int key : keys)
+        QTest::keyClick(heatMap, Qt::Key(key));
+    QCOMPARE(heatMap->chosenCombination(), combination);
+    QCOMPARE(chosen.count(), 1);
+    QTest::mouseDClick(heatMap, Qt::LeftButton, {}, heatMap->cellCentre(combination).toPoint());
+    QCOMPARE(chosen.count(), 2);
+    QCOMPARE(chosen.at(0).at(3), chosen.at(1).at(3));
+    QCOMPARE(chosen.at(0).at(2).value<Settings>().bias, chosen.at(1).at(2).value<Settings>().bias);
+    QCOMPARE(chosen.at(0).at(2).value<Settings>().mutation, chosen.at(1).at(2).value<Settings>().mutation);
 }
 
 void tst_ExperimentWindow::cancelKeepsTheResultsShown()

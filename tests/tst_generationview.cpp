@@ -61,6 +61,7 @@ void tst_GenerationView::generationViewFollowsTheRun()
         view.addGeneration(run.generation(), trace, tent, settings);
     }
     QVERIFY(paintedPixels(view) > 2 * empty);
+    view.show(); // described while shown only
     QTRY_VERIFY(part(view, "Roulette wheel")->accessibleDescription().contains("generation 300"));
     QCOMPARE(trace.lowest, *std::min_element(std::begin(trace.fitness), std::end(trace.fitness)) - 1);
     QVERIFY(part(view, "Roulette wheel")->accessibleDescription().contains(

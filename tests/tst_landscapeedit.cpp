@@ -32,6 +32,8 @@ private slots:
     void undoAndRedoRestoreEveryChange();
     void heldShiftButtonIsOneStep();
     void unchangedLandscapeMakesNoStep();
+    void keysChooseAGenomeAndChangeItsValue_data();
+    void keysChooseAGenomeAndChangeItsValue();
     void namesShowWithoutControlCharacters();
 
 private:
@@ -81,6 +83,41 @@ QPair<int, int> changedRange(const Landscape &before, const Landscape &after)
     }
     return {first, last};
 }
+}
+
+void tst_LandscapeEdit::keysChooseAGenomeAndChangeItsValue_data()
+{
+    QTest::addColumn<bool>("editing");
+    QTest::addColumn<QList<int>>("keys"); // Qt::Key, with Shift where negative
+    QTest::addColumn<int>("genome");
+    QTest::addColumn<int>("change");
+    QTest::addColumn<int>("steps");
+    QTest::newRow("exploring changes nothing") << false << QList<int>{Qt::Key_End, Qt::Key_Up} << LastGenome << 0 << 0;
+    QTest::newRow("right, up twice") << true << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Up} << 1 << 2 << 2;
+    QTest::newRow("shift leaps") << true << QList<int>{Qt::Key_Home, -Qt::Key_Right, -Qt::Key_Up} << 16 << 10 << 1;
+    QTest::newRow("not below 0") << true << QList<int>{Qt::Key_Left, -Qt::Key_Down, -Qt::Key_Down} << 0 << 0 << 0;
+}
+
+// The chosen genome is told in the chart's words; each press of Up or Down is a step to undo.
+void tst_LandscapeEdit::keysChooseAGenomeAndChangeItsValue()
+{
+    QFETCH(bool, editing);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, genome);
+    QFETCH(int, change);
+    QFETCH(int, steps);
+    Editor editor;
+    editor.chart.setEditing(editing);
+    const Landscape before = landscapeOf(editor.window);
+    for (int key : keys)
+        QTest::keyClick(&editor.chart, Qt::Key(std::abs(key)), key < 0 ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(editor.chart.chosenGenome(), genome);
+    Landscape expected = before;
+    expected[genome] += change;
+    QCOMPARE(landscapeOf(editor.window), expected);
+    QCOMPARE(editor.steps()->count(), steps);
+    QTRY_VERIFY(editor.chart.accessibleDescription().startsWith(
+        QString("Chosen: genome %1 (bits %2), fitness %3").arg(genome).arg(genome, 9, 2, QChar('0')).arg(expected[genome])));
 }
 
 void tst_LandscapeEdit::presetsAreInRangeAndDiffer()

@@ -591,6 +591,7 @@ void tst_Observatory::chartDescriptionsFollowTheRun()
 {
     MainWindow window;
     Observatory observatory(&window);
+    observatory.show();
     button(observatory, "Step")->click();
     button(observatory, "Step")->click();
     QTRY_VERIFY(observatory.findChild<HistoryChart *>()->accessibleDescription().startsWith("Generation 2: best"));

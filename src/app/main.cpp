@@ -134,6 +134,7 @@ int main(int argc, char **argv)
     // A lesson's panel is there before the observatory is placed.
     QString snapshotError;
     const bool opened = commandLine.openSnapshot.isEmpty() || observatory.openSnapshot(commandLine.openSnapshot, snapshotError);
+    window.focusRun();
     if (commandLine.observe || !commandLine.openSnapshot.isEmpty())
         observatory.showBeside();
     if (!opened) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chartwidget.h"
+#include "chartaccessible.h"
 #include "chartstyle.h"
+#include "describe.h"
 #include "throttle.h"
 
 #include <QApplication>
@@ -20,6 +22,7 @@ ChartWidget::ChartWidget(QWidget *parent)
     setBackgroundRole(QPalette::Base);
     setForegroundRole(QPalette::Text);
     setFocusPolicy(Qt::StrongFocus);
+    ChartAccessible::install();
     describing = new Throttle(DescribeMilliseconds, [this] { describe(); }, this);
 }
 
@@ -59,11 +62,25 @@ void ChartWidget::changed()
     describing->request();
 }
 
+// Only while shown, and only what differs: a reader that is reading the words is
+// not sent back to their start by the same words again.
 void ChartWidget::describe()
 {
+    if (!isVisible()) {
+        describeWhenShown = true;
+        return;
+    }
+    describeWhenShown = false;
     const QString text = description();
     if (!text.isEmpty())
-        setAccessibleDescription(text);
+        describeWidget(this, text);
+}
+
+void ChartWidget::showEvent(QShowEvent *event)
+{
+    if (describeWhenShown)
+        describe();
+    QWidget::showEvent(event);
 }
 
 void ChartWidget::paintTitle(QPainter &painter, const QRectF &line, const QString &text) const

@@ -43,6 +43,7 @@ protected:
     void paintTitle(QPainter &painter, const QRectF &line, const QString &text = QString()) const;
 
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void describe();
@@ -50,6 +51,7 @@ private:
     double scale = 1.0;
     QString heading;
     bool repaintPending = false;
+    bool describeWhenShown = true; // words asked for while hidden, or never given
     Throttle *describing;
 };
 

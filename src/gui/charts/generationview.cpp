@@ -27,7 +27,7 @@ GenerationView::GenerationView(QWidget *parent)
     mutation = new MutationChart;
     check = new SelectionCheckChart;
 
-    QPushButton *clearButton = new QPushButton(tr("Clear check"));
+    clearButton = new QPushButton(tr("Clear check"));
     clearButton->setAccessibleName(tr("Clear the selection check"));
     clearButton->setToolTip(tr("Start counting the selection check again"));
     clearButton->setAccessibleDescription(tr("Starts counting the selection check again"));
@@ -88,6 +88,11 @@ void GenerationView::setZoom(double zoom)
     setFont(Chart::zoomedFont(QApplication::font(), std::clamp(zoom, Chart::SmallestZoom, Chart::LargestZoom)));
     for (ChartWidget *part : std::initializer_list<ChartWidget *>{wheel, pairs, mutation, check})
         part->setZoom(zoom);
+}
+
+QList<QWidget *> GenerationView::tabOrder() const
+{
+    return {wheel, pairs, mutation, check, clearButton};
 }
 
 const SelectionCheck &GenerationView::selectionCheck() const

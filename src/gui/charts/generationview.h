@@ -7,6 +7,9 @@
 
 #include <QWidget>
 
+QT_BEGIN_NAMESPACE
+class QPushButton;
+QT_END_NAMESPACE
 class MutationChart;
 class PairsChart;
 class SelectionCheckChart;
@@ -39,12 +42,15 @@ public:
 
     bool hasGeneration() const { return shown; }
     const SelectionCheck &selectionCheck() const;
+    // Its charts and controls in the order Tab visits them.
+    QList<QWidget *> tabOrder() const;
 
 private:
     WheelChart *wheel;
     PairsChart *pairs;
     MutationChart *mutation;
     SelectionCheckChart *check;
+    QPushButton *clearButton;
     bool shown = false;
     GenerationTrace latest = {}; // what the parts show
 };

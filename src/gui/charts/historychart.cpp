@@ -9,6 +9,7 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPolygonF>
+#include <QKeyEvent>
 #include <QToolTip>
 
 #include <algorithm>
@@ -46,6 +47,11 @@ const QColor DiversityColour = Chart::Purple;
 const Qt::PenStyle DiversityDashes = Qt::DashDotLine;
 const QColor BitSetColour = Chart::Navy;
 const QColor MarkerColours[] = {Chart::Ochre, Chart::Teal, QColor(120, 120, 120)}; // a restart's in the text colour
+// What each colour of mark stands for, by HistoryMarker::Kind.
+const char *const MarkerKinds[] = {QT_TRANSLATE_NOOP("HistoryChart", "landscape"), QT_TRANSLATE_NOOP("HistoryChart", "genomes"),
+                                   QT_TRANSLATE_NOOP("HistoryChart", "parameter"), QT_TRANSLATE_NOOP("HistoryChart", "restart")};
+const int MarksTold = 5; // in the words for screen readers
+const double ChosenMarkWidth = 3.0;
 
 using Value = std::function<double(const HistoryBucket &)>;
 
@@ -93,18 +99,62 @@ QString HistoryChart::description() const
     if (history->isEmpty())
         return QString();
     const GenerationRecord &latest = history->latest();
-    return tr("Generation %1: best %2, mean %3, worst %4, diversity %5 of 9; %6 marks.")
-        .arg(latest.generation)
-        .arg(latest.best)
-        .arg(latest.mean(), 0, 'f', 1)
-        .arg(latest.worst)
-        .arg(latest.diversity(), 0, 'f', 2)
-        .arg(markers ? markers->count() : 0)
-        + (drift && latest.generation >= drift->generation
-               ? ' ' + tr("Drift alone since generation %1: theory expects diversity %2.")
-                           .arg(drift->generation)
-                           .arg(driftDiversity(drift->diversity, latest.generation - drift->generation), 0, 'f', 2)
-               : QString());
+    const int marks = markers ? markers->count() : 0;
+    const QString values = tr("Generation %1: best %2, mean %3, worst %4, diversity %5 of 9; %n mark(s).", nullptr, marks)
+                               .arg(latest.generation)
+                               .arg(latest.best)
+                               .arg(latest.mean(), 0, 'f', 1)
+                               .arg(latest.worst)
+                               .arg(latest.diversity(), 0, 'f', 2);
+    // What the latest marks stand for, as their tooltips say, and the one the keys chose.
+    QStringList told;
+    for (int index = marks - 1; index >= std::max(0, marks - MarksTold); --index)
+        told << markText(markers->at(index));
+    const QString drifting = drift && latest.generation >= drift->generation
+        ? ' ' + tr("Drift alone since generation %1: theory expects diversity %2.")
+                    .arg(drift->generation)
+                    .arg(driftDiversity(drift->diversity, latest.generation - drift->generation), 0, 'f', 2)
+        : QString();
+    const QString all = told.isEmpty() ? values + drifting
+                                       : tr("%1 The latest first: %2.").arg(values + drifting, told.join(tr("; ")));
+    const int at = chosenMark();
+    return at < 0 ? all : tr("Mark %1 of %2: %3. %4").arg(at + 1).arg(marks).arg(markText(markers->at(at)), all);
+}
+
+QString HistoryChart::markText(const HistoryMarker &marker) const
+{
+    return tr("generation %1, %2: %3").arg(marker.generation).arg(tr(MarkerKinds[marker.kind]), marker.text());
+}
+
+int HistoryChart::chosenMark() const
+{
+    return markers && chosen >= 0 ? std::min(chosen, markers->count() - 1) : -1;
+}
+
+// Left and Right, Home and End walk the marks, as the pointer shows them.
+void HistoryChart::keyPressEvent(QKeyEvent *event)
+{
+    const int count = markers ? markers->count() : 0;
+    const int at = chosenMark();
+    int next = at;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        next = at < 0 ? count - 1 : std::max(0, at - 1);
+        break;
+    case Qt::Key_Right:
+        next = std::min(count - 1, at + 1);
+        break;
+    case Qt::Key_Home:
+        next = count > 0 ? 0 : -1;
+        break;
+    case Qt::Key_End:
+        next = count - 1;
+        break;
+    default:
+        return ChartWidget::keyPressEvent(event);
+    }
+    chosen = next;
+    changed();
 }
 
 void HistoryChart::setDriftStart(const std::optional<DriftStart> &start)
@@ -194,7 +244,10 @@ void HistoryChart::paint(QPainter &painter)
 
     const Chart::Colours colours = this->colours();
     const QFontMetricsF metrics(painter.font());
-    paintTitle(painter, QRectF(chart.left(), 0, chart.width(), metrics.height() + px(TextGap)));
+    // While the keys walk the marks, the chosen one's words stand in the title's place.
+    const int mark = hasFocus() ? chosenMark() : -1;
+    paintTitle(painter, QRectF(chart.left(), 0, chart.width(), metrics.height() + px(TextGap)),
+               mark < 0 ? QString() : markText(markers->at(mark)));
     // The longer legend where it fits.
     const ChartLegend full = legend(false);
     (full.width(metrics) <= current.legend.width() ? full : legend(true)).paint(painter, current.legend, Qt::AlignRight);
@@ -345,8 +398,11 @@ void HistoryChart::paintMarkers(QPainter &painter, const Areas &areas, const std
         const double x = markerX(areas.chart, buckets, marker.generation);
         if (x < 0)
             continue;
-        const QColor colour = marker.kind == HistoryMarker::Restart ? colours.text : colours.line(MarkerColours[marker.kind]);
-        painter.setPen(QPen(colour, zoom()));
+        QColor colour = marker.kind == HistoryMarker::Restart ? colours.text : colours.line(MarkerColours[marker.kind]);
+        const bool picked = index == chosenMark() && hasFocus();
+        if (picked)
+            colour = palette().color(QPalette::Highlight);
+        painter.setPen(QPen(colour, picked ? ChosenMarkWidth * zoom() : zoom()));
         painter.drawLine(QPointF(x, areas.chart.top()), QPointF(x, areas.strip.bottom()));
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);

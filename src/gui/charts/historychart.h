@@ -8,6 +8,7 @@
 #include <vector>
 
 class History;
+struct HistoryMarker;
 class HistoryMarkers;
 struct HistoryBucket;
 class ChartAxis;
@@ -37,9 +38,12 @@ public:
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
+    // The mark the keys have chosen, told in the chart's words; -1 for none.
+    int chosenMark() const;
 
 protected:
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paint(QPainter &painter) override;
     QString description() const override;
 
@@ -67,10 +71,12 @@ private:
     void paintBits(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets);
     void paintMarkers(QPainter &painter, const Areas &areas, const std::vector<HistoryBucket> &buckets);
     QString markersNear(const QPoint &point) const;
+    QString markText(const HistoryMarker &marker) const;
 
     const History *history;
     const HistoryMarkers *markers;
     std::optional<DriftStart> drift;
+    int chosen = -1;
 };
 
 #endif

@@ -5,10 +5,14 @@
 #include "history.h"
 #include "landscapestroke.h"
 
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <map>
 #include <vector>
@@ -30,6 +34,11 @@ const double LabelSpacing = 1.5; // label widths from one genome label to the ne
 const double MarkerRadius = 7.0;
 const double MarkerPenWidth = 1.5;
 const double TrailPad = 2.0;   // above the newest row and below the oldest
+const double MarkerReach = 2.0; // beyond a marker's edge, still its tooltip
+const int MostTopsNamed = 4;
+const int GenomeLeap = 16; // Left and Right with Shift
+const int ValueLeap = 10;  // Up and Down with Shift
+const double ChosenLineWidth = 1.5;
 const QColor MarkerColour = Chart::Orange;
 const QColor TrailColour = Chart::Blue;
 
@@ -55,21 +64,69 @@ void LandscapeChart::setLandscapeName(const QString &name)
     changed();
 }
 
+std::map<int, int> LandscapeChart::members() const
+{
+    std::map<int, int> standing; // genome -> how many members stand on it
+    for (int membr = 0; membr < CommunitySize; ++membr)
+        ++standing[genomeAsInteger(GenomeLength, const_cast<int *>(community[membr]))];
+    return standing;
+}
+
+QString LandscapeChart::memberText(int genome, int count) const
+{
+    return tr("genome %1 (bits %2), fitness %3: %n member(s)", nullptr, count)
+        .arg(genome)
+        .arg(genome, GenomeLength, 2, QChar('0'))
+        .arg(landscape[genome]);
+}
+
+// Where values tie for the highest, every genome that has it, up to a few.
 QString LandscapeChart::description() const
 {
-    const int *highest = std::max_element(landscape, landscape + LandscapeSize);
-    std::map<int, int> members;
-    for (int membr = 0; membr < CommunitySize; ++membr)
-        ++members[genomeAsInteger(GenomeLength, const_cast<int *>(community[membr]))];
+    const int highest = *std::max_element(landscape, landscape + LandscapeSize);
+    QStringList tops;
+    int topCount = 0;
+    for (int genome = 0; genome < LandscapeSize; ++genome) {
+        if (landscape[genome] == highest && ++topCount <= MostTopsNamed)
+            tops << QString::number(genome);
+    }
+    const QString where = topCount == 1 ? tr("at genome %1").arg(tops.constFirst())
+                          : topCount <= MostTopsNamed
+                              ? tr("tied at genomes %1").arg(tops.join(tr(", ")))
+                              : tr("tied at %n genomes, the first %1", nullptr, topCount).arg(tops.join(tr(", ")));
+    const std::map<int, int> counts = members();
     QStringList standing;
-    for (const auto &[genome, count] : members)
-        standing << tr("%1 on genome %2 (fitness %3)").arg(count).arg(genome).arg(landscape[genome]);
-    return tr("Landscape %1, values %2 to %3, highest first at genome %4. Members: %5.")
+    for (const auto &[genome, count] : counts)
+        standing << memberText(genome, count);
+    const auto on = counts.find(chosen);
+    const QString at = chosen < 0 ? QString()
+                                  : tr("Chosen: %1. ").arg(memberText(chosen, on == counts.end() ? 0 : on->second));
+    return at + tr("Landscape %1, values %2 to %3, highest %4. Members: %5.")
         .arg(landscapeName)
         .arg(*std::min_element(landscape, landscape + LandscapeSize))
-        .arg(*highest)
-        .arg(highest - landscape)
+        .arg(highest)
+        .arg(where)
         .arg(standing.join(tr("; ")));
+}
+
+// Over a member's marker, what it stands for.
+bool LandscapeChart::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return ChartWidget::event(event);
+    const QPoint pointer = static_cast<QHelpEvent *>(event)->pos();
+    const Scale current = scale();
+    QStringList lines;
+    for (const auto &[genome, count] : members()) {
+        const QPointF centre(current.x(genome), current.y(landscape[genome]));
+        if (QLineF(centre, pointer).length() <= px(MarkerRadius + MarkerReach))
+            lines << memberText(genome, count);
+    }
+    if (lines.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), lines.join('\n'), this);
+    return true;
 }
 
 QSize LandscapeChart::minimumSizeHint() const
@@ -153,6 +210,7 @@ void LandscapeChart::paint(QPainter &painter)
     paintLandscape(painter, current);
     paintMembers(painter, current);
     paintTrail(painter, current);
+    paintChosen(painter, current);
 }
 
 void LandscapeChart::paintLandscape(QPainter &painter, const Scale &scale)
@@ -188,9 +246,6 @@ void LandscapeChart::paintLandscape(QPainter &painter, const Scale &scale)
 
 void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
 {
-    std::map<int, int> members; // genome -> how many members stand on it
-    for (int membr = 0; membr < CommunitySize; ++membr)
-        ++members[genomeAsInteger(GenomeLength, const_cast<int *>(community[membr]))];
     const QFont plain = painter.font();
     QFont font = plain;
     font.setBold(true);
@@ -212,7 +267,7 @@ void LandscapeChart::paintMembers(QPainter &painter, const Scale &scale)
     };
     const QFontMetricsF metrics(font);
     std::vector<Label> labels;
-    for (const auto &[genome, count] : members) {
+    for (const auto &[genome, count] : members()) {
         const QPointF centre(scale.x(genome), scale.y(landscape[genome]));
         painter.setPen(QPen(outline, px(MarkerPenWidth)));
         painter.setBrush(MarkerColour);
@@ -274,6 +329,7 @@ void LandscapeChart::setEditing(bool on)
         stroking = false;
         emit strokeFinished();
     }
+    finishKeyStroke();
     editing = on;
     setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
     update();
@@ -309,6 +365,94 @@ void LandscapeChart::mouseReleaseEvent(QMouseEvent *event)
     stroking = false;
     emit strokeFinished();
     update();
+}
+
+// While the chart has the focus, a line at the genome the keys chose, with its value.
+void LandscapeChart::paintChosen(QPainter &painter, const Scale &scale)
+{
+    if (chosen < 0 || !hasFocus())
+        return;
+    const QColor colour = QPalette().color(QPalette::Highlight);
+    const double x = scale.x(chosen);
+    painter.setPen(QPen(colour, px(ChosenLineWidth), Qt::DashLine));
+    painter.drawLine(QPointF(x, scale.plot.top()), QPointF(x, scale.plot.bottom()));
+    const QString label = tr("genome %1: %2").arg(chosen).arg(landscape[chosen]);
+    const double width = painter.fontMetrics().horizontalAdvance(label) + px(TextGap);
+    const double left = x + width + px(TextGap) > scale.plot.right() ? x - width : x + px(TextGap) / 2;
+    painter.drawText(QRectF(left, scale.plot.top(), width, painter.fontMetrics().height()), Qt::AlignCenter, label);
+}
+
+void LandscapeChart::choose(int genome)
+{
+    chosen = std::clamp(genome, 0, LastGenome);
+    changed();
+}
+
+// The keys explore the landscape as the pointer does: Left and Right (with Shift,
+// GenomeLeap at a time), Home and End choose a genome; while editing, Up and Down
+// (with Shift, ValueLeap at a time) change its value, a held key as one change.
+void LandscapeChart::keyPressEvent(QKeyEvent *event)
+{
+    const bool leap = event->modifiers() & Qt::ShiftModifier;
+    const int at = std::max(chosen, 0);
+    switch (event->key()) {
+    case Qt::Key_Left:
+        choose(chosen < 0 ? 0 : at - (leap ? GenomeLeap : 1));
+        break;
+    case Qt::Key_Right:
+        choose(chosen < 0 ? 0 : at + (leap ? GenomeLeap : 1));
+        break;
+    case Qt::Key_Home:
+        choose(0);
+        break;
+    case Qt::Key_End:
+        choose(LastGenome);
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (!editing || stroking)
+            return ChartWidget::keyPressEvent(event);
+        raiseChosen((event->key() == Qt::Key_Up ? 1 : -1) * (leap ? ValueLeap : 1), event->isAutoRepeat());
+        break;
+    default:
+        ChartWidget::keyPressEvent(event);
+    }
+}
+
+void LandscapeChart::raiseChosen(int by, bool held)
+{
+    chosen = std::max(chosen, 0);
+    if (!keyStroking || !held) {
+        finishKeyStroke();
+        keyStroking = true;
+        emit strokeStarted();
+    }
+    std::copy(landscape, landscape + LandscapeSize, drawn);
+    drawn[chosen] = static_cast<int>(std::clamp(static_cast<long long>(drawn[chosen]) + by, 0LL,
+                                                static_cast<long long>(INT_MAX)));
+    emit strokeDrawn(drawn);
+    changed();
+}
+
+void LandscapeChart::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!event->isAutoRepeat() && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down))
+        finishKeyStroke();
+    ChartWidget::keyReleaseEvent(event);
+}
+
+void LandscapeChart::focusOutEvent(QFocusEvent *event)
+{
+    finishKeyStroke();
+    ChartWidget::focusOutEvent(event);
+}
+
+void LandscapeChart::finishKeyStroke()
+{
+    if (!keyStroking)
+        return;
+    keyStroking = false;
+    emit strokeFinished();
 }
 
 // Whole values from 0 to the top of the frozen axis.

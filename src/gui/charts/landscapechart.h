@@ -6,6 +6,8 @@
 
 #include "chartwidget.h"
 
+#include <map>
+
 class History;
 
 // The landscape as a line with a value axis, every member a marker on it (members
@@ -30,6 +32,8 @@ public:
     void setEditing(bool editing);
     // The landscape's name, for the words that describe the chart.
     void setLandscapeName(const QString &name);
+    // The genome the keys have chosen, told in the chart's words; -1 before any.
+    int chosenGenome() const { return chosen; }
 
 signals:
     void strokeStarted();
@@ -40,9 +44,13 @@ signals:
 protected:
     void paint(QPainter &painter) override;
     QString description() const override;
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     struct Scale
@@ -61,11 +69,17 @@ private:
     };
 
     Scale scale() const;
+    std::map<int, int> members() const;
+    QString memberText(int genome, int count) const;
     void paintLandscape(QPainter &painter, const Scale &scale);
     void paintMembers(QPainter &painter, const Scale &scale);
     void paintTrail(QPainter &painter, const Scale &scale);
     void sample(const QPointF &position, int &genome, int &value) const;
     void drawTo(const QPointF &position, bool straight);
+    void paintChosen(QPainter &painter, const Scale &scale);
+    void choose(int genome);
+    void raiseChosen(int by, bool held);
+    void finishKeyStroke();
 
     const int *landscape;
     const Genome *community;
@@ -81,6 +95,8 @@ private:
     int lastGenome = 0;
     int lastValue = 0;
     QString landscapeName;
+    int chosen = -1;
+    bool keyStroking = false; // Up or Down held while editing
 };
 
 #endif

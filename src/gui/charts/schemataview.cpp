@@ -4,6 +4,7 @@
 #include "schemachart.h"
 #include "throttle.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,16 +43,20 @@ SchemataView::SchemataView(QWidget *parent)
     QLabel *inputLabel = new QLabel(tr("&Schema: nine characters, bit 8 first"));
     inputLabel->setBuddy(input);
     inputLabel->setWordWrap(true);
-    QPushButton *trackButton = new QPushButton(tr("Track"));
+    trackButton = new QPushButton(tr("Track"));
+    trackButton->setAccessibleDescription(tr("Follow the schema typed: its count and its bound in every generation"));
     connect(trackButton, &QPushButton::clicked, this, &SchemataView::trackTyped);
     connect(input, &QLineEdit::returnPressed, this, &SchemataView::trackTyped);
 
     messageLabel = new QLabel(tr("1 and 0 fix a bit, * takes either."));
     messageLabel->setWordWrap(true);
-    messageLabel->setAccessibleName(tr("Schema message"));
+    // Named by its words, which screen readers are told of as they change.
+    messageLabel->setAccessibleDescription(tr("What became of the schema typed"));
 
     list = new QListWidget;
     list->setAccessibleName(tr("Tracked schemata"));
+    list->setAccessibleDescription(tr("The schemata followed, with order and defining length; the one chosen has its "
+                                      "bound's factors told beside the chart"));
     list->setMinimumSize(ListCharacters.width() * fontMetrics().averageCharWidth(),
                          ListCharacters.height() * fontMetrics().height());
     removeButton = new QPushButton(tr("Remove"));
@@ -67,6 +72,8 @@ SchemataView::SchemataView(QWidget *parent)
     explanationText = new QTextBrowser;
     explanationText->setFrameShape(QFrame::NoFrame);
     explanationText->setAccessibleName(tr("The bound's factors"));
+    explanationText->setAccessibleDescription(tr("How the schema theorem's bound for the latest generation comes "
+                                                 "about, factor by factor"));
     QPalette plain = explanationText->palette();
     plain.setColor(QPalette::Base, plain.color(QPalette::Window));
     explanationText->setPalette(plain);
@@ -280,6 +287,10 @@ void SchemataView::showMessage(const QString &text, bool error)
     palette.setColor(QPalette::WindowText, error ? colours.error : colours.faint);
     messageLabel->setPalette(palette);
     messageLabel->setText(text);
+    if (error) {
+        QAccessibleEvent alert(messageLabel, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 void SchemataView::trackTyped()
@@ -322,13 +333,34 @@ void SchemataView::changed()
     describing->request();
 }
 
+// The factors' text is replaced only while shown and only when it changed, so
+// that a screen reader reading it is not sent back to its start.
 void SchemataView::describe()
 {
     removeButton->setEnabled(list->currentRow() >= 0);
+    describeWhenShown = !isVisible();
+    if (describeWhenShown)
+        return;
+    const QString text = explanation();
+    if (text == shownExplanation)
+        return;
+    shownExplanation = text;
     // Kept where the reader scrolled it.
     const int scrolled = explanationText->verticalScrollBar()->value();
-    explanationText->setHtml(explanation());
+    explanationText->setHtml(text);
     explanationText->verticalScrollBar()->setValue(scrolled);
+}
+
+QList<QWidget *> SchemataView::tabOrder() const
+{
+    return {input, trackButton, list, removeButton, chart, explanationText};
+}
+
+void SchemataView::showEvent(QShowEvent *event)
+{
+    if (describeWhenShown)
+        describe();
+    QWidget::showEvent(event);
 }
 
 void SchemataView::setExplanationMinimum()

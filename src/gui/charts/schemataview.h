@@ -56,6 +56,11 @@ public:
     int columnCount(int index) const { return static_cast<int>(tracked[index].columns().size()); }
     QString message() const;
     QString explanation() const;
+    // Its controls and chart in the order Tab visits them.
+    QList<QWidget *> tabOrder() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     void addPoint(SchemaSeries &series);
@@ -75,12 +80,15 @@ private:
     double scale = 1.0;
 
     QLineEdit *input;
+    QPushButton *trackButton;
     QLabel *messageLabel;
     QListWidget *list;
     QPushButton *removeButton;
     SchemaChart *chart;
     QTextBrowser *explanationText;
     Throttle *describing;
+    QString shownExplanation;
+    bool describeWhenShown = true;
 };
 
 #endif

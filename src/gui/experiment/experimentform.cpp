@@ -6,7 +6,9 @@
 #include "panelbutton.h"
 #include "parametercaption.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -48,6 +50,7 @@ void markInvalid(QWidget *widget, QPalette::ColorRole role, bool invalid)
 QPushButton *actionButton(QAction *action, const QString &text)
 {
     QPushButton *button = new QPushButton(text);
+    button->setAccessibleDescription(action->toolTip());
     button->setEnabled(action->isEnabled());
     QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
     QObject::connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
@@ -70,6 +73,11 @@ ExperimentForm::ExperimentForm(const Actions &actions, QWidget *parent)
     }
     firstParameter->setAccessibleName(tr("Parameter to vary"));
     secondParameter->setAccessibleName(tr("Second parameter to vary"));
+    firstParameter->setAccessibleDescription(tr("The parameter whose values the runs take in turn"));
+    secondParameter->setAccessibleDescription(tr("A second parameter, for a heat map of every pair of values"));
+    // Their lists too, as a screen reader meets them when they open.
+    for (QComboBox *box : {firstParameter, secondParameter})
+        box->view()->setAccessibleName(box->accessibleName());
     firstValues = new QLineEdit;
     secondValues = new QLineEdit;
     firstValues->setAccessibleName(tr("Values of the parameter to vary"));
@@ -101,7 +109,8 @@ ExperimentForm::ExperimentForm(const Actions &actions, QWidget *parent)
     showProgress(0, 0);
     messageLabel = new QLabel;
     messageLabel->setWordWrap(true);
-    messageLabel->setAccessibleName(tr("Message"));
+    // Named by its words, which screen readers are told of as they change.
+    messageLabel->setAccessibleDescription(tr("What the experiment will run, or why it cannot"));
 
     QHBoxLayout *runButtons = new QHBoxLayout;
     runButtons->addWidget(actionButton(actions.start, tr("Start")));
@@ -160,7 +169,12 @@ QFormLayout *ExperimentForm::rows()
     addRow(tr("&Vary:"), firstParameter, firstParameter, firstValues);
     addRow(tr("&And:"), secondParameter, secondParameter, secondValues);
     form->addRow(tr("Others:"), fixedLabel);
-    addRow(tr("&Seeds from:"), firstSeedBox, firstSeedBox, new QLabel(tr("count")), seedCountBox);
+    firstSeedBox->setAccessibleDescription(tr("The seed of each value's first run; the next runs take the seeds after it"));
+    seedCountBox->setAccessibleDescription(tr("How many runs, each with its own seed, every value or pair of values gets"));
+    generationsBox->setAccessibleDescription(tr("How many generations every run computes"));
+    QLabel *countLabel = new QLabel(tr("count"));
+    countLabel->setBuddy(seedCountBox);
+    addRow(tr("&Seeds from:"), firstSeedBox, firstSeedBox, countLabel, seedCountBox);
     addRow(tr("&Generations:"), generationsBox, generationsBox);
     addRow(tr("&Target:"), targetBox, targetBox, highestButton);
     return form;
@@ -232,11 +246,18 @@ void ExperimentForm::validate()
     QString error;
     planValid = readPlan(plan, error);
     markInvalid(messageLabel, QPalette::WindowText, !planValid);
-    messageLabel->setText(planValid ? tr("%1 of %2 generations, target %3")
-                                          .arg(runsText(plan.totalRuns()))
-                                          .arg(QLocale().toString(plan.generations))
-                                          .arg(plan.targetValue())
-                                    : error);
+    const QString message = planValid ? tr("%1 of %2 generations, target %3")
+                                            .arg(runsText(plan.totalRuns()))
+                                            .arg(QLocale().toString(plan.generations))
+                                            .arg(plan.targetValue())
+                                      : error;
+    // A new error is an alert to a screen reader; the field being typed in keeps the focus.
+    if (!planValid && message != messageLabel->text()) {
+        messageLabel->setText(message);
+        QAccessibleEvent alert(messageLabel, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+    messageLabel->setText(message);
     QStringList fixed;
     for (int index = 0; index < int(std::size(Parameters::All)); ++index) {
         const Parameter &parameter = *Parameters::All[index];

@@ -51,6 +51,7 @@ ExperimentResultsView::ExperimentResultsView(QWidget *parent)
     chartArea->setWidget(chartPage);
     chartArea->setWidgetResizable(true);
     chartArea->setFrameShape(QFrame::NoFrame);
+    chartArea->setFocusPolicy(Qt::NoFocus); // Tab goes to the charts in it
 
     model = new RunTableModel(this);
     sorted = new QSortFilterProxyModel(this);
@@ -60,6 +61,7 @@ ExperimentResultsView::ExperimentResultsView(QWidget *parent)
     table->setModel(sorted);
     table->setAccessibleName(tr("Runs"));
     table->setToolTip(tr("Double-click a run, or press Enter, to watch it in the main window."));
+    table->setAccessibleDescription(table->toolTip());
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);

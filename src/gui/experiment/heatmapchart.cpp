@@ -4,8 +4,11 @@
 #include "experiment.h"
 #include "parametercaption.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 const int BottomMargin = 8;
@@ -14,13 +17,15 @@ const int RowLabelWidth = 140; // the first parameter and its values left of the
 const int LabelGap = 6;
 const double Percent = 100.0;
 const QColor HitColour(30, 60, 150);
+const double ChosenFrameWidth = 3.0; // around the chosen cell while the map has the focus
 }
 
 HeatMapChart::HeatMapChart(QWidget *parent)
     : ExperimentChart(parent)
 {
     setAccessibleName(tr("Hit rate heat map"));
-    setToolTip(tr("Double-click a cell to watch its first run in the main window."));
+    setToolTip(tr("Double-click a cell, or choose it with the arrow keys and press Enter, to watch its first run "
+                  "in the main window."));
 }
 
 int HeatMapChart::rows() const
@@ -56,6 +61,17 @@ QPointF HeatMapChart::cellCentre(int combination) const
     const QRectF cells = grid();
     return QPointF(cells.left() + cells.width() * (combination % columns() + 0.5) / columns(),
                    cells.top() + cells.height() * (combination / columns() + 0.5) / rows());
+}
+
+int HeatMapChart::chosenCombination() const
+{
+    return std::clamp(chosen, 0, rows() * columns() - 1);
+}
+
+void HeatMapChart::choose(int combination)
+{
+    chosen = combination;
+    changed();
 }
 
 void HeatMapChart::paint(QPainter &painter)
@@ -104,6 +120,52 @@ void HeatMapChart::paint(QPainter &painter)
                                  : tr("%1 %").arg(qRound(rate * Percent));
         painter.drawText(cell, Qt::AlignCenter, text);
     }
+    if (hasFocus()) {
+        const int at = chosenCombination();
+        const QRectF cell(cells.left() + at % columns() * cellWidth, cells.top() + at / columns() * cellHeight, cellWidth,
+                          cellHeight);
+        const double width = ChosenFrameWidth * zoom();
+        painter.setPen(QPen(QPalette().color(QPalette::Highlight), width));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(cell.adjusted(width / 2, width / 2, -width / 2, -width / 2));
+    }
+}
+
+void HeatMapChart::mousePressEvent(QMouseEvent *event)
+{
+    const int combination = combinationAt(event->position());
+    if (combination >= 0)
+        choose(combination);
+    ExperimentChart::mousePressEvent(event);
+}
+
+// The arrows as the cells lie, the first parameter's values down.
+void HeatMapChart::keyPressEvent(QKeyEvent *event)
+{
+    const int at = chosenCombination();
+    const int row = at / columns();
+    const int column = at % columns();
+    switch (event->key()) {
+    case Qt::Key_Left:
+        choose(row * columns() + std::max(0, column - 1));
+        break;
+    case Qt::Key_Right:
+        choose(row * columns() + std::min(columns() - 1, column + 1));
+        break;
+    case Qt::Key_Up:
+        choose(std::max(0, row - 1) * columns() + column);
+        break;
+    case Qt::Key_Down:
+        choose(std::min(rows() - 1, row + 1) * columns() + column);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (plan)
+            emit combinationActivated(at);
+        break;
+    default:
+        ExperimentChart::keyPressEvent(event);
+    }
 }
 
 void HeatMapChart::mouseDoubleClickEvent(QMouseEvent *event)
@@ -116,6 +178,14 @@ void HeatMapChart::mouseDoubleClickEvent(QMouseEvent *event)
 QString HeatMapChart::describeResults() const
 {
     QStringList lines;
+    const std::size_t at = static_cast<std::size_t>(chosenCombination());
+    if (at < summary->combinations().size()) {
+        const CombinationSummary &choice = summary->combinations()[at];
+        lines << tr("Chosen cell, Enter watches its first run: %1: %2 of %3 runs hit")
+                     .arg(combinationCaption(plan->variations, choice.settings))
+                     .arg(choice.hits())
+                     .arg(choice.runs);
+    }
     for (const CombinationSummary &combination : summary->combinations())
         lines << tr("%1: %2 of %3 runs hit")
                      .arg(combinationCaption(plan->variations, combination.settings))

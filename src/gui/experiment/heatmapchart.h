@@ -17,19 +17,26 @@ public:
     int combinationAt(const QPointF &point) const;
     // The middle of a combination's cell.
     QPointF cellCentre(int combination) const;
+    // The cell the keys act on: the arrows move it, Enter watches its first run.
+    int chosenCombination() const;
 
 signals:
     void combinationActivated(int combination);
 
 protected:
     void paint(QPainter &painter) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     QString describeResults() const override;
 
 private:
     QRectF grid() const;
     int rows() const;
     int columns() const;
+    void choose(int combination);
+
+    int chosen = 0;
 };
 
 #endif

@@ -53,7 +53,8 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, Landsc
 {
     editing = new QAction(tr("Edit landscape"), this);
     editing->setCheckable(true);
-    editing->setToolTip(tr("Drag on the landscape to draw it; hold Shift for a straight line"));
+    editing->setToolTip(tr("Drag on the landscape to draw it; hold Shift for a straight line. With the keys on the "
+                           "chart: Left and Right choose a genome, Up and Down change its value"));
     connect(editing, &QAction::toggled, chart, &LandscapeChart::setEditing);
     QPushButton *editButton = panelButton(editing->text(), editing->toolTip());
     editButton->setCheckable(true);
@@ -70,7 +71,10 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, Landsc
     for (int index = 0; index < PresetCount; ++index) {
         const Preset preset = static_cast<Preset>(index);
         QAction *action = presets->addAction(tr(presetInfo(preset).name));
+        // Also on the status line as the menu is walked with the keys, and to screen readers.
         action->setToolTip(tr(presetInfo(preset).description));
+        action->setStatusTip(action->toolTip());
+        action->setWhatsThis(action->toolTip());
         connect(action, &QAction::triggered, this, [this, preset] { applyPreset(preset); });
     }
     QPushButton *presetButton = panelButton(tr("Presets"), tr("Replace the landscape with one made in the program"));
@@ -116,7 +120,8 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, Landsc
     layout->addLayout(drawing);
     layout->addLayout(steps);
     layout->addLayout(files);
-    controls = {editButton, presetButton, walkSeedBox, undoButton, redoButton, saveLandscapeButton,
+    // As they read, row by row.
+    controls = {editButton, presetButton, undoButton, redoButton, walkSeedBox, saveLandscapeButton,
                 saveSnapshotButton, openSnapshotButton};
 }
 

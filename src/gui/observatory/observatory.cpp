@@ -3,6 +3,7 @@
 #include "chartaxis.h"
 #include "common.h"
 #include "controlcolumn.h"
+#include "describe.h"
 #include "experimentwindow.h"
 #include "fileactions.h"
 #include "framepacer.h"
@@ -28,6 +29,7 @@
 #include "windowplacement.h"
 #include "zoomsteps.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -46,6 +48,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -110,7 +113,7 @@ Observatory::Observatory(MainWindow *window, QWidget *parent)
     connect(recordControls, &RecordControls::saveImageRequested, this, &Observatory::chooseImageFile);
     connect(recordControls, &RecordControls::experimentRequested, this, &Observatory::openExperiment);
     connect(landscapeWatch, &LandscapeWatch::changed, this, &Observatory::followLandscape);
-    connect(events, &RunEvents::loadFailed, this, [this](const QString &message) { statusBar()->showMessage(message); });
+    connect(events, &RunEvents::loadFailed, this, &Observatory::tellLoadFailed);
     connect(landscapeEditor, &LandscapePanel::snapshotRestored, this, &Observatory::followSnapshot);
     connect(landscapeEditor, &LandscapePanel::reported, this, &Observatory::reportPanelAction);
     connect(lessonView, &LessonPanel::experimentRequested, this, &Observatory::showLessonExperiment);
@@ -169,6 +172,13 @@ void Observatory::buildLayout()
     // Zoomed in on a narrow screen the tabs' names are shortened, not scrolled out of sight.
     tabs->setUsesScrollButtons(false);
     tabs->setElideMode(Qt::ElideRight);
+    tabs->setTabToolTip(0, tr("Fitness, diversity and bits over the generations, with marks where something happened"));
+    tabs->setTabToolTip(1, tr("What the latest generation drew: the wheel, the pairs, mutation and the selection check"));
+    tabs->setTabToolTip(2, tr("Patterns of genomes followed against the schema theorem's bound"));
+    // Tab goes to the tab bar itself: the tab widget, its stand-in by default,
+    // would send the focus back to it after the charts.
+    tabs->setFocusProxy(nullptr);
+    tabs->setFocusPolicy(Qt::NoFocus);
 
     QSplitter *split = new QSplitter(Qt::Vertical);
     split->setChildrenCollapsible(false);
@@ -280,14 +290,16 @@ void Observatory::showHelp()
                                  : tr("The user guide: %1").arg(guide)));
 }
 
-// The controls top to bottom, then the charts, then the lesson.
+// The controls top to bottom, then the charts and what each tab holds, and round
+// to the first control again. Tab skips what a hidden tab holds.
 void Observatory::setTabOrder()
 {
     QList<QWidget *> order = column->tabOrder();
-    order << landscapeChart << tabs->tabBar() << historyChart << generationView << schemataView;
+    order << landscapeChart << tabs->tabBar() << historyChart << generationView->tabOrder() << schemataView->tabOrder();
     order << lessonView->tabOrder();
     for (qsizetype index = 1; index < order.size(); ++index)
         QWidget::setTabOrder(order.at(index - 1), order.at(index));
+    QWidget::setTabOrder(order.constLast(), order.constFirst());
 }
 
 bool Observatory::exportCsv(const QString &path, QString &error) const
@@ -467,6 +479,7 @@ bool Observatory::eventFilter(QObject *watched, QEvent *event)
 void Observatory::showEvent(QShowEvent *event)
 {
     applyPace(true);
+    describing->request();
     QMainWindow::showEvent(event);
 }
 
@@ -551,7 +564,24 @@ void Observatory::refresh()
 // What the charts show now, for those who cannot see them.
 void Observatory::describe()
 {
-    caption->setAccessibleDescription(caption->text());
+    if (isVisible())
+        describeWidget(caption, caption->text());
+}
+
+// On the status line, which screen readers read by its message, and where the
+// keyboard focus is: a window in front of this one shows it beside its focused
+// control. An alert either way, so that a screen reader says it at once.
+void Observatory::tellLoadFailed(const QString &message)
+{
+    statusBar()->showMessage(message);
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *told = statusBar();
+    if (focus && focus->window() != this) {
+        QToolTip::showText(focus->mapToGlobal(QPoint(0, focus->height())), message, focus, QRect(), StatusMilliseconds);
+        told = focus;
+    }
+    QAccessibleEvent alert(told, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 // A file that does not load is said on the status line, as "Load File:" is.

@@ -103,6 +103,7 @@ private:
     void showLessonExperiment();
     void refresh();
     void describe();
+    void tellLoadFailed(const QString &message);
     void chooseLandscapeFile();
     void chooseCsvFile();
     void chooseImageFile();

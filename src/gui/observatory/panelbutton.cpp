@@ -3,6 +3,8 @@
 #include "parameters.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QPushButton>
 
@@ -19,6 +21,8 @@ void describeControl(QWidget *control, const QString &name, const QString &tip)
     control->setToolTip(tip);
     control->setAccessibleName(name);
     control->setAccessibleDescription(tip);
+    if (QComboBox *box = qobject_cast<QComboBox *>(control))
+        box->view()->setAccessibleName(name); // the list as it opens
     // A click on a button leaves the focus where it was; a click into a field takes it there.
     if (qobject_cast<QAbstractButton *>(control))
         control->setFocusPolicy(Qt::TabFocus);

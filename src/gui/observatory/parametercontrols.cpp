@@ -32,10 +32,12 @@ ParameterControls::ParameterControls(MainWindow *window, QWidget *parent)
     mutationLayout->addWidget(mutationBox);
     mutationLayout->addWidget(mutationMeaning, 1);
     mutationBox->setToolTip(tr("p: each child mutates with probability 1/(100 − p); 0: never"));
-    mutationMeaning->setAccessibleName(tr("Children that mutate"));
+    // Named by its words, which screen readers are told of as they change.
+    mutationMeaning->setAccessibleDescription(tr("The share of children that mutate"));
 
     biasBox = addParameter(Bias, window->mutationBias());
-    biasBox->setToolTip(tr("0: every bit flips alike; 1 to 10: low-order bits more and more preferred"));
+    biasBox->setToolTip(tr("0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, "
+                           "(9 − bit)² in 285"));
     for (QSpinBox *box : {fitnessBox, mutationBox, biasBox})
         box->setAccessibleDescription(box->toolTip());
 

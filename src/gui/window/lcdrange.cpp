@@ -34,6 +34,7 @@ void LCDRange::init()
 
     label = new QLabel;
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setBuddy(slider);
 
     connect(slider, &QSlider::valueChanged, lcd, qOverload<int>(&QLCDNumber::display));
     connect(slider, &QSlider::valueChanged, this, &LCDRange::valueChanged);
@@ -70,4 +71,10 @@ void LCDRange::setRange(int minValue, int maxValue)
 void LCDRange::setText(const QString &text)
 {
     label->setText(text);
+    slider->setAccessibleName(text);
+}
+
+void LCDRange::setDescription(const QString &description)
+{
+    slider->setAccessibleDescription(description);
 }

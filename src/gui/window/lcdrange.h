@@ -19,6 +19,8 @@ public:
 
     int value() const;
     QString text() const;
+    // What the slider is for, told to screen readers; the caption names it.
+    void setDescription(const QString &description);
 
 public slots:
     void setValue(int value);

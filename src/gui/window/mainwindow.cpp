@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
+#include "accessiblenumber.h"
+#include "chartaccessible.h"
 #include "buttonhold.h"
 #include "common.h"
 #include "parameters.h"
@@ -11,6 +13,7 @@
 #include "lcdrange.h"
 #include "vezo.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -20,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLCDNumber>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -38,6 +42,7 @@ const qint64 GenerationDisplayModulus = 100000000;
 
 const int MaxAmplitude = 99;
 const int ParameterLimit = 100; // the four extra parameters span -100 .. 100
+const int AdditionalParameters = 4;
 
 QPushButton *boldButton(const QString &text, int pointSize)
 {
@@ -67,6 +72,9 @@ QSpinBox *parameterSpinBox()
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
+    // Before any widget is made: a screen reader's view of one is kept once asked for.
+    AccessibleNumber::install();
+    ChartAccessible::install();
     iterations = RunIterations;
     generations = 0;
     events = new RunEvents(this);
@@ -93,6 +101,11 @@ MainWindow::MainWindow(QWidget *parent)
 
     Lbox_ptr = new LandscapeArea;
     Lbox_ptr->LandscapeArea_setup(theEnvironment, theCommunity);
+    Lbox_ptr->setAccessibleName(tr("Landscape view"));
+    Lbox_ptr->setAccessibleDescription(tr("The fitness of each of the 512 genomes as a point, genome 0 on the left; "
+                                          "the ten members as marks on their genomes. The observatory (F2) "
+                                          "tells the values and the members in words."));
+    Lbox_ptr->setFocusPolicy(Qt::TabFocus);
 
     QPushButton *quitBTN = boldButton(tr("&Quit"), 16);
     connect(quitBTN, &QPushButton::clicked, QCoreApplication::instance(), &QCoreApplication::quit);
@@ -108,6 +121,11 @@ MainWindow::MainWindow(QWidget *parent)
     InputFileComboBox_ptr->addItem(tr("twodissimilarpeaks"));
     InputFileComboBox_ptr->addItem(tr("user"));
     InputFileComboBox_ptr->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    InputFileComboBox_ptr->setAccessibleName(tr("Landscape file"));
+    InputFileComboBox_ptr->lineEdit()->setAccessibleName(tr("Landscape file"));
+    InputFileComboBox_ptr->view()->setAccessibleName(tr("Landscape file"));
+    InputFileComboBox_ptr->setAccessibleDescription(tr("The landscape file that \"Load File:\" loads, by name "
+                                                       "from the start folder or by full path"));
 
     stopBTN_ptr = boldButton(tr("Stop"), 14);
     connect(stopBTN_ptr, &QPushButton::clicked, this, &MainWindow::slot_StopState);
@@ -125,6 +143,8 @@ MainWindow::MainWindow(QWidget *parent)
     generationLCD_ptr->setSegmentStyle(QLCDNumber::Flat);
     generationLCD_ptr->setDigitCount(8);
     generationLCD_ptr->display(generationDisplayValue(generations));
+    generationLabel->setBuddy(generationLCD_ptr);
+    generationLCD_ptr->setAccessibleName(tr("Generations"));
 
     QPushButton *reloadBTN = boldButton(tr("Reload"), 14);
     connect(reloadBTN, &QPushButton::clicked, this, &MainWindow::slot_Reload);
@@ -172,6 +192,13 @@ MainWindow::MainWindow(QWidget *parent)
     connect(this, &MainWindow::MuteBiasChanged, mutebiasBOX, &LCDRange::setValue);
     mutebiasBOX->setValue(Bias.start);
 
+    // For screen readers, what the step does with each value, as the tooltips do not all say.
+    fitnessBOX->setDescription(tr("Each member's share of the roulette wheel is (fitness − lowest) × this: it "
+                                  "changes how long the wheel is, not who is drawn how often"));
+    muteprobBOX->setDescription(tr("p: each child mutates with probability 1/(100 − p); 0: never"));
+    mutebiasBOX->setDescription(tr("0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the "
+                                   "likelier, (9 − bit)² in 285"));
+
     QLabel *ParamLabel = new QLabel(tr("Additional Parameters\nRange %1 to %2:").arg(-ParameterLimit).arg(ParameterLimit));
     integerLabelParam0_ptr = new QLabel(tr("Parameter 0:"));
     integerLabelParam1_ptr = new QLabel(tr("Parameter 1:"));
@@ -181,6 +208,38 @@ MainWindow::MainWindow(QWidget *parent)
     integerSpinBoxParam1_ptr = parameterSpinBox();
     integerSpinBoxParam2_ptr = parameterSpinBox();
     integerSpinBoxParam3_ptr = parameterSpinBox();
+    QLabel *parameterLabels[] = {integerLabelParam0_ptr, integerLabelParam1_ptr, integerLabelParam2_ptr,
+                                 integerLabelParam3_ptr};
+    QSpinBox *parameterBoxes[] = {integerSpinBoxParam0_ptr, integerSpinBoxParam1_ptr, integerSpinBoxParam2_ptr,
+                                  integerSpinBoxParam3_ptr};
+    for (int param = 0; param < AdditionalParameters; ++param) {
+        parameterLabels[param]->setBuddy(parameterBoxes[param]);
+        parameterBoxes[param]->setAccessibleName(tr("Parameter %1").arg(param));
+        parameterBoxes[param]->setAccessibleDescription(
+            tr("An additional parameter, %1 to %2, shown but not used by the algorithm").arg(-ParameterLimit).arg(ParameterLimit));
+    }
+
+    // What each button does, for screen readers; Clear History's tooltip is not its whole story.
+    const struct
+    {
+        QWidget *control;
+        QString description;
+    } told[] = {
+        {quitBTN, tr("Ends the program")},
+        {loadBTN_ptr, tr("Loads the landscape file named beside it (stopped only)")},
+        {stopBTN_ptr, tr("Stops the run")},
+        {runBTN_ptr, tr("Computes generation after generation until Stop")},
+        {stepBTN_ptr, tr("Computes one generation")},
+        {reloadBTN, tr("Restores the reference landscape: the start-up tent, or what an opened snapshot brought")},
+        {clearhistBTN, tr("Repaints the view; there is no history to clear")},
+        {LShiftBTN, tr("Rotates the landscape one place left; repeats while held")},
+        {RShiftBTN, tr("Rotates the landscape one place right; repeats while held")},
+        {UShiftBTN, tr("Raises every value by one; repeats while held")},
+        {DShiftBTN, tr("Lowers every value by one, not below 1; repeats while held")},
+        {newgenesBTN_ptr, tr("Draws ten new random genomes (stopped only)")},
+    };
+    for (const auto &control : told)
+        control.control->setAccessibleDescription(control.description);
 
     QHBoxLayout *topLayout = new QHBoxLayout;
     topLayout->addWidget(loadBTN_ptr);
@@ -225,6 +284,8 @@ MainWindow::MainWindow(QWidget *parent)
     gridLayout->addWidget(Lbox_ptr, 2, 1);
     gridLayout->setColumnStretch(1, ViewColumnStretch);
     setLayout(gridLayout);
+    // Tab reaches the view after the controls, not before Quit.
+    QWidget::setTabOrder(integerSpinBoxParam3_ptr, Lbox_ptr);
 
     connect(this, &MainWindow::signal_StopState, this, &MainWindow::slot_StopState);
     connect(this, &MainWindow::signal_LandscapeUpdate, Lbox_ptr, &LandscapeArea::slot_LandscapeUpdate);
@@ -431,6 +492,11 @@ void MainWindow::setRunInterval(int milliseconds)
 {
     vezo_timer_ptr->setTimerType(milliseconds > 0 ? Qt::PreciseTimer : Qt::CoarseTimer);
     vezo_timer_ptr->setInterval(milliseconds);
+}
+
+void MainWindow::focusRun()
+{
+    runBTN_ptr->setFocus(Qt::OtherFocusReason);
 }
 
 // A new start: genomes drawn after srand(seed), the next generation seeded alike,

@@ -48,6 +48,8 @@ public:
     // Plain controls for other windows: they change no widget of this one but
     // the generation display and the view, and the selector for loadFile().
     void setRunInterval(int milliseconds);
+    // The keyboard focus on "Run" (Quit, first in Tab order, would end the program on Space).
+    void focusRun();
     void restartWithSeed(unsigned seed);
     // Sets the whole landscape and tells the views, as the landscape edits do; the
     // change and its name are announced.
