@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chartstyle.h"
 
+#include <QLocale>
+
 #include <algorithm>
 
 namespace {
@@ -28,10 +30,10 @@ QString Chart::percent(double share, int digits)
     const double value = share * 100;
     const int whole = value >= 100 ? 3 : value >= 10 ? 2 : 1;
     const int decimals = value == 0 ? 0 : std::max(0, digits - whole);
-    return QString::number(value, 'f', decimals) + QStringLiteral("\u00a0%");
+    return QLocale().toString(value, 'f', decimals) + QStringLiteral("\u00a0%");
 }
 
 QString Chart::number(double value)
 {
-    return QString::number(value, 'g', NumberDigits);
+    return QLocale().toString(value, 'g', NumberDigits);
 }

@@ -80,7 +80,7 @@ QString HistoryChart::description() const
     if (history->isEmpty())
         return QString();
     const GenerationRecord &latest = history->latest();
-    return tr("Generation %1: best %2, mean %3, worst %4, diversity %5 of 9; %6 marks.")
+    return tr("Generation %L1: best %2, mean %L3, worst %4, diversity %L5 of 9; %6 marks.")
         .arg(latest.generation)
         .arg(latest.best)
         .arg(latest.mean(), 0, 'f', 1)

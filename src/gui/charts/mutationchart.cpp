@@ -70,8 +70,9 @@ void MutationChart::paint(QPainter &painter)
     const int parts = static_cast<int>(std::lround(1 / rarest));
     paragraph(tr("The bit that flips at bias %1, in %2ths:").arg(settings.bias).arg(parts), Qt::black);
     const QString note = settings.bias == 0
-                             ? tr("Bias 1 to 10 instead all give the same chances, (9\u00a0−\u00a0bit)²/\u2060285: bit 0 the most.")
-                             : tr("The same at every bias from 1 to 10: (9\u00a0−\u00a0bit)²/\u2060285. Bias 0 gives 1/9 each.");
+                             // Split after each \u escape that a digit or letter follows, which lupdate would read on.
+                             ? tr("Bias 1 to 10 instead all give the same chances, (9\u00a0−\u00a0" "bit)²/\u2060" "285: bit 0 the most.")
+                             : tr("The same at every bias from 1 to 10: (9\u00a0−\u00a0" "bit)²/\u2060" "285. Bias 0 gives 1/9 each.");
 
     const QRectF noteBox = painter.boundingRect(area, flags, note);
     const double labelHeight = metrics.height();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schemachart.h"
+#include "countform.h"
 #include "chartaxis.h"
 #include "schemaseries.h"
 #include "sizes.h"
@@ -154,7 +155,7 @@ QString SchemaChart::description() const
             continue;
         }
         const SchemaSeries::Column &column = schema.columns().back();
-        lines << tr("%1: %2 members match, bound %3")
+        lines << tr("%1: %L2 member(s) match, bound %L3", nullptr, meanCountForm(column.matches()))
                      .arg(name)
                      .arg(column.matches(), 0, 'g', 4)
                      .arg(column.bound(), 0, 'f', 2);

@@ -3,6 +3,7 @@
 #include "chartlegend.h"
 #include "chartstyle.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -72,7 +73,7 @@ void WheelChart::paint(QPainter &painter)
         most = std::max({most, expected, double(drawn)});
         rows << QStringList{QString::number(membr), QString::number(latest->fitness[membr]),
                             Chart::percent(double(latest->share(membr)) / double(latest->width), 2),
-                            QString::number(expected, 'f', 2), QString::number(drawn)};
+                            QLocale().toString(expected, 'f', 2), QString::number(drawn)};
     }
     most = std::ceil(most);
 
@@ -138,7 +139,7 @@ QString WheelChart::description() const
         return tr("No generation yet.");
     QStringList members;
     for (int membr = 0; membr < CommunitySize; ++membr) {
-        members << tr("member %1: fitness %2, %3 of the wheel, expected %4 copies, drawn %n time(s)", nullptr,
+        members << tr("member %1: fitness %2, %3 of the wheel, expected %L4 copies, drawn %n time(s)", nullptr,
                       timesDrawn(*latest, membr))
                        .arg(membr)
                        .arg(latest->fitness[membr])

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experimentwindow.h"
+#include "countform.h"
 #include "experimentform.h"
 #include "experimentjob.h"
 #include "experimentresultsview.h"
 #include "fileactions.h"
+#include "landscapename.h"
 #include "parametercaption.h"
 #include "preferences.h"
 #include "safefile.h"
@@ -179,9 +181,9 @@ void ExperimentWindow::showResults(const SharedResults &results)
     shown = results;
     resultsView->setResults(shown);
     showProgress(runCount(), runCount());
-    statusBar()->showMessage(tr("%1 on %2 in %3 s")
+    statusBar()->showMessage(tr("%1 on %2 in %L3 s")
                                  .arg(runsText(runCount()))
-                                 .arg(shown->landscapeName)
+                                 .arg(LandscapeName::shown(shown->landscapeName))
                                  .arg(double(shown->milliseconds) / 1000.0, 0, 'f', 2));
     updateActions();
     emit finished();
@@ -227,8 +229,8 @@ QImage ExperimentWindow::picture() const
     QStringList varied;
     for (const Variation &variation : plan.variations)
         varied << parameterCaption(*variation.parameter);
-    const QString line = tr("%1 · %2 varied · seeds %3 to %4 · %5 generations · target %6")
-                             .arg(shown->landscapeName, varied.isEmpty() ? tr("nothing") : varied.join(tr(" and ")))
+    const QString line = tr("%1 · %2 varied · seeds %3 to %4 · %L5 generation(s) · target %6", nullptr, countForm(plan.generations))
+                             .arg(LandscapeName::shown(shown->landscapeName), varied.isEmpty() ? tr("nothing") : varied.join(tr(" and ")))
                              .arg(plan.firstSeed)
                              .arg(static_cast<qulonglong>(plan.firstSeed) + static_cast<qulonglong>(plan.seeds) - 1)
                              .arg(plan.generations)

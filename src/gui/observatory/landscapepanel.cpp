@@ -3,6 +3,7 @@
 #include "fileactions.h"
 #include "landscapechart.h"
 #include "landscapefile.h"
+#include "landscapename.h"
 #include "landscapeundo.h"
 #include "landscapewatch.h"
 #include "mainwindow.h"
@@ -68,8 +69,8 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, Landsc
     presets->setToolTipsVisible(true);
     for (int index = 0; index < PresetCount; ++index) {
         const Preset preset = static_cast<Preset>(index);
-        QAction *action = presets->addAction(tr(presetInfo(preset).name));
-        action->setToolTip(tr(presetInfo(preset).description));
+        QAction *action = presets->addAction(LandscapeName::shownPreset(preset));
+        action->setToolTip(LandscapeName::presetDescription(preset));
         connect(action, &QAction::triggered, this, [this, preset] { applyPreset(preset); });
     }
     QPushButton *presetButton = panelButton(tr("Presets"), tr("Replace the landscape with one made in the program"));
@@ -137,9 +138,8 @@ void LandscapePanel::applyPreset(Preset preset)
     int values[LandscapeSize];
     const unsigned seed = static_cast<unsigned>(walkSeedBox->value());
     fillPreset(preset, values, seed);
-    const QString name = tr(presetInfo(preset).name);
     window->setLandscape(values, RunEvents::Preset,
-                         preset == Preset::RandomWalk ? tr("%1 (seed %2)").arg(name).arg(seed) : name);
+                         preset == Preset::RandomWalk ? LandscapeName::seeded(preset, seed) : LandscapeName::preset(preset));
 }
 
 bool LandscapePanel::saveLandscape(const QString &path, QString &error) const
@@ -158,9 +158,9 @@ bool LandscapePanel::openSnapshot(const QByteArray &path, QString &error)
     if (sameLandscape(opened.reference, opened.landscape))
         watch->setReferenceName(name);
     else if (sameLandscape(opened.reference, tent))
-        watch->setReferenceName(tr(presetInfo(Preset::Tent).name));
+        watch->setReferenceName(LandscapeName::preset(Preset::Tent));
     else
-        watch->setReferenceName(tr("reference of %1").arg(QFileInfo(QFile::decodeName(path)).fileName()));
+        watch->setReferenceName(LandscapeName::referenceOf(QFileInfo(QFile::decodeName(path)).fileName()));
     window->restoreState(opened);
     emit snapshotRestored(opened);
     return true;

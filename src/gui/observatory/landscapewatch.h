@@ -23,6 +23,7 @@ public:
 
     LandscapeWatch(MainWindow *window, QObject *parent);
 
+    // As snapshots keep it (LandscapeName).
     QString name() const { return currentName; }
     // What Reload brings back is called name from now on.
     void setReferenceName(const QString &name);

@@ -10,6 +10,7 @@
 #include "historychart.h"
 #include "landscapechart.h"
 #include "landscapecontrols.h"
+#include "landscapename.h"
 #include "landscapepanel.h"
 #include "landscapeundo.h"
 #include "mainwindow.h"
@@ -372,7 +373,7 @@ void Observatory::followSnapshot(const RunState &state)
     runControls->setPace(state.pace);
     caption->setSeed(state.reseedSeed);
     recordControls->setSeed(state.reseedSeed);
-    run->reset(tr("Opened a snapshot of %1").arg(landscapeName()));
+    run->reset(tr("Opened a snapshot of %1").arg(LandscapeName::shown(landscapeName())));
 }
 
 void Observatory::toggle()
@@ -468,7 +469,7 @@ void Observatory::chooseCsvFile()
     QString error;
     const bool done = exportCsv(path, error);
     FileActions::reportSave(this, statusBar(), path, done,
-                            tr("Exported %1 generations to %2").arg(QLocale().toString(run->history().fullCount()), path), error);
+                            tr("Exported %Ln generation(s) to %1", nullptr, run->history().fullCount()).arg(path), error);
 }
 
 void Observatory::chooseImageFile()
