@@ -250,7 +250,7 @@ QString SchemataView::explanation() const
               "in %7 of 9 cases.<br>"
               "1 − q·P<sub>H</sub> = 1 − %11 × %12 = %L13: q = 1/\u2060(100\u00a0−\u00a0%14) of children mutate, and "
               "P<sub>H</sub> is the chance that the flipped bit (bias %15) is one of its %16 fixed bits.<br>"
-              "Bound for generation %17: %2 × %6 × %8 × %13 = <b>%L18</b>; it has <b>%19</b>.", nullptr, bound.count)
+              "Bound for generation %17: %2 × %L6 × %L8 × %L13 = <b>%L18</b>; it has <b>%19</b>.", nullptr, bound.count)
         .arg(name)
         .arg(bound.count)
         .arg(before)

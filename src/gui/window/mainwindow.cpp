@@ -102,12 +102,11 @@ MainWindow::MainWindow(QWidget *parent)
 
     InputFileComboBox_ptr = new QComboBox;
     InputFileComboBox_ptr->setEditable(true);
-    // File names, the same in every language.
-    InputFileComboBox_ptr->addItem(QStringLiteral("anicedampedsinusoid"));
-    InputFileComboBox_ptr->addItem(QStringLiteral("randomwalk"));
-    InputFileComboBox_ptr->addItem(QStringLiteral("twosimilarpeaks"));
-    InputFileComboBox_ptr->addItem(QStringLiteral("twodissimilarpeaks"));
-    InputFileComboBox_ptr->addItem(QStringLiteral("user"));
+    InputFileComboBox_ptr->addItem(tr("anicedampedsinusoid"));
+    InputFileComboBox_ptr->addItem(tr("randomwalk"));
+    InputFileComboBox_ptr->addItem(tr("twosimilarpeaks"));
+    InputFileComboBox_ptr->addItem(tr("twodissimilarpeaks"));
+    InputFileComboBox_ptr->addItem(tr("user"));
     InputFileComboBox_ptr->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 
     stopBTN_ptr = boldButton(tr("Stop"), 14);
