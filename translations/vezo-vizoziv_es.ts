@@ -986,19 +986,19 @@ de un miembro al azar, en un lugar al azar.</translation>
     </message>
     <message>
         <source>shift Left</source>
-        <translation>a la izquierda</translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>shift Right</source>
-        <translation>a la derecha</translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>shift Up</source>
-        <translation>hacia arriba</translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>shift Down</source>
-        <translation>hacia abajo</translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>New Genes</source>

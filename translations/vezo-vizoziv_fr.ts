@@ -982,23 +982,23 @@ d&apos;un membre au hasard, à une place au hasard.</translation>
     </message>
     <message>
         <source>Clear History</source>
-        <translation>Effacer l&apos;historique</translation>
+        <translation>Vider l&apos;historique</translation>
     </message>
     <message>
         <source>shift Left</source>
-        <translation>vers la gauche</translation>
+        <translation>à gauche</translation>
     </message>
     <message>
         <source>shift Right</source>
-        <translation>vers la droite</translation>
+        <translation>à droite</translation>
     </message>
     <message>
         <source>shift Up</source>
-        <translation>vers le haut</translation>
+        <translation>en haut</translation>
     </message>
     <message>
         <source>shift Down</source>
-        <translation>vers le bas</translation>
+        <translation>en bas</translation>
     </message>
     <message>
         <source>New Genes</source>

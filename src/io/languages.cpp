@@ -18,10 +18,10 @@ std::string translateMessage(const char *context, const char *text)
 }
 }
 
-Languages::Languages()
+Languages::Languages(const QString &folder)
 {
     const QLocale locale;
-    if (program.load(locale, Program, "_", folder()) || program.load(QString(Program) + "_" + English, folder()))
+    if (program.load(locale, Program, "_", folder) || program.load(QString(Program) + "_" + English, folder))
         QCoreApplication::installTranslator(&program);
     // Qt's own texts (its dialogs' buttons) in the same language.
     if (qt.load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

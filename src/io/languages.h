@@ -13,7 +13,8 @@
 class Languages
 {
 public:
-    Languages();
+    // From the folder of the program's .qm files.
+    explicit Languages(const QString &folder = Languages::folder());
     ~Languages();
     Languages(const Languages &) = delete;
     Languages &operator=(const Languages &) = delete;
