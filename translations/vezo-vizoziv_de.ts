@@ -552,7 +552,7 @@
     </message>
     <message>
         <source>Hit rate, % (bars: 95 % interval)</source>
-        <translation>Trefferquote, % (Balken: 95-%-Intervall)</translation>
+        <translation>Treffer, % (Balken: 95-%-KI)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -2208,8 +2208,8 @@ Watch a genetic algorithm work: ten nine-bit genomes on a landscape of 512 value
 Options:
 </source>
         <translation>Aufruf: vezo-vizoziv [--observe] [snapshot.vezo]
-       vezo-vizoziv --headless --generations &lt;n&gt; [Optionen]
-       vezo-vizoziv --experiment --generations &lt;n&gt; --seeds &lt;n&gt; [Optionen]
+        vezo-vizoziv --headless --generations &lt;n&gt; [Optionen]
+        vezo-vizoziv --experiment --generations &lt;n&gt; --seeds &lt;n&gt; [Optionen]
 
 Einem genetischen Algorithmus bei der Arbeit zusehen: zehn Genome aus neun Bits auf einer Landschaft aus 512 Werten.
 

@@ -552,7 +552,7 @@
     </message>
     <message>
         <source>Hit rate, % (bars: 95 % interval)</source>
-        <translation>Tasa de aciertos, % (barras: intervalo del 95 %)</translation>
+        <translation>Aciertos, % (barras: IC del 95 %)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -586,7 +586,7 @@
     </message>
     <message>
         <source>trail: the last %1 generations, newest on top</source>
-        <translation>rastro: las últimas %1 generaciones, la más reciente arriba</translation>
+        <translation>rastro: últimas %1 generaciones, la más nueva arriba</translation>
     </message>
 </context>
 <context>

@@ -552,7 +552,7 @@
     </message>
     <message>
         <source>Hit rate, % (bars: 95 % interval)</source>
-        <translation>Taux de réussite, % (barres : intervalle à 95 %)</translation>
+        <translation>Réussite, % (barres : IC à 95 %)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -586,7 +586,7 @@
     </message>
     <message>
         <source>trail: the last %1 generations, newest on top</source>
-        <translation>trace : les %1 dernières générations, la plus récente au-dessus</translation>
+        <translation>trace : %1 dernières générations, récentes en haut</translation>
     </message>
 </context>
 <context>

@@ -10,7 +10,7 @@
 // translator, through which message() passes each text before it puts the
 // arguments in for %1, %2, ... (up to %9). The core itself needs no Qt for this.
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
+#define QT_TRANSLATE_NOOP(scope, x) x // as Qt defines it, so that both may meet
 #endif
 
 using MessageTranslator = std::string (*)(const char *context, const char *text);
