@@ -398,7 +398,7 @@
     </message>
     <message>
         <source>Exported %1 to %2</source>
-        <translation>%1 exportadas a %2</translation>
+        <translation>Exportación de %1 a %2</translation>
     </message>
     <message>
         <source>Save image</source>

@@ -398,7 +398,7 @@
     </message>
     <message>
         <source>Exported %1 to %2</source>
-        <translation>%1 exporté(s) vers %2</translation>
+        <translation>Export de %1 vers %2</translation>
     </message>
     <message>
         <source>Save image</source>
