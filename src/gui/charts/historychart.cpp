@@ -6,6 +6,7 @@
 #include "historymarkers.h"
 
 #include <QHelpEvent>
+#include <QLocale>
 #include <QPainter>
 #include <QPolygonF>
 #include <QToolTip>
@@ -161,8 +162,8 @@ void HistoryChart::paint(QPainter &painter)
     paintBits(painter, current.strip, buckets);
     paintMarkers(painter, current, buckets);
 
-    const QString first = QString::number(buckets.front().firstGeneration);
-    const QString last = QString::number(buckets.back().lastGeneration);
+    const QString first = QLocale().toString(buckets.front().firstGeneration);
+    const QString last = QLocale().toString(buckets.back().lastGeneration);
     const QRectF labels(chart.left(), chart.bottom() + 2, chart.width(), current.strip.top() - chart.bottom() - 4);
     painter.setPen(Qt::black);
     painter.drawText(labels, Qt::AlignLeft | Qt::AlignVCenter, tr("generation %1").arg(first));
@@ -293,7 +294,7 @@ QString HistoryChart::markersNear(const QPoint &point) const
         const HistoryMarker &marker = markers->at(index);
         const double x = markerX(current.chart, buckets, marker.generation);
         if (x >= 0 && std::abs(x - point.x()) <= px(MarkerReach))
-            lines << tr("Generation %1: %2").arg(marker.generation).arg(marker.text());
+            lines << tr("Generation %1: %2").arg(QLocale().toString(marker.generation)).arg(marker.text());
     }
     return lines.join('\n');
 }

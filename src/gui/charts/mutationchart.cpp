@@ -3,6 +3,7 @@
 #include "chartstyle.h"
 #include "schema.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -59,7 +60,7 @@ void MutationChart::paint(QPainter &painter)
                      : tr("p = %1 → 1/\u2060(100\u00a0−\u00a0%1) = %2 of children mutate, one bit each.").arg(p).arg(Chart::percent(mutationChance(p), 2)),
               Qt::black);
     if (generation >= 0)
-        paragraph(tr("Generation %1: %2 of 10 did.").arg(generation).arg(mutated), Chart::Faint);
+        paragraph(tr("Generation %1: %2 of 10 did.").arg(QLocale().toString(generation)).arg(mutated), Chart::Faint);
     // Each bit's chance as a multiple of the rarest one's: whole numbers at every bias.
     double rarest = 1;
     double highest = 0;

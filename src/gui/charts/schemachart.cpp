@@ -5,6 +5,7 @@
 #include "schemaseries.h"
 #include "sizes.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -161,6 +162,6 @@ QString SchemaChart::description() const
                      .arg(column.bound(), 0, 'f', 2);
     }
     // After a restart nothing is counted yet: there is no generation to name.
-    const QString counted = latest >= 0 ? tr("Generation %1. ").arg(latest) : QString();
+    const QString counted = latest >= 0 ? tr("Generation %1. ").arg(QLocale().toString(latest)) : QString();
     return counted + lines.join(QStringLiteral("; ")) + QLatin1Char('.');
 }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
@@ -235,8 +236,8 @@ QString SchemataView::explanation() const
         return tr("%1: no member of generation %2 matches, so the bound for generation %3 is 0 (%4). Generation %3 has "
                   "%5.")
             .arg(name)
-            .arg(before)
-            .arg(generation)
+            .arg(QLocale().toString(before))
+            .arg(QLocale().toString(generation))
             .arg(made)
             .arg(now);
     }
@@ -253,7 +254,7 @@ QString SchemataView::explanation() const
               "Bound for generation %17: %2 × %L6 × %L8 × %L13 = <b>%L18</b>; it has <b>%19</b>.", nullptr, bound.count)
         .arg(name)
         .arg(bound.count)
-        .arg(before)
+        .arg(QLocale().toString(before))
         .arg(Chart::percent(bound.matchShare, PercentDigits), Chart::percent(bound.meanShare, PercentDigits))
         .arg(bound.selection(), 0, 'f', 3)
         .arg(bound.definingLength)
@@ -265,7 +266,7 @@ QString SchemataView::explanation() const
         .arg(settings.mutation)
         .arg(settings.bias)
         .arg(series.schema.order())
-        .arg(generation)
+        .arg(QLocale().toString(generation))
         .arg(bound.value(), 0, 'f', 2)
         .arg(now);
 }

@@ -146,6 +146,6 @@ QString WheelChart::description() const
                        .arg(Chart::percent(double(latest->share(membr)) / double(latest->width), 2))
                        .arg(expectedCopies(*latest, membr), 0, 'f', 2);
     }
-    return tr("The wheel that drew generation %1, %2 positions wide. ").arg(generation).arg(latest->width)
+    return tr("The wheel that drew generation %1, %2 positions wide. ").arg(QLocale().toString(generation)).arg(latest->width)
            + members.join(QStringLiteral("; ")) + QLatin1Char('.');
 }

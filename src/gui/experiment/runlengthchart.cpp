@@ -124,8 +124,8 @@ QString RunLengthChart::describeResults() const
         }
         lines << tr("%1: half of the runs that hit did so by generation %2, all by %3")
                      .arg(combinationCaption(plan->variations, combination.settings))
-                     .arg(combination.hitPercentile(50))
-                     .arg(combination.hitPercentile(100));
+                     .arg(QLocale().toString(combination.hitPercentile(50)))
+                     .arg(QLocale().toString(combination.hitPercentile(100)));
     }
     return lines.join('\n');
 }
