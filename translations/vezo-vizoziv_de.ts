@@ -1154,7 +1154,7 @@ Bereich %1 bis %2:</translation>
     </message>
     <message>
         <source>Save s&amp;napshot…</source>
-        <translation>Schnappschuss spei&amp;chern…</translation>
+        <translation>Schnappschuss spe&amp;ichern…</translation>
     </message>
     <message>
         <source>Save &amp;landscape…</source>
@@ -1166,7 +1166,7 @@ Bereich %1 bis %2:</translation>
     </message>
     <message>
         <source>Save &amp;image…</source>
-        <translation>&amp;Bild speichern…</translation>
+        <translation>Bil&amp;d speichern…</translation>
     </message>
     <message>
         <source>E&amp;xperiment…</source>
@@ -1210,7 +1210,7 @@ Bereich %1 bis %2:</translation>
     </message>
     <message>
         <source>&amp;Landscape</source>
-        <translation>&amp;Landschaft</translation>
+        <translation>La&amp;ndschaft</translation>
     </message>
     <message>
         <source>Re&amp;load</source>
@@ -1218,7 +1218,7 @@ Bereich %1 bis %2:</translation>
     </message>
     <message>
         <source>Shift &amp;left</source>
-        <translation>Nach &amp;links schieben</translation>
+        <translation>Nach li&amp;nks schieben</translation>
     </message>
     <message>
         <source>Shift &amp;right</source>

@@ -1246,7 +1246,7 @@ Rango %1 a %2:</translation>
     </message>
     <message>
         <source>&amp;Actual size</source>
-        <translation>Tamaño &amp;real</translation>
+        <translation>&amp;Tamaño real</translation>
     </message>
     <message>
         <source>&amp;Full screen</source>

@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1218,7 +1218,7 @@ De %1 à %2 :</translation>
     </message>
     <message>
         <source>Shift &amp;left</source>
-        <translation>Décaler à &amp;gauche</translation>
+        <translation>Décaler à g&amp;auche</translation>
     </message>
     <message>
         <source>Shift &amp;right</source>
@@ -1234,7 +1234,7 @@ De %1 à %2 :</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
