@@ -12,6 +12,7 @@
 #include "observatory.h"
 #include "schemataview.h"
 #include "parametercontrols.h"
+#include "runcaption.h"
 #include "widgets.h"
 
 #include <QScopeGuard>
@@ -618,6 +619,9 @@ void tst_Observatory::everyWindowWorksTranslated()
     const auto removal = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
     MainWindow window;
     Observatory observatory(&window);
+    // A preset's name is translated where it is shown and kept as it is for files.
+    QVERIFY(observatory.findChild<RunCaption *>()->text().startsWith("«tent»"));
+    QCOMPARE(observatory.landscapeName(), "tent");
     QVERIFY(observatory.openExperiment()->isVisible());
     window.slot_StepPreState();
     window.slot_RunPreState();
