@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experimentresults.h"
+#include "landscapepanel.h"
 #include "mainwindow.h"
 #include "observatory.h"
 #include "program.h"
@@ -151,10 +152,20 @@ void tst_Languages::writtenFilesAreTheSameInEveryLanguage()
                                                      {"LANGUAGE=" + language}));
         QCOMPARE(experiment->exitCode(), 0);
     }
-    for (const QString file : {".csv", ".vezo", "-runs.csv", "-summary.csv"}) {
+    // A snapshot saved in the window keeps the preset's English name.
+    for (const QString language : {"en", "de"}) {
+        const Installed installed(language);
+        MainWindow window;
+        Observatory observatory(&window);
+        observatory.landscapePanel()->applyPreset(Preset::RandomWalk);
+        QString error;
+        QVERIFY(observatory.landscapePanel()->saveSnapshot(folder.filePath(language + "-window.vezo"), error));
+    }
+    for (const QString file : {".csv", ".vezo", "-runs.csv", "-summary.csv", "-window.vezo"}) {
         QVERIFY(!contents(folder.filePath("en" + file)).isEmpty());
         QCOMPARE(contents(folder.filePath("de" + file)), contents(folder.filePath("en" + file)));
     }
+    QVERIFY(contents(folder.filePath("de-window.vezo")).contains("\"name\": \"random walk (seed 1)\""));
 }
 
 QTEST_MAIN(tst_Languages)
