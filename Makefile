@@ -3,6 +3,7 @@
 # make test - install what is missing, build, run every test (plain and sanitized)
 # make deb  - a Debian package in build-deb/, checked by lintian
 # make pictures - the pictures of docs/, made anew under Xvfb
+# make translations - translations/*.ts refreshed from the sources (lupdate)
 
 BUILD := build
 SANITIZE := build-sanitize
@@ -14,6 +15,7 @@ FUZZ_SECONDS ?= 60
 SOAK_GENERATIONS ?= 1000000
 
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev \
+            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
             fonts-dejavu-core desktop-file-utils appstream man-db shared-mime-info
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
@@ -29,7 +31,8 @@ DEB_PACKAGES := dpkg-dev file fakeroot lintian appstream
 PICTURE_PACKAGES := xvfb x11-utils openbox fonts-dejavu-core
 BUILDFLAGS := DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 
-.PHONY: all deps fuzz-deps deb-deps picture-deps build sanitize-build run test bench fuzz soak install deb pictures clean
+.PHONY: all deps fuzz-deps deb-deps picture-deps build sanitize-build run test bench fuzz soak install deb pictures \
+        translations clean
 
 all: build
 
@@ -115,6 +118,11 @@ soak: deps
 pictures: build picture-deps
 	nice cmake --build $(BUILD) --target vezo-pictures
 	tools/make-pictures.sh $(BUILD)/tools/vezo-pictures docs
+
+# Every text of the sources into translations/*.ts (new ones unfinished, vanished
+# ones dropped); then translate what is new, and the test "translations" passes.
+translations: build
+	cmake --build $(BUILD) --target translations
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

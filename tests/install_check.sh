@@ -28,6 +28,10 @@ diff <(printf '%s\n' anicedampedsinusoid randomwalk twodissimilarpeaks twosimila
 diff <(printf '%s\n' deceptive-trap.vezo drift.vezo needle-bias.vezo schema-theorem.vezo tent-cliff.vezo wheel-rule.vezo) \
     <(ls "$prefix/share/vezo-vizoziv/lessons")
 test -s "$prefix/share/icons/hicolor/scalable/apps/vezo-vizoziv.svg"
+# The translations, found from the installed program.
+diff <(printf '%s\n' vezo-vizoziv_de.qm vezo-vizoziv_en.qm vezo-vizoziv_es.qm vezo-vizoziv_fr.qm) \
+    <(ls "$prefix/share/vezo-vizoziv/translations")
+LANGUAGE=de "$prefix/bin/vezo-vizoziv" --help | grep -q '^Optionen:'
 entry="$prefix/share/applications/vezo-vizoziv.desktop"
 # Validators print hints too: any output at all counts as a finding.
 test -z "$(desktop-file-validate "$entry")"

@@ -13,6 +13,7 @@
 #include "schemataview.h"
 #include "parametercontrols.h"
 #include "preferences.h"
+#include "runcaption.h"
 #include "schemachart.h"
 #include "windowplacement.h"
 #include "widgets.h"
@@ -713,6 +714,9 @@ void tst_Observatory::everyWindowWorksTranslated()
     const auto removal = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
     MainWindow window;
     Observatory observatory(&window);
+    // A preset's name is translated where it is shown and kept as it is for files.
+    QVERIFY(observatory.findChild<RunCaption *>()->text().startsWith("«tent»"));
+    QCOMPARE(observatory.landscapeName(), "tent");
     QVERIFY(observatory.openExperiment()->isVisible());
     window.slot_StepPreState();
     window.slot_RunPreState();

@@ -3,15 +3,19 @@
 # Makes every picture of docs/ anew: each on its own Xvfb screen of a fixed size
 # with openbox, from the shipped landscapes, with settings of its own (a fresh
 # HOME), so nothing of the user's leaks in.
-#     tools/make-pictures.sh PROGRAM DOCS
+#     tools/make-pictures.sh PROGRAM DOCS [NAME...]
+# With names, only those pictures; PICTURES_DISPLAY chooses the X display (:97).
 set -euo pipefail
 driver=$(realpath "$1")
 docs=$(realpath "$2")
+shift 2
+only=" $* "
 landscapes=$(realpath "$(dirname "$0")/../landscapes")
 
-# name, then the screen it is made on
+# name, then the screen it is made on and, for some, the locale (C.UTF-8 by default)
 pictures=(
     "window 1280x720"
+    "window-de 2048x1152 de_DE.UTF-8"
     "running 1280x720"
     "observatory 1280x720"
     "observatory-zoomed 1366x768"
@@ -23,7 +27,7 @@ pictures=(
     "lesson 1280x720"
 )
 
-display=${PICTURE_DISPLAY:-:97} # another free display where :97 is taken
+display=${PICTURES_DISPLAY:-:97}
 home=$(mktemp -d)
 server=""
 manager=""
@@ -36,7 +40,8 @@ stop() {
 trap 'stop; rm -rf "$home"' EXIT
 
 for picture in "${pictures[@]}"; do
-    read -r name screen <<<"$picture"
+    read -r name screen locale <<<"$picture"
+    [ "$only" = "  " ] || [[ "$only" == *" $name "* ]] || continue
     rm -rf "$home"/* "$home"/.[!.]*
     Xvfb "$display" -screen 0 "${screen}x24" -dpi 96 -nolisten tcp >/dev/null 2>&1 &
     server=$!
@@ -45,7 +50,7 @@ for picture in "${pictures[@]}"; do
     manager=$!
     sleep 1
     (cd "$landscapes" && env -i PATH="$PATH" DISPLAY="$display" HOME="$home" XDG_CONFIG_HOME="$home/.config" \
-        XDG_RUNTIME_DIR="$home" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb "$driver" "$name" "$docs/$name.png")
+        XDG_RUNTIME_DIR="$home" LANG="${locale:-C.UTF-8}" QT_QPA_PLATFORM=xcb "$driver" "$name" "$docs/$name.png")
     stop
     echo "made $docs/$name.png ($screen)"
 done

@@ -9,6 +9,7 @@
 #include "historychart.h"
 #include "landscapechart.h"
 #include "landscapepanel.h"
+#include "languages.h"
 #include "lcdrange.h"
 #include "lessonmodel.h"
 #include "mainwindow.h"
@@ -221,6 +222,18 @@ const std::map<QString, std::function<bool(const QString &)>> Scenes = {
              return false;
          return QTest::qWaitFor([lesson] { return !lesson->isMeasuring(); }, 30000) && saveScreen(path);
      }},
+    // Under LANG=de_DE.UTF-8: the windows as a German class sees them.
+    {"window-de", [](const QString &path) {
+         Windows windows;
+         windows.observe();
+         // Beside the main window, not over it.
+         const int left = windows.window.frameGeometry().right() + 10;
+         windows.observatory.setGeometry(left, 0, QGuiApplication::primaryScreen()->availableGeometry().right() - left, 1000);
+         windows.load("twodissimilarpeaks");
+         for (int count = 0; count < 200; ++count)
+             windows.window.slot_StepPreState();
+         return saveScreen(path);
+     }},
     {"experiment", [](const QString &path) {
          Windows windows;
          windows.observe();
@@ -247,6 +260,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName("vezo-vizoziv");
     QGuiApplication::setDesktopFileName("vezo-vizoziv");
+    const Languages languages(VEZO_TRANSLATIONS);
     if (argc != 3 || Scenes.count(argv[1]) == 0) {
         std::fprintf(stderr, "usage: vezo-pictures NAME FILE.png, NAME one of:");
         for (const auto &scene : Scenes)

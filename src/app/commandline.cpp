@@ -64,11 +64,6 @@ const char *const QtOptionsWithValue[] = {"platform", "platformpluginpath", "pla
                                           "stylesheet", "qmljsdebugger"};
 const char *const QtSwitches[] = {"reverse", "widgetcount", "testability", "nograb", "dograb", "sync"};
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("main", text);
-}
-
 const Option *findOption(const QByteArray &name)
 {
     for (const Option &option : Options) {
@@ -105,7 +100,7 @@ bool wholeNumber(const QByteArray &text, long long low, long long high, long lon
 
 QString numberError(const char *name, long long low, long long high, const QByteArray &text)
 {
-    return QString("--%1 takes a whole number from %2 to %3, not '%4'")
+    return CommandLine::tr("--%1 takes a whole number from %2 to %3, not '%4'")
         .arg(name).arg(low).arg(high).arg(QString::fromLocal8Bit(text));
 }
 
@@ -113,10 +108,10 @@ QString numberError(const char *name, long long low, long long high, const QByte
 QString placeOf(const Option &option)
 {
     if (option.use == UseWindow)
-        return QString("--%1 goes with the window only").arg(option.name);
+        return CommandLine::tr("--%1 goes with the window only").arg(option.name);
     if (option.use == UseRuns)
-        return QString("--%1 goes with --headless or --experiment").arg(option.name);
-    return QString("--%1 goes with --%2").arg(option.name, option.use == UseHeadless ? "headless" : "experiment");
+        return CommandLine::tr("--%1 goes with --headless or --experiment").arg(option.name);
+    return CommandLine::tr("--%1 goes with --%2").arg(option.name, option.use == UseHeadless ? "headless" : "experiment");
 }
 }
 
@@ -135,7 +130,7 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
                 openSnapshot = argument;
                 continue;
             }
-            error = QString("Unexpected argument '%1'.").arg(QString::fromLocal8Bit(argument));
+            error = tr("Unexpected argument '%1'.").arg(QString::fromLocal8Bit(argument));
             return false;
         }
         if (argument == "--") {
@@ -152,7 +147,7 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
         }
         const int qtLength = qtOptionLength(argument);
         if (qtLength > 0 && (index + qtLength > argc || argument.endsWith('='))) {
-            error = QString("%1 needs a value").arg(QString::fromLocal8Bit(argument.split('=').constFirst()));
+            error = tr("%1 needs a value").arg(QString::fromLocal8Bit(argument.split('=').constFirst()));
             return false;
         }
         if (qtLength > 0) {
@@ -164,13 +159,13 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
         const QByteArray name = argument.mid(2, equals < 0 ? -1 : equals - 2);
         const Option *option = argument.startsWith("--") ? findOption(name) : nullptr;
         if (!option) {
-            error = QString("Unknown option '%1'.").arg(QString::fromLocal8Bit(argument.mid(argument.startsWith("--") ? 2 : 1)));
+            error = tr("Unknown option '%1'.").arg(QString::fromLocal8Bit(argument.mid(argument.startsWith("--") ? 2 : 1)));
             return false;
         }
         given << name;
         if (!option->value) {
             if (equals >= 0) {
-                error = QString("Unexpected value after '--%1'.").arg(option->name);
+                error = tr("Unexpected value after '--%1'.").arg(option->name);
                 return false;
             }
             help |= name == "help";
@@ -184,7 +179,7 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
         } else if (index + 1 < argc) {
             value = argv[++index];
         } else {
-            error = QString("Missing value after '--%1'.").arg(option->name);
+            error = tr("Missing value after '--%1'.").arg(option->name);
             return false;
         }
         if (!setValue(option->name, value, error))
@@ -198,16 +193,16 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
     const bool headless = given.contains("headless");
     const bool experiment = given.contains("experiment");
     if (headless && experiment) {
-        error = "--headless and --experiment do not go together";
+        error = tr("--headless and --experiment do not go together");
         return false;
     }
     const char *const noWindow = headless ? "--headless" : "--experiment";
     if ((headless || experiment) && observe) {
-        error = QString("--observe does not go with %1: there is no window").arg(noWindow);
+        error = tr("--observe does not go with %1: there is no window").arg(noWindow);
         return false;
     }
     if ((headless || experiment) && !qtOptions.isEmpty()) {
-        error = QString("%1 is an option for the window; %2 has none").arg(qtOptions.constFirst(), noWindow);
+        error = tr("%1 is an option for the window; %2 has none").arg(qtOptions.constFirst(), noWindow);
         return false;
     }
     const int use = headless ? UseHeadless : experiment ? UseExperiment : UseWindow;
@@ -218,22 +213,22 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
         }
     }
     if ((headless || experiment) && !openSnapshot.isEmpty()) {
-        error = QString("%1 opens no snapshot in a window; use --snapshot '%2'").arg(noWindow, QFile::decodeName(openSnapshot));
+        error = tr("%1 opens no snapshot in a window; use --snapshot '%2'").arg(noWindow, QFile::decodeName(openSnapshot));
         return false;
     }
     for (const char *held : SnapshotHolds) {
         if (given.contains("snapshot") && given.contains(held)) {
-            error = QString("--%1 does not go with --snapshot: the snapshot holds it").arg(held);
+            error = tr("--%1 does not go with --snapshot: the snapshot holds it").arg(held);
             return false;
         }
     }
     if (given.contains("explain") && given.contains("every")) {
-        error = "--every does not go with --explain: every generation is explained";
+        error = tr("--every does not go with --explain: every generation is explained");
         return false;
     }
     for (const Variation &variation : plan.variations) {
         if (given.contains(variation.parameter->name)) {
-            error = QString("--%1 does not go with --vary %1=…: the values vary").arg(variation.parameter->name);
+            error = tr("--%1 does not go with --vary %1=…: the values vary").arg(variation.parameter->name);
             return false;
         }
     }
@@ -244,15 +239,15 @@ bool CommandLine::parse(int argc, char **argv, QString &error)
             const bool named = !other->isEmpty() && (!output->isEmpty() || output == &files.csv);
             if (output < other && named && sameRegularFile(*output, *other)) {
                 error = output->isEmpty()
-                            ? QString("'%1' names standard output, where the rows go").arg(QFile::decodeName(*other))
-                            : QString("'%1' is named for two outputs").arg(QFile::decodeName(*output));
+                            ? tr("'%1' names standard output, where the rows go").arg(QFile::decodeName(*other))
+                            : tr("'%1' is named for two outputs").arg(QFile::decodeName(*output));
                 return false;
             }
         }
     }
     for (const char *needed : {"generations", "seeds"}) {
         if ((headless || experiment) && !given.contains(needed) && (experiment || needed == QByteArray("generations"))) {
-            error = QString("%1 needs --%2 <n>").arg(noWindow, needed);
+            error = tr("%1 needs --%2 <n>").arg(noWindow, needed);
             return false;
         }
     }
@@ -278,7 +273,7 @@ bool CommandLine::setValue(const char *name, const QByteArray &value, QString &e
         if (option != fileOptions[index])
             continue;
         if (value.isEmpty()) {
-            error = QString("--%1 needs a file name").arg(name);
+            error = tr("--%1 needs a file name").arg(name);
             return false;
         }
         *fileNames[index] = value;

@@ -6,6 +6,7 @@
 #include "recordcommand.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 // What the command line asks for, decided from the raw arguments before any
@@ -13,6 +14,9 @@
 // and every mistake gets one line, display or not. File names keep their bytes.
 class CommandLine
 {
+    // The messages' context, shared with main.cpp's.
+    Q_DECLARE_TR_FUNCTIONS(main)
+
 public:
     enum Mode { Window, Headless, Experiment, Help, Version };
 

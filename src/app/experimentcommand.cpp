@@ -2,7 +2,12 @@
 #include "experimentcommand.h"
 #include "safefile.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <algorithm>
 #include <chrono>
+#include <climits>
 #include <condition_variable>
 #include <cstring>
 #include <cstdio>
@@ -19,8 +24,8 @@ const int SecondsPerHour = 3600;
 
 int cannotWrite(const SafeFile &file)
 {
-    std::fprintf(stderr, "vezo-vizoziv: cannot write '%s': %s\n", qPrintable(file.displayName()),
-                 qPrintable(file.errorString()));
+    const QString message = QCoreApplication::translate("main", "cannot write '%1': %2").arg(file.displayName(), file.errorString());
+    std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(message));
     return 1;
 }
 
@@ -35,6 +40,17 @@ std::string duration(long long seconds)
     else
         std::snprintf(text, sizeof text, "%lld s", seconds);
     return text;
+}
+
+QString progressLine(long long done, long long total, double rate, const std::string &left)
+{
+    // The count chooses the plural form; the text shows it whole.
+    const int form = static_cast<int>(std::min<long long>(total, INT_MAX));
+    return QCoreApplication::translate("main", "%L1 of %L2 run(s), %L3 runs per second, %4 left", nullptr, form)
+        .arg(done)
+        .arg(total)
+        .arg(rate, 0, 'f', 0)
+        .arg(QString::fromStdString(left));
 }
 
 // Watches a running experiment from a thread of its own: cancels it soon after an
@@ -79,8 +95,7 @@ private:
             const long long total = experiment.size();
             const double rate = done / std::chrono::duration<double>(now - start).count();
             const std::string left = done > 0 ? duration(static_cast<long long>((total - done) / rate)) : "?";
-            std::fprintf(stderr, "\r%lld of %lld runs, %.0f runs per second, %s left\033[K", done, total, rate,
-                         left.c_str());
+            std::fprintf(stderr, "\r%s\033[K", qPrintable(progressLine(done, total, rate, left)));
             std::fflush(stderr);
         }
     }
@@ -127,9 +142,10 @@ int runExperimentCommand(const ExperimentPlan &plan, int threads, const QByteArr
     if (stopRequested(stop)) {
         if (written && rows.isStream())
             buffer.flush();
-        std::fprintf(stderr, "vezo-vizoziv: interrupted; %s\n",
-                     qPrintable(rows.isStream() ? QString("'%1' holds whole rows up to there").arg(rows.displayName())
-                                                : QString("'%1' is as it was").arg(rows.displayName())));
+        const QString message = rows.isStream()
+                                    ? QCoreApplication::translate("main", "interrupted; '%1' holds whole rows up to there")
+                                    : QCoreApplication::translate("main", "interrupted; '%1' is as it was");
+        std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(message.arg(rows.displayName())));
         return 1;
     }
     if (!written || !buffer.flush() || !rows.commit())

@@ -3,6 +3,7 @@
 #include "experimentcommand.h"
 #include "framepacer.h"
 #include "landscapefile.h"
+#include "languages.h"
 #include "mainwindow.h"
 #include "observatory.h"
 #include "recordcommand.h"
@@ -28,9 +29,14 @@ void interrupt(int signal)
     interruption.request(signal);
 }
 
+void say(const QString &message)
+{
+    std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(message));
+}
+
 int refuse(const QString &error)
 {
-    std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(error));
+    say(error);
     return 1;
 }
 
@@ -80,21 +86,21 @@ int experiment(CommandLine &commandLine)
         ExperimentPlan &plan = commandLine.plan;
         if (!commandLine.files.landscape.isEmpty()
             && !loadLandscape(commandLine.files.landscape, plan.landscape, reason, &interruption))
-            return refuse(QString("cannot read landscape '%1': %2").arg(QFile::decodeName(commandLine.files.landscape), reason));
+            return refuse(QCoreApplication::translate("main", "cannot read landscape '%1': %2")
+                              .arg(QFile::decodeName(commandLine.files.landscape), reason));
         if (plan.target && *plan.target > highestValue(plan.landscape))
-            std::fprintf(stderr, "vezo-vizoziv: warning: --target %d is above the landscape's highest value %d; no run can hit it\n",
-                         *plan.target, highestValue(plan.landscape));
+            say(QCoreApplication::translate("main", "warning: --target %1 is above the landscape's highest value %2; "
+                                                       "no run can hit it")
+                       .arg(*plan.target)
+                       .arg(highestValue(plan.landscape)));
         return runExperimentCommand(plan, commandLine.threads, commandLine.files.csv, commandLine.summary, &interruption);
     });
 }
-}
 
-int main(int argc, char **argv)
+// What needs no window: the command line's mistakes, --help, --version, the
+// recorder and experiments. -1 when the window is asked for.
+int withoutWindow(int argc, char **argv, CommandLine &commandLine, bool outputClosed)
 {
-    const bool outputClosed = openClosedStandardDescriptors();
-    QCoreApplication::setApplicationName("vezo-vizoziv");
-    QCoreApplication::setApplicationVersion(VEZO_VERSION);
-    CommandLine commandLine;
     QString error;
     if (!commandLine.parse(argc, argv, error))
         return refuse(error);
@@ -118,8 +124,30 @@ int main(int argc, char **argv)
     case CommandLine::Window:
         break;
     }
+    return -1;
+}
+}
+
+int main(int argc, char **argv)
+{
+    const bool outputClosed = openClosedStandardDescriptors();
+    QCoreApplication::setApplicationName("vezo-vizoziv");
+    QCoreApplication::setApplicationVersion(VEZO_VERSION);
+    CommandLine commandLine;
+    {
+        // Under an application that needs no display, so that the messages, --help
+        // and the runs without a window are in the user's language too; Qt's
+        // options are left for the window's application.
+        int noArguments = 1;
+        QCoreApplication core(noArguments, argv);
+        const Languages languages;
+        const int status = withoutWindow(argc, argv, commandLine, outputClosed);
+        if (status >= 0)
+            return status;
+    }
 
     QApplication application(argc, argv);
+    const Languages languages;
     QGuiApplication::setDesktopFileName("vezo-vizoziv");
     QApplication::setWindowIcon(QIcon(":/vezo-vizoziv.png"));
     MainWindow window;
@@ -140,7 +168,7 @@ int main(int argc, char **argv)
     if (!opened) {
         const QString message = QCoreApplication::translate("main", "cannot open snapshot '%1': %2")
                                     .arg(QFile::decodeName(commandLine.openSnapshot), snapshotError);
-        std::fprintf(stderr, "vezo-vizoziv: %s\n", qPrintable(message));
+        say(message);
         QTimer::singleShot(0, &observatory, [&observatory, message] {
             QMessageBox::warning(&observatory, observatory.windowTitle(), message);
         });

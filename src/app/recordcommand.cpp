@@ -7,10 +7,19 @@
 #include "snapshot.h"
 #include "startstate.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+
+namespace {
+// One line on errors, in the user's language.
+void say(std::FILE *errors, const QString &message)
+{
+    std::fprintf(errors, "vezo-vizoziv: %s\n", qPrintable(message));
+}
+}
 
 int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, std::FILE *errors,
                  const StopRequest *stop)
@@ -21,35 +30,37 @@ int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, 
     start.name = presetInfo(Preset::Tent).name;
     QString reason;
     if (!files.snapshot.isEmpty() && !readSnapshot(files.snapshot, start, reason)) {
-        std::fprintf(errors, "vezo-vizoziv: cannot open snapshot '%s': %s\n", files.snapshot.constData(), qPrintable(reason));
+        say(errors, QCoreApplication::translate("main", "cannot open snapshot '%1': %2")
+                        .arg(QFile::decodeName(files.snapshot), reason));
         return 1;
     }
     if (!files.landscape.isEmpty()) {
         if (!loadLandscape(files.landscape, start.landscape, reason, stop)) {
-            std::fprintf(errors, "vezo-vizoziv: cannot read landscape '%s': %s\n", files.landscape.constData(),
-                         qPrintable(reason));
+            say(errors, QCoreApplication::translate("main", "cannot read landscape '%1': %2")
+                            .arg(QFile::decodeName(files.landscape), reason));
             return 1;
         }
         start.name = QFileInfo(QFile::decodeName(files.landscape)).fileName().toStdString();
     }
     if (settings.generations > MostGenerations - start.generation) {
-        std::fprintf(errors, "vezo-vizoziv: --generations %lld would take the run from generation %lld past %lld, "
-                             "the most a run may reach\n",
-                     settings.generations, start.generation, MostGenerations);
+        say(errors, QCoreApplication::translate("main", "--generations %1 would take the run from generation %2 past %3, "
+                                                        "the most a run may reach")
+                        .arg(settings.generations)
+                        .arg(start.generation)
+                        .arg(MostGenerations));
         return 1;
     }
     // The snapshot's place is tried before the run, so that a long run does not end in a refusal.
     SafeFile snapshotFile(files.saveSnapshot, SafeFile::RegularFiles);
     if (!files.saveSnapshot.isEmpty() && !snapshotFile.open()) {
-        std::fprintf(errors, "vezo-vizoziv: cannot write snapshot '%s': %s\n", files.saveSnapshot.constData(),
-                     qPrintable(snapshotFile.errorString()));
+        say(errors, QCoreApplication::translate("main", "cannot write snapshot '%1': %2")
+                        .arg(QFile::decodeName(files.saveSnapshot), snapshotFile.errorString()));
         return 1;
     }
     snapshotFile.cancel();
     SafeFile file(files.csv, SafeFile::RegularFilesAndStreams);
     if (!file.open()) {
-        std::fprintf(errors, "vezo-vizoziv: cannot write '%s': %s\n", qPrintable(file.displayName()),
-                     qPrintable(file.errorString()));
+        say(errors, QCoreApplication::translate("main", "cannot write '%1': %2").arg(file.displayName(), file.errorString()));
         return 1;
     }
     SafeFileSink sink(file);
@@ -60,14 +71,12 @@ int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, 
         const QString name = file.displayName();
         const bool stream = file.isStream();
         file.cancel();
-        std::fprintf(errors, "vezo-vizoziv: interrupted; %s\n",
-                     qPrintable(stream ? QString("'%1' holds whole rows up to there").arg(name)
-                                       : QString("'%1' is as it was").arg(name)));
+        say(errors, stream ? QCoreApplication::translate("main", "interrupted; '%1' holds whole rows up to there").arg(name)
+                           : QCoreApplication::translate("main", "interrupted; '%1' is as it was").arg(name));
         return 1;
     }
     if (!recorded || !file.commit()) {
-        std::fprintf(errors, "vezo-vizoziv: cannot write '%s': %s\n", qPrintable(file.displayName()),
-                     qPrintable(file.errorString()));
+        say(errors, QCoreApplication::translate("main", "cannot write '%1': %2").arg(file.displayName(), file.errorString()));
         return 1;
     }
     if (files.saveSnapshot.isEmpty())
@@ -76,8 +85,8 @@ int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, 
     end.name = start.name;
     end.pace = start.pace;
     if (!writeSnapshot(files.saveSnapshot, end, reason)) {
-        std::fprintf(errors, "vezo-vizoziv: cannot write snapshot '%s': %s\n", files.saveSnapshot.constData(),
-                     qPrintable(reason));
+        say(errors, QCoreApplication::translate("main", "cannot write snapshot '%1': %2")
+                        .arg(QFile::decodeName(files.saveSnapshot), reason));
         return 1;
     }
     return 0;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experiment.h"
+#include "message.h"
 #include "run.h"
 #include "startstate.h"
 
@@ -46,19 +47,19 @@ bool parseNumber(const std::string &text, long long &value)
     return !number.empty() && failure == std::errc() && stop == end;
 }
 
+const char Context[] = "Experiment";
+
 std::string parameterNames()
 {
-    std::string names;
-    const std::size_t count = std::size(Parameters::All);
-    for (std::size_t index = 0; index < count; ++index)
-        names += std::string(index == 0 ? "" : index + 1 == count ? " or " : ", ") + Parameters::All[index]->name;
-    return names;
+    static_assert(std::size(Parameters::All) == 3, "the names are listed as three");
+    return message(Context, QT_TRANSLATE_NOOP("Experiment", "%1, %2 or %3"),
+                   {Parameters::All[0]->name, Parameters::All[1]->name, Parameters::All[2]->name});
 }
 
 std::string rangeError(const Parameter &parameter, const std::string &value)
 {
-    return std::string(parameter.name) + " takes whole numbers from " + std::to_string(parameter.min) + " to "
-           + std::to_string(parameter.offered) + ", not '" + value + "'";
+    return message(Context, QT_TRANSLATE_NOOP("Experiment", "%1 takes whole numbers from %2 to %3, not '%4'"),
+                   {parameter.name, std::to_string(parameter.min), std::to_string(parameter.offered), value});
 }
 
 bool shardInRange(const Shard &shard)
@@ -68,7 +69,8 @@ bool shardInRange(const Shard &shard)
 
 std::string shardError(const std::string &text)
 {
-    return "the shard K/N needs whole numbers with 1 <= K <= N, not '" + text + "'";
+    return message(Context, QT_TRANSLATE_NOOP("Experiment", "the shard K/N needs whole numbers with 1 <= K <= N, not '%1'"),
+                   {text});
 }
 
 char *writeNumber(char *out, long long value)
@@ -93,7 +95,7 @@ bool parseValues(const Parameter &parameter, const std::string &text, Variation 
 {
     const std::string name = parameter.name;
     if (trimmed(text).empty()) {
-        error = name + ": no values given";
+        error = message(Context, QT_TRANSLATE_NOOP("Experiment", "%1: no values given"), {name});
         return false;
     }
     Variation parsed{&parameter, {}};
@@ -103,7 +105,7 @@ bool parseValues(const Parameter &parameter, const std::string &text, Variation 
         const std::string item = trimmed(text.substr(start, comma == std::string::npos ? comma : comma - start));
         long long value = 0;
         if (item.empty()) {
-            error = name + ": an empty value in '" + text + "'";
+            error = message(Context, QT_TRANSLATE_NOOP("Experiment", "%1: an empty value in '%2'"), {name, text});
             return false;
         }
         if (!parseNumber(item, value) || !parameter.accepts(value)) {
@@ -112,8 +114,10 @@ bool parseValues(const Parameter &parameter, const std::string &text, Variation 
         }
         const int stored = parameter.store(static_cast<int>(value));
         if (std::find(parsed.values.begin(), parsed.values.end(), stored) != parsed.values.end()) {
-            error = name + ": " + item + (stored != value ? " is stored as " + std::to_string(stored) + ", which" : "")
-                    + " is already in the list";
+            error = stored != value
+                        ? message(Context, QT_TRANSLATE_NOOP("Experiment", "%1: %2 is stored as %3, which is already in the list"),
+                                  {name, item, std::to_string(stored)})
+                        : message(Context, QT_TRANSLATE_NOOP("Experiment", "%1: %2 is already in the list"), {name, item});
             return false;
         }
         parsed.values.push_back(stored);
@@ -129,7 +133,8 @@ bool parseVariation(const std::string &text, Variation &variation, std::string &
 {
     const std::size_t equals = text.find('=');
     if (equals == std::string::npos) {
-        error = "'" + text + "' is not NAME=V1,V2,... with NAME " + parameterNames();
+        error = message(Context, QT_TRANSLATE_NOOP("Experiment", "'%1' is not NAME=V1,V2,... with NAME %2"),
+                        {text, parameterNames()});
         return false;
     }
     const std::string name = trimmed(text.substr(0, equals));
@@ -137,7 +142,7 @@ bool parseVariation(const std::string &text, Variation &variation, std::string &
         if (name == parameter->name)
             return parseValues(*parameter, text.substr(equals + 1), variation, error);
     }
-    error = "unknown parameter '" + name + "': it is " + parameterNames();
+    error = message(Context, QT_TRANSLATE_NOOP("Experiment", "unknown parameter '%1': it is %2"), {name, parameterNames()});
     return false;
 }
 
@@ -167,15 +172,16 @@ ExperimentPlan::ExperimentPlan()
 bool ExperimentPlan::check(std::string &error) const
 {
     if (variations.size() > MostVariations) {
-        error = "at most " + std::to_string(MostVariations) + " parameters can vary, not "
-                + std::to_string(variations.size());
+        error = message(Context, QT_TRANSLATE_NOOP("Experiment", "at most %1 parameters can vary, not %2"),
+                        {std::to_string(MostVariations), std::to_string(variations.size())});
         return false;
     }
     for (std::size_t index = 0; index < variations.size(); ++index) {
         const Variation &variation = variations[index];
         if (!variation.parameter || variation.values.empty()) {
-            error = std::string(variation.parameter ? variation.parameter->name : "a varied parameter")
-                    + ": no values given";
+            error = message(Context, QT_TRANSLATE_NOOP("Experiment", "%1: no values given"),
+                            {variation.parameter ? std::string(variation.parameter->name)
+                                                 : message(Context, QT_TRANSLATE_NOOP("Experiment", "a varied parameter"))});
             return false;
         }
         for (int value : variation.values) {
@@ -186,7 +192,7 @@ bool ExperimentPlan::check(std::string &error) const
         }
         for (std::size_t other = 0; other < index; ++other) {
             if (variations[other].parameter == variation.parameter) {
-                error = std::string(variation.parameter->name) + " varies twice";
+                error = message(Context, QT_TRANSLATE_NOOP("Experiment", "%1 varies twice"), {variation.parameter->name});
                 return false;
             }
         }
@@ -199,16 +205,18 @@ bool ExperimentPlan::check(std::string &error) const
         }
     }
     if (seeds < 1) {
-        error = "the number of seeds must be at least 1, not " + std::to_string(seeds);
+        error = message(Context, QT_TRANSLATE_NOOP("Experiment", "the number of seeds must be at least 1, not %1"),
+                        {std::to_string(seeds)});
         return false;
     }
     if (seeds - 1 > static_cast<long long>(UINT_MAX - firstSeed)) {
-        error = std::to_string(seeds) + " seeds from " + std::to_string(firstSeed) + " go beyond the last seed, "
-                + std::to_string(UINT_MAX);
+        error = message(Context, QT_TRANSLATE_NOOP("Experiment", "%1 seeds from %2 go beyond the last seed, %3"),
+                        {std::to_string(seeds), std::to_string(firstSeed), std::to_string(UINT_MAX)});
         return false;
     }
     if (generations < 0) {
-        error = "the number of generations cannot be negative, not " + std::to_string(generations);
+        error = message(Context, QT_TRANSLATE_NOOP("Experiment", "the number of generations cannot be negative, not %1"),
+                        {std::to_string(generations)});
         return false;
     }
     if (!shardInRange(shard)) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "landscapepresets.h"
+#include "message.h"
 #include "random.h"
 #include "sizes.h"
 #include "startstate.h"
@@ -10,15 +11,25 @@
 #include <cstdlib>
 
 namespace {
+// The names are kept as they are in snapshots; the windows translate names and
+// texts in the context "LandscapePresets".
 const PresetInfo Infos[PresetCount] = {
-    {"tent", "The start-up landscape: one broad peak, but 255 and 256 differ in all nine bits."},
-    {"needle", "Flat low ground and one narrow spike: nothing leads to it, only chance finds it."},
-    {"trap", "Fitness grows as bits are cleared, yet all bits set is best: selection is led away."},
-    {"plateau", "A wide flat top: once on it, selection prefers no one and the members drift."},
-    {"two peaks", "A broad low peak and a narrow high one: the members keep the one they find first."},
-    {"ramp", "Fitness rises with the genome's value: the top bit matters most, the lowest least."},
-    {"random walk", "Rugged ground from a random walk: many small peaks to get stuck on."},
-    {"sine", "Four equal peaks: the members split among them, then drift onto one."},
+    {QT_TRANSLATE_NOOP("LandscapePresets", "tent"),
+     QT_TRANSLATE_NOOP("LandscapePresets", "The start-up landscape: one broad peak, but 255 and 256 differ in all nine bits.")},
+    {QT_TRANSLATE_NOOP("LandscapePresets", "needle"),
+     QT_TRANSLATE_NOOP("LandscapePresets", "Flat low ground and one narrow spike: nothing leads to it, only chance finds it.")},
+    {QT_TRANSLATE_NOOP("LandscapePresets", "trap"),
+     QT_TRANSLATE_NOOP("LandscapePresets", "Fitness grows as bits are cleared, yet all bits set is best: selection is led away.")},
+    {QT_TRANSLATE_NOOP("LandscapePresets", "plateau"),
+     QT_TRANSLATE_NOOP("LandscapePresets", "A wide flat top: once on it, selection prefers no one and the members drift.")},
+    {QT_TRANSLATE_NOOP("LandscapePresets", "two peaks"),
+     QT_TRANSLATE_NOOP("LandscapePresets", "A broad low peak and a narrow high one: the members keep the one they find first.")},
+    {QT_TRANSLATE_NOOP("LandscapePresets", "ramp"),
+     QT_TRANSLATE_NOOP("LandscapePresets", "Fitness rises with the genome's value: the top bit matters most, the lowest least.")},
+    {QT_TRANSLATE_NOOP("LandscapePresets", "random walk"),
+     QT_TRANSLATE_NOOP("LandscapePresets", "Rugged ground from a random walk: many small peaks to get stuck on.")},
+    {QT_TRANSLATE_NOOP("LandscapePresets", "sine"),
+     QT_TRANSLATE_NOOP("LandscapePresets", "Four equal peaks: the members split among them, then drift onto one.")},
 };
 
 const int Ground = 10;                 // the low ground of the needle and the plateau

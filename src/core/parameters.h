@@ -2,6 +2,8 @@
 #ifndef PARAMETERS_H
 #define PARAMETERS_H
 
+#include "message.h"
+
 #include <algorithm>
 
 struct Parameter;
@@ -42,9 +44,9 @@ struct Parameter
 
 // Inline, so that each parameter is one object in the whole program.
 namespace Parameters {
-inline constexpr Parameter Fitness{"fitness", 1, 99, 20, 100, &Settings::fitness, "Fitness multiplier", "1,20,99"};
-inline constexpr Parameter Mutation{"mutation", 0, 99, 25, 99, &Settings::mutation, "Mutation probability", "0,25,50,90"};
-inline constexpr Parameter Bias{"bias", 0, 10, 1, 10, &Settings::bias, "Mutation bias", "0,1,10"};
+inline constexpr Parameter Fitness{"fitness", 1, 99, 20, 100, &Settings::fitness, QT_TRANSLATE_NOOP("Parameters", "Fitness multiplier"), "1,20,99"};
+inline constexpr Parameter Mutation{"mutation", 0, 99, 25, 99, &Settings::mutation, QT_TRANSLATE_NOOP("Parameters", "Mutation probability"), "0,25,50,90"};
+inline constexpr Parameter Bias{"bias", 0, 10, 1, 10, &Settings::bias, QT_TRANSLATE_NOOP("Parameters", "Mutation bias"), "0,1,10"};
 inline constexpr const Parameter *All[] = {&Fitness, &Mutation, &Bias};
 }
 

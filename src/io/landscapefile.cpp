@@ -20,10 +20,11 @@ const long long MostBytesWithoutValue = 16LL << 20;
 const long long MostBytes = 64LL << 20;
 const int ValuesPerLine = 16;
 
-QString tr(const char *text)
+// The context of this file's messages.
+struct Texts
 {
-    return QCoreApplication::translate("LandscapeFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(LandscapeFile)
+};
 }
 
 bool loadLandscape(const QByteArray &path, int *landscape, QString &reason, const StopRequest *stop)
@@ -48,13 +49,13 @@ bool loadLandscape(const QByteArray &path, int *landscape, QString &reason, cons
             break;
         withoutValue = reader.count() > before ? 0 : withoutValue + count;
         if (stopRequested(stop)) {
-            reason = tr("interrupted");
+            reason = Texts::tr("interrupted");
             close(fd);
             return false;
         }
         if ((withoutValue >= MostBytesWithoutValue || total >= MostBytes) && read(fd, chunk, 1) > 0) {
             if (reader.count() == 0) {
-                reason = tr("holds no value in its first 16 MiB");
+                reason = Texts::tr("holds no value in its first 16 MiB");
                 close(fd);
                 return false;
             }

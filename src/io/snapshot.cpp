@@ -14,10 +14,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The context of this file's messages.
+struct Texts
 {
-    return QCoreApplication::translate("Snapshot", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Snapshot)
+};
 
 QJsonArray numbers(const int *values, int count)
 {
@@ -40,7 +41,7 @@ public:
     {
         const QJsonValue found = object.value(QLatin1String(key));
         if (found.isUndefined())
-            fail(tr("the field \"%1\" is missing").arg(key));
+            fail(Texts::tr("the field \"%1\" is missing").arg(key));
         return found;
     }
 
@@ -50,7 +51,7 @@ public:
         const QJsonValue found = value(key);
         qint64 number = 0;
         if (!failed() && !whole(found, low, high, number))
-            fail(tr("\"%1\" must be a whole number from %2 to %3").arg(key).arg(low).arg(high));
+            fail(Texts::tr("\"%1\" must be a whole number from %2 to %3").arg(key).arg(low).arg(high));
         return number;
     }
 
@@ -58,7 +59,7 @@ public:
     {
         const QJsonValue found = value(key);
         if (!failed() && !found.isBool())
-            fail(tr("\"%1\" must be true or false").arg(key));
+            fail(Texts::tr("\"%1\" must be true or false").arg(key));
         return found.toBool();
     }
 
@@ -66,7 +67,7 @@ public:
     {
         const QJsonValue found = value(key);
         if (!failed() && !found.isString())
-            fail(tr("\"%1\" must be a string").arg(key));
+            fail(Texts::tr("\"%1\" must be a string").arg(key));
         return found.toString();
     }
 
@@ -74,7 +75,7 @@ public:
     {
         const QJsonValue found = value(key);
         if (!failed() && !found.isObject())
-            fail(tr("\"%1\" must be an object").arg(key));
+            fail(Texts::tr("\"%1\" must be an object").arg(key));
         return found.toObject();
     }
 
@@ -86,13 +87,13 @@ public:
             return;
         const QJsonArray array = found.toArray();
         if (!found.isArray() || array.size() != count) {
-            fail(tr("\"%1\" must hold exactly %2 numbers").arg(key).arg(count));
+            fail(Texts::tr("\"%1\" must hold exactly %2 numbers").arg(key).arg(count));
             return;
         }
         for (int index = 0; index < count; ++index) {
             qint64 number = 0;
             if (!whole(array.at(index), low, high, number)) {
-                fail(tr("\"%1\" must hold whole numbers from %2 to %3; number %4 is not")
+                fail(Texts::tr("\"%1\" must hold whole numbers from %2 to %3; number %4 is not")
                          .arg(key).arg(low).arg(high).arg(index));
                 return;
             }
@@ -158,24 +159,24 @@ bool parseSnapshot(const QByteArray &text, RunState &state, Lesson &lesson, QStr
     QJsonParseError parsing;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parsing);
     if (parsing.error != QJsonParseError::NoError) {
-        error = tr("not a snapshot, or damaged or cut short: %1 at byte %2").arg(parsing.errorString()).arg(parsing.offset);
+        error = Texts::tr("not a snapshot, or damaged or cut short: %1 at byte %2").arg(parsing.errorString()).arg(parsing.offset);
         return false;
     }
     if (!document.isObject() || document.object().value("format").toString() != QLatin1String(Snapshot::Format)) {
-        error = tr("not a snapshot of this program");
+        error = Texts::tr("not a snapshot of this program");
         return false;
     }
     Fields fields(document.object());
     const qint64 version = fields.whole("version", 1, INT_MAX);
     if (!fields.failed() && version != Snapshot::Version) {
-        error = tr("a snapshot of version %1; this program reads version %2").arg(version).arg(Snapshot::Version);
+        error = Texts::tr("a snapshot of version %1; this program reads version %2").arg(version).arg(Snapshot::Version);
         return false;
     }
 
     RunState read;
     const QString name = fields.text("name");
     if (name.size() > Snapshot::MostNameLength)
-        fields.fail(tr("\"name\" is longer than %1 characters").arg(Snapshot::MostNameLength));
+        fields.fail(Texts::tr("\"name\" is longer than %1 characters").arg(Snapshot::MostNameLength));
     read.name = name.toStdString();
     for (const Parameter *parameter : Parameters::All)
         read.settings.set(*parameter, static_cast<int>(fields.whole(parameter->name, parameter->min, parameter->max)));
@@ -192,9 +193,9 @@ bool parseSnapshot(const QByteArray &text, RunState &state, Lesson &lesson, QStr
     fields.numbers("reference", read.reference, LandscapeSize, INT_MIN, INT_MAX);
 
     if (!fields.failed() && random.failed())
-        fields.fail(tr("in \"random\": %1").arg(random.message()));
+        fields.fail(Texts::tr("in \"random\": %1").arg(random.message()));
     if (!fields.failed() && reseed.failed())
-        fields.fail(tr("in \"reseed\": %1").arg(reseed.message()));
+        fields.fail(Texts::tr("in \"reseed\": %1").arg(reseed.message()));
     Lesson readLesson;
     QString lessonError;
     const QJsonValue lessonValue = document.object().value("lesson");
@@ -224,7 +225,7 @@ bool readSnapshot(const QByteArray &path, RunState &state, Lesson &lesson, QStri
     QByteArray text;
     QString fault;
     if (size > Snapshot::MaxFileBytes) {
-        fault = tr("is too large for a snapshot (more than %1 bytes)").arg(Snapshot::MaxFileBytes);
+        fault = Texts::tr("is too large for a snapshot (more than %1 bytes)").arg(Snapshot::MaxFileBytes);
     } else {
         // One byte more than the limit tells a file that grew since.
         text.resize(Snapshot::MaxFileBytes + 1);
@@ -235,7 +236,7 @@ bool readSnapshot(const QByteArray &path, RunState &state, Lesson &lesson, QStri
         if (count < 0)
             fault = systemReason(errno);
         else if (filled > Snapshot::MaxFileBytes)
-            fault = tr("is too large for a snapshot (more than %1 bytes)").arg(Snapshot::MaxFileBytes);
+            fault = Texts::tr("is too large for a snapshot (more than %1 bytes)").arg(Snapshot::MaxFileBytes);
         text.truncate(filled);
     }
     close(fd);
@@ -250,7 +251,7 @@ bool writeSnapshot(const QByteArray &path, const RunState &state, QString &error
 {
     if (state.generation > Snapshot::MostGenerations
         || state.draws > Snapshot::MostGenerations * Snapshot::MostDrawsPerGeneration) {
-        error = tr("the run is past generation %1, the most a snapshot keeps").arg(Snapshot::MostGenerations);
+        error = Texts::tr("the run is past generation %1, the most a snapshot keeps").arg(Snapshot::MostGenerations);
         return false;
     }
     return writeWholeFile(path, snapshotText(state, lesson), error);

@@ -2,6 +2,7 @@
 #include "chartstyle.h"
 
 #include <QPalette>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -90,10 +91,10 @@ QString Chart::percent(double share, int digits)
     const double value = share * 100;
     const int whole = value >= 100 ? 3 : value >= 10 ? 2 : 1;
     const int decimals = value == 0 ? 0 : std::max(0, digits - whole);
-    return QString::number(value, 'f', decimals) + QStringLiteral("\u00a0%");
+    return QLocale().toString(value, 'f', decimals) + QStringLiteral("\u00a0%");
 }
 
 QString Chart::number(double value)
 {
-    return QString::number(value, 'g', NumberDigits);
+    return QLocale().toString(value, 'g', NumberDigits);
 }

@@ -7,6 +7,7 @@
 #include "lessonmeasure.h"
 
 #include <QHelpEvent>
+#include <QLocale>
 #include <QPainter>
 #include <QPolygonF>
 #include <QKeyEvent>
@@ -100,7 +101,7 @@ QString HistoryChart::description() const
         return QString();
     const GenerationRecord &latest = history->latest();
     const int marks = markers ? markers->count() : 0;
-    const QString values = tr("Generation %1: best %2, mean %3, worst %4, diversity %5 of 9; %n mark(s).", nullptr, marks)
+    const QString values = tr("Generation %L1: best %2, mean %L3, worst %4, diversity %L5 of 9; %n mark(s).", nullptr, marks)
                                .arg(latest.generation)
                                .arg(latest.best)
                                .arg(latest.mean(), 0, 'f', 1)
@@ -111,7 +112,7 @@ QString HistoryChart::description() const
     for (int index = marks - 1; index >= std::max(0, marks - MarksTold); --index)
         told << markText(markers->at(index));
     const QString drifting = drift && latest.generation >= drift->generation
-        ? ' ' + tr("Drift alone since generation %1: theory expects diversity %2.")
+        ? ' ' + tr("Drift alone since generation %L1: theory expects diversity %L2.")
                     .arg(drift->generation)
                     .arg(driftDiversity(drift->diversity, latest.generation - drift->generation), 0, 'f', 2)
         : QString();
@@ -269,15 +270,16 @@ void HistoryChart::paint(QPainter &painter)
     const long long last = buckets.back().lastGeneration;
     const QRectF labels(chart.left(), chart.bottom() + 2, chart.width(), current.strip.top() - chart.bottom() - 4);
     painter.setPen(colours.text);
-    painter.drawText(labels, Qt::AlignLeft | Qt::AlignVCenter, tr("generation %1").arg(first));
-    painter.drawText(labels, Qt::AlignRight | Qt::AlignVCenter, QString::number(last));
+    const QLocale locale;
+    painter.drawText(labels, Qt::AlignLeft | Qt::AlignVCenter, tr("generation %1").arg(locale.toString(first)));
+    painter.drawText(labels, Qt::AlignRight | Qt::AlignVCenter, locale.toString(last));
     // The middle one where it stands clear of the others.
     const long long middle = first + (last - first) / 2;
     const double x = generationX(chart, buckets, double(middle));
-    const double half = metrics.horizontalAdvance(QString::number(middle) + QStringLiteral("  ")) / 2;
-    if (last - first >= 2 && x - half >= chart.left() + metrics.horizontalAdvance(tr("generation %1").arg(first))
-        && x + half <= chart.right() - metrics.horizontalAdvance(QString::number(last)))
-        painter.drawText(QRectF(x - half, labels.top(), 2 * half, labels.height()), Qt::AlignCenter, QString::number(middle));
+    const double half = metrics.horizontalAdvance(locale.toString(middle) + QStringLiteral("  ")) / 2;
+    if (last - first >= 2 && x - half >= chart.left() + metrics.horizontalAdvance(tr("generation %1").arg(locale.toString(first)))
+        && x + half <= chart.right() - metrics.horizontalAdvance(locale.toString(last)))
+        painter.drawText(QRectF(x - half, labels.top(), 2 * half, labels.height()), Qt::AlignCenter, locale.toString(middle));
 }
 
 void HistoryChart::paintFitness(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets,
@@ -428,7 +430,7 @@ QString HistoryChart::markersNear(const QPoint &point) const
         const HistoryMarker &marker = markers->at(index);
         const double x = markerX(current.chart, buckets, marker.generation);
         if (x >= 0 && std::abs(x - point.x()) <= px(MarkerReach))
-            lines << tr("Generation %1: %2").arg(marker.generation).arg(marker.text());
+            lines << tr("Generation %1: %2").arg(QLocale().toString(marker.generation)).arg(marker.text());
     }
     return lines.join('\n');
 }

@@ -3,6 +3,7 @@
 #include "chartaxis.h"
 #include "common.h"
 #include "history.h"
+#include "landscapename.h"
 #include "landscapestroke.h"
 
 #include <QHelpEvent>
@@ -60,7 +61,7 @@ LandscapeChart::LandscapeChart(const int *landscape, const Genome *community, co
 
 void LandscapeChart::setLandscapeName(const QString &name)
 {
-    landscapeName = name;
+    landscapeName = LandscapeName::shown(name);
     changed();
 }
 

@@ -3,6 +3,7 @@
 #include "chartstyle.h"
 #include "schema.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -60,7 +61,7 @@ void MutationChart::paint(QPainter &painter)
                      : tr("p = %1 → 1/\u2060(100\u00a0−\u00a0%1) = %2 of children mutate, one bit each.").arg(p).arg(Chart::percent(mutationChance(p), 2)),
               colours.text);
     if (generation >= 0)
-        paragraph(tr("Generation %1: %2 of 10 did.").arg(generation).arg(mutated), colours.faint);
+        paragraph(tr("Generation %1: %2 of 10 did.").arg(QLocale().toString(generation)).arg(mutated), colours.faint);
     // Each bit's chance as a multiple of the rarest one's: whole numbers at every bias.
     double rarest = 1;
     double highest = 0;
@@ -71,8 +72,9 @@ void MutationChart::paint(QPainter &painter)
     const int parts = static_cast<int>(std::lround(1 / rarest));
     paragraph(tr("The bit that flips at bias %1, in %2ths:").arg(settings.bias).arg(parts), colours.text);
     const QString note = settings.bias == 0
-                             ? tr("Bias 1 to 10 instead all give the same chances, (9\u00a0−\u00a0bit)²/\u2060285: bit 0 the most.")
-                             : tr("The same at every bias from 1 to 10: (9\u00a0−\u00a0bit)²/\u2060285. Bias 0 gives 1/9 each.");
+                             // Split after each \u escape that a digit or letter follows, which lupdate would read on.
+                             ? tr("Bias 1 to 10 instead all give the same chances, (9\u00a0−\u00a0" "bit)²/\u2060" "285: bit 0 the most.")
+                             : tr("The same at every bias from 1 to 10: (9\u00a0−\u00a0" "bit)²/\u2060" "285. Bias 0 gives 1/9 each.");
 
     const QRectF noteBox = painter.boundingRect(area, flags, note);
     const double labelHeight = metrics.height();

@@ -3,6 +3,7 @@
 #include "bitcells.h"
 #include "chartlegend.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -41,7 +42,7 @@ void PairsChart::forgetGeneration()
 void PairsChart::paint(QPainter &painter)
 {
     const QRectF area = paintHeading(painter, this->area(),
-                                     generation >= 0 ? tr("The pairs that made generation %1").arg(generation) : title());
+                                     generation >= 0 ? tr("The pairs that made generation %1").arg(QLocale().toString(generation)) : title());
     const Chart::Colours colours = this->colours();
     painter.setPen(colours.text);
     if (generation < 0) {
@@ -149,5 +150,5 @@ QString PairsChart::description() const
         }
         pairs << tr("Pair %1, split %2: %3").arg(pair + 1).arg(latest->splits[pair]).arg(children.join(QStringLiteral("; ")));
     }
-    return tr("Generation %1. ").arg(generation) + pairs.join(QStringLiteral(". ")) + QLatin1Char('.');
+    return tr("Generation %1. ").arg(QLocale().toString(generation)) + pairs.join(QStringLiteral(". ")) + QLatin1Char('.');
 }

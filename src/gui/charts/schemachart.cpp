@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schemachart.h"
+#include "countform.h"
 #include "chartaxis.h"
 #include "schemaseries.h"
 #include "sizes.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -185,12 +187,12 @@ QString SchemaChart::description() const
             continue;
         }
         const SchemaSeries::Column &column = schema.columns().back();
-        lines << tr("%1: %2 members match, bound %3")
+        lines << tr("%1: %L2 member(s) match, bound %L3", nullptr, meanCountForm(column.matches()))
                      .arg(name)
                      .arg(column.matches(), 0, 'g', 4)
                      .arg(column.bound(), 0, 'f', 2);
     }
     // After a restart nothing is counted yet: there is no generation to name.
-    const QString counted = latest >= 0 ? tr("Generation %1. ").arg(latest) : QString();
+    const QString counted = latest >= 0 ? tr("Generation %1. ").arg(QLocale().toString(latest)) : QString();
     return counted + lines.join(QStringLiteral("; ")) + QLatin1Char('.');
 }

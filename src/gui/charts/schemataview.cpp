@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
@@ -245,25 +246,25 @@ QString SchemataView::explanation() const
         return tr("%1: no member of generation %2 matches, so the bound for generation %3 is 0 (%4). Generation %3 has "
                   "%5.")
             .arg(name)
-            .arg(before)
-            .arg(generation)
+            .arg(QLocale().toString(before))
+            .arg(QLocale().toString(generation))
             .arg(made)
             .arg(now);
     }
     const int lowest = series.schema.lowest();
     const int highest = series.schema.highest();
     // A line for each factor.
-    return tr("%1: m = %2 members of generation %3 match.<br>"
-              "S<sub>H</sub>/S̄ = %4 / %5 = %6: their mean share of the wheel against the mean of all "
+    return tr("%1: m = %2 member(s) of generation %3 match.<br>"
+              "S<sub>H</sub>/S̄ = %4 / %5 = %L6: their mean share of the wheel against the mean of all "
               "ten.<br>"
-              "1 − d(H)/9 = 1 − %7/9 = %8: a split falls between its outermost fixed bits (%9 and %10) "
+              "1 − d(H)/9 = 1 − %7/9 = %L8: a split falls between its outermost fixed bits (%9 and %10) "
               "in %7 of 9 cases.<br>"
-              "1 − q·P<sub>H</sub> = 1 − %11 × %12 = %13: q = 1/\u2060(100\u00a0−\u00a0%14) of children mutate, and "
+              "1 − q·P<sub>H</sub> = 1 − %11 × %12 = %L13: q = 1/\u2060(100\u00a0−\u00a0%14) of children mutate, and "
               "P<sub>H</sub> is the chance that the flipped bit (bias %15) is one of its %16 fixed bits.<br>"
-              "Bound for generation %17: %2 × %6 × %8 × %13 = <b>%18</b>; it has <b>%19</b>.")
+              "Bound for generation %17: %2 × %L6 × %L8 × %L13 = <b>%L18</b>; it has <b>%19</b>.", nullptr, bound.count)
         .arg(name)
         .arg(bound.count)
-        .arg(before)
+        .arg(QLocale().toString(before))
         .arg(Chart::percent(bound.matchShare, PercentDigits), Chart::percent(bound.meanShare, PercentDigits))
         .arg(bound.selection(), 0, 'f', 3)
         .arg(bound.definingLength)
@@ -275,7 +276,7 @@ QString SchemataView::explanation() const
         .arg(settings.mutation)
         .arg(settings.bias)
         .arg(series.schema.order())
-        .arg(generation)
+        .arg(QLocale().toString(generation))
         .arg(bound.value(), 0, 'f', 2)
         .arg(now);
 }

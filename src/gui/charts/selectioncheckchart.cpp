@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "selectioncheckchart.h"
+#include "countform.h"
 #include "chartaxis.h"
 
 #include <QPainter>
@@ -48,7 +49,7 @@ void SelectionCheckChart::paint(QPainter &painter)
     const Chart::Colours colours = this->colours();
     const QColor point = colours.line(PointColour);
     painter.setPen(colours.faint);
-    const QString legend = tr("%n generation(s); bars ±%1 s.e.; hollow: under %2 members", nullptr,
+    const QString legend = tr("%Ln generation(s); bars ±%1 s.e.; hollow: under %2 members", nullptr,
                               static_cast<int>(std::min<long long>(check.generations(), INT_MAX)))
                                .arg(ErrorBarSpreads)
                                .arg(MinimumSamples);
@@ -117,7 +118,7 @@ QString SelectionCheckChart::description() const
         const SelectionCheck::Bin &bin = check.bin(index);
         if (bin.samples == 0)
             continue;
-        bins << tr("expected %1 to %2: %3 members, mean expected %4, mean drawn %5")
+        bins << tr("expected %L1 to %L2: %L3 member(s), mean expected %L4, mean drawn %L5", nullptr, countForm(bin.samples))
                     .arg(bin.low)
                     .arg(bin.high)
                     .arg(bin.samples)
@@ -126,6 +127,7 @@ QString SelectionCheckChart::description() const
     }
     if (bins.isEmpty())
         return tr("Draws against expected copies: nothing counted yet.");
-    return tr("Draws against expected copies over %1 generations: ").arg(check.generations())
+    return tr("Draws against expected copies over %L1 generation(s): ", nullptr, countForm(check.generations()))
+               .arg(check.generations())
            + bins.join(QStringLiteral("; ")) + QLatin1Char('.');
 }

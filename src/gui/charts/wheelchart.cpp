@@ -3,6 +3,7 @@
 #include "chartlegend.h"
 #include "chartstyle.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -87,7 +88,7 @@ void WheelChart::paint(QPainter &painter)
         most = std::max({most, expected, double(drawn)});
         rows << QStringList{QString::number(membr), QString::number(latest->fitness[membr]),
                             Chart::percent(double(latest->share(membr)) / double(latest->width), 2),
-                            QString::number(expected, 'f', 2), QString::number(drawn)};
+                            QLocale().toString(expected, 'f', 2), QString::number(drawn)};
     }
     most = std::ceil(most);
 
@@ -180,7 +181,7 @@ QString WheelChart::description() const
         return tr("No generation yet.");
     QStringList members;
     for (int membr = 0; membr < CommunitySize; ++membr) {
-        members << tr("member %1: fitness %2, %3 of the wheel, expected %4 copies, drawn %n time(s)", nullptr,
+        members << tr("member %1: fitness %2, %3 of the wheel, expected %L4 copies, drawn %n time(s)", nullptr,
                       timesDrawn(*latest, membr))
                        .arg(membr)
                        .arg(latest->fitness[membr])
@@ -192,7 +193,7 @@ QString WheelChart::description() const
              "multiplier %3")
         : tr("The lowest fitness is %1, so each share is the fitness less %2, times the multiplier %3");
     QString scaling = latest->scaled() ? tr(", then scaled down to fit one draw") : QString();
-    return tr("The wheel that drew generation %1, %2 positions wide. ").arg(generation).arg(latest->width)
+    return tr("The wheel that drew generation %1, %2 positions wide. ").arg(QLocale().toString(generation)).arg(latest->width)
            + rule.arg(unitFitness(*latest)).arg(latest->lowest).arg(latest->multiplier) + scaling + QStringLiteral(". ")
            + members.join(QStringLiteral("; ")) + QLatin1Char('.');
 }

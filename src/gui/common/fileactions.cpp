@@ -19,10 +19,11 @@
 namespace {
 const int PictureMargin = 4; // around the caption of a saved picture
 
-QString tr(const char *text)
+// The context of this file's messages.
+struct Texts
 {
-    return QCoreApplication::translate("FileActions", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(FileActions)
+};
 
 void report(QWidget *window, QStatusBar *status, void (*rememberFolder)(const QString &), const QString &path,
             bool done, const QString &message, const QString &error)
@@ -72,7 +73,7 @@ bool FileActions::savePng(const QImage &image, const QString &path, QString &err
     QByteArray png;
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-        error = tr("the picture could not be made");
+        error = Texts::tr("the picture could not be made");
         return false;
     }
     return writeWholeFile(QFile::encodeName(path), png, error);
@@ -109,12 +110,12 @@ QImage FileActions::captioned(const QStringList &lines, const QFont &font, const
 void FileActions::reportSave(QWidget *window, QStatusBar *status, const QString &path, bool done,
                              const QString &message, const QString &error)
 {
-    report(window, status, &Preferences::setSaveFolder, path, done, message, tr("Nothing was written: %1").arg(error));
+    report(window, status, &Preferences::setSaveFolder, path, done, message, Texts::tr("Nothing was written: %1").arg(error));
 }
 
 void FileActions::reportOpen(QWidget *window, QStatusBar *status, const QString &path, bool done,
                              const QString &message, const QString &error)
 {
     report(window, status, &Preferences::setOpenFolder, path, done, message,
-           tr("'%1' was not opened: %2").arg(QFileInfo(path).fileName(), error));
+           Texts::tr("'%1' was not opened: %2").arg(QFileInfo(path).fileName(), error));
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experimentform.h"
 #include "experiment.h"
+#include "countform.h"
 #include "chartstyle.h"
 #include "experimentresults.h"
+#include "landscapename.h"
 #include "panelbutton.h"
 #include "parametercaption.h"
 
@@ -187,7 +189,7 @@ void ExperimentForm::setStart(const int *landscape, const QString &landscapeName
     std::copy(landscape, landscape + LandscapeSize, this->landscape);
     name = landscapeName;
     base = settings;
-    landscapeLabel->setText(tr("%1 (highest value %2)").arg(landscapeName).arg(highestValue(landscape)));
+    landscapeLabel->setText(tr("%1 (highest value %2)").arg(LandscapeName::shown(landscapeName)).arg(highestValue(landscape)));
     validate();
 }
 
@@ -233,7 +235,7 @@ bool ExperimentForm::readPlan(ExperimentPlan &plan, QString &error)
         return false;
     }
     if (plan.totalRuns() > MostRuns) {
-        error = tr("%1 runs are more than the %2 this window holds; the command line takes any number")
+        error = tr("%L1 runs are more than the %L2 this window holds; the command line takes any number")
                     .arg(plan.totalRuns()).arg(MostRuns);
         return false;
     }
@@ -246,7 +248,7 @@ void ExperimentForm::validate()
     QString error;
     planValid = readPlan(plan, error);
     markInvalid(messageLabel, QPalette::WindowText, !planValid);
-    const QString message = planValid ? tr("%1 of %2 generations, target %3")
+    const QString message = planValid ? tr("%1 of %2 generation(s), target %L3", nullptr, countForm(plan.generations))
                                             .arg(runsText(plan.totalRuns()))
                                             .arg(QLocale().toString(plan.generations))
                                             .arg(plan.targetValue())

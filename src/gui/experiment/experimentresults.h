@@ -2,6 +2,7 @@
 #ifndef EXPERIMENTRESULTS_H
 #define EXPERIMENTRESULTS_H
 
+#include "countform.h"
 #include "experiment.h"
 
 #include <QCoreApplication>
@@ -30,8 +31,7 @@ using SharedResults = std::shared_ptr<const ExperimentResults>;
 
 inline QString runsText(long long runs)
 {
-    return runs == 1 ? QCoreApplication::translate("ExperimentWindow", "1 run")
-                     : QCoreApplication::translate("ExperimentWindow", "%L1 runs").arg(runs);
+    return QCoreApplication::translate("ExperimentWindow", "%L1 run(s)", nullptr, countForm(runs)).arg(runs);
 }
 
 #endif

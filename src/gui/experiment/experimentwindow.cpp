@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experimentwindow.h"
+#include "countform.h"
 #include "experimentform.h"
 #include "experimentjob.h"
 #include "experimentresultsview.h"
 #include "fileactions.h"
+#include "landscapename.h"
 #include "parametercaption.h"
 #include "preferences.h"
 #include "safefile.h"
@@ -185,9 +187,9 @@ void ExperimentWindow::showResults(const SharedResults &results)
     shown = results;
     resultsView->setResults(shown);
     showProgress(runCount(), runCount());
-    statusBar()->showMessage(tr("%1 on %2 in %3 s")
+    statusBar()->showMessage(tr("%1 on %2 in %L3 s")
                                  .arg(runsText(runCount()))
-                                 .arg(shown->landscapeName)
+                                 .arg(LandscapeName::shown(shown->landscapeName))
                                  .arg(double(shown->milliseconds) / 1000.0, 0, 'f', 2));
     updateActions();
     emit finished();

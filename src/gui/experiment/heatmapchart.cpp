@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "heatmapchart.h"
+#include "countform.h"
 #include "chartaxis.h"
 #include "experiment.h"
 #include "parametercaption.h"
@@ -116,8 +117,8 @@ void HeatMapChart::paint(QPainter &painter)
             continue;
         painter.setPen(Chart::contrast(fill, Qt::white) > Chart::contrast(fill, Qt::black) ? Qt::white : Qt::black);
         const QString text = cell.height() >= 2 * lineHeight
-                                 ? tr("%1 %\n%2 of %3").arg(qRound(rate * Percent)).arg(runs.hits()).arg(runs.runs)
-                                 : tr("%1 %").arg(qRound(rate * Percent));
+                                 ? tr("%L1 %\n%L2 of %L3").arg(qRound(rate * Percent)).arg(runs.hits()).arg(runs.runs)
+                                 : tr("%L1 %").arg(qRound(rate * Percent));
         painter.drawText(cell, Qt::AlignCenter, text);
     }
     if (hasFocus()) {
@@ -187,7 +188,7 @@ QString HeatMapChart::describeResults() const
                      .arg(choice.runs);
     }
     for (const CombinationSummary &combination : summary->combinations())
-        lines << tr("%1: %2 of %3 runs hit")
+        lines << tr("%1: %L2 of %L3 run(s) hit", nullptr, countForm(combination.runs))
                      .arg(combinationCaption(plan->variations, combination.settings))
                      .arg(combination.hits())
                      .arg(combination.runs);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hitratechart.h"
+#include "countform.h"
 #include "chartaxis.h"
 #include "experiment.h"
 #include "parametercaption.h"
@@ -124,7 +125,7 @@ QString HitRateChart::describeResults() const
         if (combination.runs == 0)
             continue;
         const RateInterval interval = combination.interval();
-        lines << tr("%1: %2 of %3 runs hit, %4 % (95 % interval %5 to %6 %)")
+        lines << tr("%1: %L2 of %L3 run(s) hit, %L4 % (95 % interval %L5 to %L6 %)", nullptr, countForm(combination.runs))
                      .arg(combinationCaption(plan->variations, combination.settings))
                      .arg(combination.hits())
                      .arg(combination.runs)

@@ -4,6 +4,7 @@
 #include "experiment.h"
 #include "parametercaption.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -46,11 +47,11 @@ void RunLengthChart::paint(QPainter &painter)
     const auto x = [&](double generation) { return plot.left() + plot.width() * generation / last; };
     const double lineHeight = painter.fontMetrics().height();
     painter.setPen(colours.text);
-    const double labelWidth = painter.fontMetrics().horizontalAdvance(QString::number(last, 'g', 12)) * LabelSpacing;
+    const double labelWidth = painter.fontMetrics().horizontalAdvance(QLocale().toString(last, 'g', 12)) * LabelSpacing;
     const int most = std::clamp(static_cast<int>(plot.width() / labelWidth) + 1, 2, MostTicks);
     for (double tick : axisTicks(0, last, most)) {
         painter.drawText(QRectF(x(tick) - plot.width() / 2, plot.bottom() + 2, plot.width(), lineHeight),
-                         Qt::AlignCenter, QString::number(tick, 'g', 12));
+                         Qt::AlignCenter, QLocale().toString(tick, 'g', 12));
     }
     painter.drawText(QRectF(plot.left(), plot.bottom() + lineHeight + 4, plot.width(), lineHeight), Qt::AlignCenter,
                      tr("generation"));
@@ -124,8 +125,8 @@ QString RunLengthChart::describeResults() const
         }
         lines << tr("%1: half of the runs that hit did so by generation %2, all by %3")
                      .arg(combinationCaption(plan->variations, combination.settings))
-                     .arg(combination.hitPercentile(50))
-                     .arg(combination.hitPercentile(100));
+                     .arg(QLocale().toString(combination.hitPercentile(50)))
+                     .arg(QLocale().toString(combination.hitPercentile(100)));
     }
     return lines.join('\n');
 }

@@ -2,6 +2,8 @@
 #include "runtablemodel.h"
 #include "experiment.h"
 
+#include <QLocale>
+
 #include <climits>
 
 namespace {
@@ -58,12 +60,12 @@ QVariant RunTableModel::data(const QModelIndex &index, int role) const
     case Best:
         return run.last.best;
     case Mean:
-        return display ? QVariant(QString::number(run.last.mean(), 'f', Decimals)) : QVariant(run.last.mean());
+        return display ? QVariant(QLocale().toString(run.last.mean(), 'f', Decimals)) : QVariant(run.last.mean());
     case Worst:
         return run.last.worst;
     case Diversity: {
         const double diversity = run.last.diversity();
-        return display ? QVariant(QString::number(diversity, 'f', Decimals)) : QVariant(diversity);
+        return display ? QVariant(QLocale().toString(diversity, 'f', Decimals)) : QVariant(diversity);
     }
     }
     return QVariant();

@@ -8,7 +8,7 @@ QString HistoryMarker::text() const
     if (kind == Parameter)
         return QCoreApplication::translate("HistoryMarkers", "%1 %2 → %3").arg(subject).arg(from).arg(to);
     if (times > 1)
-        return QCoreApplication::translate("HistoryMarkers", "%1 (%2 times)").arg(subject).arg(times);
+        return QCoreApplication::translate("HistoryMarkers", "%1 (%Ln times)", nullptr, times).arg(subject);
     return subject;
 }
 

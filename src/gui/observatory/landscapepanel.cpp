@@ -3,6 +3,7 @@
 #include "fileactions.h"
 #include "landscapechart.h"
 #include "landscapefile.h"
+#include "landscapename.h"
 #include "landscapeundo.h"
 #include "landscapewatch.h"
 #include "mainwindow.h"
@@ -70,9 +71,9 @@ LandscapePanel::LandscapePanel(MainWindow *window, LandscapeChart *chart, Landsc
     presets->setToolTipsVisible(true);
     for (int index = 0; index < PresetCount; ++index) {
         const Preset preset = static_cast<Preset>(index);
-        QAction *action = presets->addAction(tr(presetInfo(preset).name));
+        QAction *action = presets->addAction(LandscapeName::shownPreset(preset));
         // Also on the status line as the menu is walked with the keys, and to screen readers.
-        action->setToolTip(tr(presetInfo(preset).description));
+        action->setToolTip(LandscapeName::presetDescription(preset));
         action->setStatusTip(action->toolTip());
         action->setWhatsThis(action->toolTip());
         connect(action, &QAction::triggered, this, [this, preset] { applyPreset(preset); });
@@ -143,9 +144,8 @@ void LandscapePanel::applyPreset(Preset preset)
     int values[LandscapeSize];
     const unsigned seed = static_cast<unsigned>(walkSeedBox->value());
     fillPreset(preset, values, seed);
-    const QString name = tr(presetInfo(preset).name);
     window->setLandscape(values, RunEvents::Preset,
-                         preset == Preset::RandomWalk ? tr("%1 (seed %2)").arg(name).arg(seed) : name);
+                         preset == Preset::RandomWalk ? LandscapeName::seeded(preset, seed) : LandscapeName::preset(preset));
 }
 
 bool LandscapePanel::saveLandscape(const QString &path, QString &error) const
@@ -165,9 +165,9 @@ bool LandscapePanel::openSnapshot(const QByteArray &path, QString &error)
     if (sameLandscape(opened.reference, opened.landscape))
         watch->setReferenceName(name);
     else if (sameLandscape(opened.reference, tent))
-        watch->setReferenceName(LandscapeWatch::startUpName());
+        watch->setReferenceName(LandscapeName::startUp());
     else
-        watch->setReferenceName(tr("reference of %1").arg(QFileInfo(QFile::decodeName(path)).fileName()));
+        watch->setReferenceName(LandscapeName::referenceOf(QFileInfo(QFile::decodeName(path)).fileName()));
     window->restoreState(opened);
     if (lessons)
         lessons->setLesson(lesson);

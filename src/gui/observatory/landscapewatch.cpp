@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "landscapewatch.h"
-#include "landscapepresets.h"
+#include "landscapename.h"
 #include "mainwindow.h"
 
 #include <algorithm>
@@ -22,7 +22,7 @@ QString shownName(const QString &name)
 }
 
 LandscapeWatch::LandscapeWatch(MainWindow *window, QObject *parent)
-    : QObject(parent), window(window), currentName(tr(presetInfo(Preset::Tent).name)), referenceName(startUpName())
+    : QObject(parent), window(window), currentName(LandscapeName::preset(Preset::Tent)), referenceName(LandscapeName::startUp())
 {
     std::copy(window->environment(), window->environment() + LandscapeSize, previous);
     const RunEvents *events = window->runEvents();
@@ -31,13 +31,9 @@ LandscapeWatch::LandscapeWatch(MainWindow *window, QObject *parent)
     connect(events, &RunEvents::holdEnded, this, &LandscapeWatch::endGroup);
 }
 
-QString LandscapeWatch::startUpName()
+QString LandscapeWatch::describe(Change change, const QString &keptName)
 {
-    return tr("start-up %1").arg(tr(presetInfo(Preset::Tent).name));
-}
-
-QString LandscapeWatch::describe(Change change, const QString &name)
-{
+    const QString name = LandscapeName::shown(keptName);
     switch (change) {
     case RunEvents::Loaded:
         return tr("Loaded %1").arg(name);
@@ -85,7 +81,7 @@ void LandscapeWatch::follow(Change change, const QString &named)
     }
     QString name = named;
     if (name.isEmpty())
-        name = change == RunEvents::Reloaded ? referenceName : tr("edited");
+        name = change == RunEvents::Reloaded ? referenceName : LandscapeName::edited();
     latestGroup = openGroup;
     int before[LandscapeSize];
     std::copy(previous, previous + LandscapeSize, before);

@@ -23,12 +23,11 @@ public:
 
     LandscapeWatch(MainWindow *window, QObject *parent);
 
+    // As snapshots keep it (LandscapeName).
     QString name() const { return currentName; }
     QString reference() const { return referenceName; }
     // What Reload brings back is called name from now on.
     void setReferenceName(const QString &name);
-    // What Reload brings back when nothing else was opened: "start-up tent".
-    static QString startUpName();
     // Changes from here to endGroup() belong together: a stroke, a held button.
     void beginGroup();
     void endGroup();

@@ -11,6 +11,7 @@
 #include "historychart.h"
 #include "landscapechart.h"
 #include "landscapecontrols.h"
+#include "landscapename.h"
 #include "landscapepanel.h"
 #include "landscapeundo.h"
 #include "lessonmeasure.h"
@@ -249,7 +250,7 @@ void Observatory::createMenus()
     landscape->addAction(landscapeEditor->editAction());
     landscape->addMenu(landscapeEditor->presetMenu());
     const auto reloadText = [](const QString &name) {
-        return tr("Re&load: back to %1").arg(QString(name).replace('&', QStringLiteral("&&")));
+        return tr("Re&load: back to %1").arg(LandscapeName::shown(name).replace('&', QStringLiteral("&&")));
     };
     QAction *reload = add(landscape, reloadText(landscapeWatch->reference()), {}, [this] { window->slot_Reload(); });
     connect(landscapeWatch, &LandscapeWatch::referenceChanged, reload,
@@ -445,7 +446,7 @@ void Observatory::followSnapshot(const RunState &state)
         runControls->setPace(*lessonModel->lesson().pace);
     caption->setSeed(state.reseedSeed);
     recordControls->setSeed(state.reseedSeed);
-    run->reset(tr("Opened a snapshot of %1").arg(landscapeName()));
+    run->reset(tr("Opened a snapshot of %1").arg(LandscapeName::shown(landscapeName())));
 }
 
 void Observatory::toggle()
@@ -602,7 +603,7 @@ void Observatory::chooseCsvFile()
     QString error;
     const bool done = exportCsv(path, error);
     FileActions::reportSave(this, statusBar(), path, done,
-                            tr("Exported %1 generations to %2").arg(QLocale().toString(run->history().fullCount()), path), error);
+                            tr("Exported %Ln generation(s) to %1", nullptr, run->history().fullCount()).arg(path), error);
 }
 
 void Observatory::chooseImageFile()

@@ -5,6 +5,8 @@
 #include "parameters.h"
 
 #include <QEvent>
+#include "landscapename.h"
+
 #include <QLocale>
 #include <QPainter>
 
@@ -27,7 +29,7 @@ RunCaption::RunCaption(const MainWindow *window, QWidget *parent)
 
 void RunCaption::setLandscapeName(const QString &name)
 {
-    landscapeName = name;
+    landscapeName = LandscapeName::shown(name);
     fitHeight();
     update();
 }

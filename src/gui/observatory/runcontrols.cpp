@@ -27,10 +27,7 @@ RunControls::RunControls(MainWindow *window, QWidget *parent)
 
     paceBox = new QComboBox;
     for (int pace : Paces) {
-        paceBox->addItem(pace == 0   ? tr("As fast as possible")
-                         : pace == 1 ? tr("1 generation per second")
-                                     : tr("%1 generations per second").arg(pace),
-                         pace);
+        paceBox->addItem(pace == 0 ? tr("As fast as possible") : tr("%Ln generation(s) per second", nullptr, pace), pace);
     }
     describeControl(paceBox, tr("Pace"), tr("How many generations \"Run\" computes per second"));
     connect(paceBox, &QComboBox::currentIndexChanged, this, &RunControls::applyPace);

@@ -89,13 +89,13 @@ MainWindow::MainWindow(QWidget *parent)
     }
     drawGenomes(theCommunity);
 
-    ttip_clearhistBTN = "Currently DISABLED";
-    ttip_fitnessBOX = "The fitness value 0-99 is simply passed\nuntouched to the GA.";
-    ttip_mutebiasBOX = "Logarithmically prefer mutations on the LSBs.\n0 means no bias,\n"
-                       "1 means a weak bias towards small changes,\n"
-                       "10 means mutations to the MSB are very rare.";
-    ttip_muteprobBOX = "Change the probability of a\nmutation (bit flip) in a random\n"
-                       "member's genome at a random place.";
+    ttip_clearhistBTN = tr("Currently DISABLED");
+    ttip_fitnessBOX = tr("The fitness value 0-99 is simply passed\nuntouched to the GA.");
+    ttip_mutebiasBOX = tr("Logarithmically prefer mutations on the LSBs.\n0 means no bias,\n"
+                          "1 means a weak bias towards small changes,\n"
+                          "10 means mutations to the MSB are very rare.");
+    ttip_muteprobBOX = tr("Change the probability of a\nmutation (bit flip) in a random\n"
+                          "member's genome at a random place.");
 
     setWindowTitle(tr("vezo-vizoziv"));
 
