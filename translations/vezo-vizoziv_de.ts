@@ -138,10 +138,6 @@
         <translation>Fortschritt</translation>
     </message>
     <message>
-        <source>Message</source>
-        <translation>Meldung</translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation>Start</translation>
     </message>
@@ -216,6 +212,30 @@
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
+    <message>
+        <source>The parameter whose values the runs take in turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A second parameter, for a heat map of every pair of values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the experiment will run, or why it cannot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The seed of each value&apos;s first run; the next runs take the seeds after it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many runs, each with its own seed, every value or pair of values gets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many generations every run computes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExperimentResultsView</name>
@@ -226,6 +246,26 @@
     <message>
         <source>Double-click a run, or press Enter, to watch it in the main window.</source>
         <translation>Doppelklicken Sie auf einen Lauf oder drücken Sie die Eingabetaste, um ihn im Hauptfenster zu verfolgen.</translation>
+    </message>
+    <message>
+        <source>No results yet: plan an experiment and press Start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 varied · %3 · seeds %4 to %5 · %L6 generations · target %7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation type="unfinished">nichts</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation type="unfinished"> und </translation>
+    </message>
+    <message>
+        <source>nothing fixed</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -361,21 +401,6 @@
         <source>there are no results yet</source>
         <translation>es gibt noch keine Ergebnisse</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 · %2 varied · seeds %3 to %4 · %L5 generation(s) · target %6</source>
-        <translation>
-            <numerusform>%1 · %2 variiert · Seeds %3 bis %4 · %L5 Generation · Ziel %6</numerusform>
-            <numerusform>%1 · %2 variiert · Seeds %3 bis %4 · %L5 Generationen · Ziel %6</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>nothing</source>
-        <translation>nichts</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> und </translation>
-    </message>
     <message>
         <source>Charts at %1 %</source>
         <translation>Diagramme bei %1 %</translation>
@@ -458,10 +483,6 @@
         <translation>Heatmap der Trefferquote</translation>
     </message>
     <message>
-        <source>Double-click a cell to watch its first run in the main window.</source>
-        <translation>Doppelklicken Sie auf eine Zelle, um ihren ersten Lauf im Hauptfenster zu verfolgen.</translation>
-    </message>
-    <message>
         <source>Hit rate, % (double-click a cell to watch its first run)</source>
         <translation>Trefferquote, % (Doppelklick auf eine Zelle zeigt ihren ersten Lauf)</translation>
     </message>
@@ -482,6 +503,14 @@
             <numerusform>%1: %L2 von %L3 Läufen treffen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Double-click a cell, or choose it with the arrow keys and press Enter, to watch its first run in the main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chosen cell, Enter watches its first run: %1: %2 of %3 runs hit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HistoryChart</name>
@@ -490,20 +519,12 @@
         <translation>Fitness über die Generationen</translation>
     </message>
     <message>
-        <source>Generation %L1: best %2, mean %L3, worst %4, diversity %L5 of 9; %6 marks.</source>
-        <translation>Generation %L1: beste %2, Mittel %L3, schlechteste %4, Diversität %L5 von 9; %6 Marken.</translation>
-    </message>
-    <message>
         <source>bit %1</source>
         <translation>Bit %1</translation>
     </message>
     <message>
         <source>generation %1</source>
         <translation>Generation %1</translation>
-    </message>
-    <message>
-        <source>below: the share of members with each bit set (darker: more)</source>
-        <translation>unten: der Anteil der Mitglieder mit gesetztem Bit (dunkler: mehr)</translation>
     </message>
     <message>
         <source>diversity (right axis)</source>
@@ -528,6 +549,61 @@
     <message>
         <source>Generation %1: %2</source>
         <translation>Generation %1: %2</translation>
+    </message>
+    <message>
+        <source>landscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>genomes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>parameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Generation %L1: best %2, mean %L3, worst %4, diversity %L5 of 9; %n mark(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drift alone since generation %L1: theory expects diversity %L2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 The latest first: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished">; </translation>
+    </message>
+    <message>
+        <source>Mark %1 of %2: %3. %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>generation %1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the strip above: the share of members with each bit set (darker: more)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drift theory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drift theory D₀·0.9ᵗ from generation %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -565,6 +641,10 @@
             <numerusform>%1: %L2 von %L3 Läufen treffen, %L4 % (95-%-Intervall %L5 bis %L6 %)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1/%2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LandscapeChart</name>
@@ -573,20 +653,50 @@
         <translation>Fitnesslandschaft und Mitglieder</translation>
     </message>
     <message>
-        <source>%1 on genome %2 (fitness %3)</source>
-        <translation>%1 auf Genom %2 (Fitness %3)</translation>
-    </message>
-    <message>
-        <source>Landscape %1, values %2 to %3, highest first at genome %4. Members: %5.</source>
-        <translation>Landschaft %1, Werte %2 bis %3, zuerst am höchsten bei Genom %4. Mitglieder: %5.</translation>
-    </message>
-    <message>
         <source>; </source>
         <translation>; </translation>
     </message>
     <message>
         <source>trail: the last %1 generations, newest on top</source>
         <translation>Spur: die letzten %1 Generationen, die neueste oben</translation>
+    </message>
+    <message numerus="yes">
+        <source>genome %1 (bits %2), fitness %3: %n member(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>at genome %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tied at genomes %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>tied at %n genomes, the first %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Chosen: %1. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Landscape %1, values %2 to %3, highest %4. Members: %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>genome %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -697,6 +807,10 @@
         <source>reference of %1</source>
         <translation>Referenz von %1</translation>
     </message>
+    <message>
+        <source>start-up %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LandscapePanel</name>
@@ -707,10 +821,6 @@
     <message>
         <source>Edit landscape</source>
         <translation>Landschaft zeichnen</translation>
-    </message>
-    <message>
-        <source>Drag on the landscape to draw it; hold Shift for a straight line</source>
-        <translation>Auf der Landschaft ziehen, um sie zu zeichnen; Umschalt halten für eine gerade Linie</translation>
     </message>
     <message>
         <source>Presets</source>
@@ -787,6 +897,10 @@
     <message>
         <source>Opened the snapshot %1</source>
         <translation>Schnappschuss %1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Drag on the landscape to draw it; hold Shift for a straight line. With the keys on the chart: Left and Right choose a genome, Up and Down change its value</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -882,10 +996,6 @@
         <translation>%1 geladen</translation>
     </message>
     <message>
-        <source>Reloaded %1</source>
-        <translation>%1 neu geladen</translation>
-    </message>
-    <message>
         <source>Landscape shifted left</source>
         <translation>Landschaft nach links geschoben</translation>
     </message>
@@ -916,6 +1026,210 @@
     <message>
         <source>Redone: %1</source>
         <translation>Wiederholt: %1</translation>
+    </message>
+    <message>
+        <source>Reloaded: back to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LessonModel</name>
+    <message>
+        <source>This page has nothing to run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A step is being measured already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the run first: the step starts from the generation shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This page makes no experiment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The step&apos;s run stopped after %1 of its %n generation(s); run the step again to measure it.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 % hit %4 in %5 runs (95 % interval %6 to %7 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LessonPanel</name>
+    <message>
+        <source>Title of the lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language of the lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language the notes are shown and edited in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the title and this page&apos;s notes in Markdown; &quot;Save snapshot…&quot; keeps them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your prediction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do what this step says and measure the answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in the experiment window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make this step&apos;s experiment in the experiment window, with its charts and table of runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measured answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The next page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes in Markdown, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No lesson goes with this run. Open one with &quot;Open snapshot…&quot; (the lessons folder holds six), or press &quot;Edit notes&quot; to write one for this run and keep it with &quot;Save snapshot…&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Introduction, then %n step(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;Run step&quot; runs %n generation(s) from here at the pace set.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;Run step&quot; makes an experiment on this landscape: %1 %2, %n seed(s) each, </source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n generation(s) a run.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose your prediction, then press &quot;Run step&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The members were all alike at the start: there is no diversity to compare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Measured: after %n generation(s) the diversity is %1 of what it was at the start.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Measured: after %n generation(s) the best fitness is %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Measured: the best did not reach %1 within %n generation(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Measured: the best first reached %1 after %n generation(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Measured: after %n generation(s), %1 of the ten members match %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Measured: the hit rates lie %1 percentage points apart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class predicted just that.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class predicted &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1375,94 @@ Bereich %1 bis %2:</translation>
     <message>
         <source>user</source>
         <translation>user</translation>
+    </message>
+    <message>
+        <source>Landscape view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fitness of each of the 512 genomes as a point, genome 0 on the left; the ten members as marks on their genomes. The observatory (F2) tells the values and the members in words.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Landscape file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The landscape file that &quot;Load File:&quot; loads, by name from the start folder or by full path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each member&apos;s share of the roulette wheel is (fitness − lowest) × this: it changes how long the wheel is, not who is drawn how often</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>p: each child mutates with probability 1/(100 − p); 0: never</source>
+        <translation type="unfinished">p: jedes Kind mutiert mit Wahrscheinlichkeit 1/(100 − p); 0: nie</translation>
+    </message>
+    <message>
+        <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parameter %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An additional parameter, %1 to %2, shown but not used by the algorithm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loads the landscape file named beside it (stopped only)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stops the run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computes generation after generation until Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computes one generation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restores the reference landscape: the start-up tent, or what an opened snapshot brought</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repaints the view; there is no history to clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotates the landscape one place left; repeats while held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotates the landscape one place right; repeats while held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raises every value by one; repeats while held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowers every value by one, not below 1; repeats while held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draws ten new random genomes (stopped only)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1213,10 +1615,6 @@ Bereich %1 bis %2:</translation>
         <translation>La&amp;ndschaft</translation>
     </message>
     <message>
-        <source>Re&amp;load</source>
-        <translation>Neu &amp;laden</translation>
-    </message>
-    <message>
         <source>Shift &amp;left</source>
         <translation>Nach li&amp;nks schieben</translation>
     </message>
@@ -1322,6 +1720,34 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
     <message>
         <source>Saved the image to %1</source>
         <translation>Bild nach %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Fitness, diversity and bits over the generations, with marks where something happened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the latest generation drew: the wheel, the pairs, mutation and the selection check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patterns of genomes followed against the schema theorem&apos;s bound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;load: back to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The experiment window is busy: cancel its experiment first.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1434,14 +1860,6 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
         <translation>p: jedes Kind mutiert mit Wahrscheinlichkeit 1/(100 − p); 0: nie</translation>
     </message>
     <message>
-        <source>Children that mutate</source>
-        <translation>Kinder, die mutieren</translation>
-    </message>
-    <message>
-        <source>0: every bit flips alike; 1 to 10: low-order bits more and more preferred</source>
-        <translation>0: jedes Bit kippt gleich oft; 1 bis 10: niederwertige Bits immer stärker bevorzugt</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>keine</translation>
     </message>
@@ -1452,6 +1870,14 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
     <message>
         <source>:</source>
         <translation>:</translation>
+    </message>
+    <message>
+        <source>The share of children that mutate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1471,6 +1897,41 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
     <message>
         <source>all runs</source>
         <translation>alle Läufe</translation>
+    </message>
+    <message>
+        <source>The fitness multiplier changes how long the wheel is, not who is drawn how often: expect no difference beyond chance, within the hit rates&apos; intervals.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Reader</name>
+    <message>
+        <source>in &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is missing</source>
+        <translation type="unfinished">das Feld „%1“ fehlt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be an object of texts by language, such as {&quot;en&quot;: &quot;…&quot;}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code, such as &quot;en&quot; or &quot;de&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the &quot;%1&quot; text of &quot;%2&quot; must be a string</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
+        <translation type="unfinished">„%1“ muss eine ganze Zahl von %2 bis %3 sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1777,10 +2238,6 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
         <translation>1 und 0 legen ein Bit fest, * nimmt beides.</translation>
     </message>
     <message>
-        <source>Schema message</source>
-        <translation>Schema-Meldung</translation>
-    </message>
-    <message>
         <source>Tracked schemata</source>
         <translation>Verfolgte Schemata</translation>
     </message>
@@ -1853,6 +2310,22 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
             <numerusform>%1: m = %2 Mitglied der Generation %3 passt.&lt;br&gt;S&lt;sub&gt;H&lt;/sub&gt;/S̄ = %4 / %5 = %L6: sein mittlerer Anteil am Rad gegen das Mittel aller zehn.&lt;br&gt;1 − d(H)/9 = 1 − %7/9 = %L8: ein Schnitt fällt in %7 von 9 Fällen zwischen seine äußersten festen Bits (%9 und %10).&lt;br&gt;1 − q·P&lt;sub&gt;H&lt;/sub&gt; = 1 − %11 × %12 = %L13: q = 1/⁠(100&#xa0;−&#xa0;%14) der Kinder mutieren, und P&lt;sub&gt;H&lt;/sub&gt; ist die Chance, dass das gekippte Bit (Bias %15) eines seiner %16 festen Bits ist.&lt;br&gt;Schranke für Generation %17: %2 × %L6 × %L8 × %L13 = &lt;b&gt;%L18&lt;/b&gt;; sie hat &lt;b&gt;%19&lt;/b&gt;.</numerusform>
             <numerusform>%1: m = %2 Mitglieder der Generation %3 passen.&lt;br&gt;S&lt;sub&gt;H&lt;/sub&gt;/S̄ = %4 / %5 = %L6: ihr mittlerer Anteil am Rad gegen das Mittel aller zehn.&lt;br&gt;1 − d(H)/9 = 1 − %7/9 = %L8: ein Schnitt fällt in %7 von 9 Fällen zwischen seine äußersten festen Bits (%9 und %10).&lt;br&gt;1 − q·P&lt;sub&gt;H&lt;/sub&gt; = 1 − %11 × %12 = %L13: q = 1/⁠(100&#xa0;−&#xa0;%14) der Kinder mutieren, und P&lt;sub&gt;H&lt;/sub&gt; ist die Chance, dass das gekippte Bit (Bias %15) eines seiner %16 festen Bits ist.&lt;br&gt;Schranke für Generation %17: %2 × %L6 × %L8 × %L13 = &lt;b&gt;%L18&lt;/b&gt;; sie hat &lt;b&gt;%19&lt;/b&gt;.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Follow the schema typed: its count and its bound in every generation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What became of the schema typed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The schemata followed, with order and defining length; the one chosen has its bound&apos;s factors told beside the chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the schema theorem&apos;s bound for the latest generation comes about, factor by factor</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1977,10 +2450,6 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
         <translation>Rouletterad</translation>
     </message>
     <message>
-        <source>A member&apos;s share of the wheel is its fitness over the fitness of all ten. Of the ten draws, the bar shows the copies a member may expect, the dot the copies it got.</source>
-        <translation>Der Anteil eines Mitglieds am Rad ist seine Fitness geteilt durch die Fitness aller zehn. Von den zehn Ziehungen zeigt der Balken die Kopien, die ein Mitglied erwarten darf, der Punkt die Kopien, die es bekam.</translation>
-    </message>
-    <message>
         <source>Run or step to see a generation.</source>
         <translation>Starten oder einen Schritt machen, um eine Generation zu sehen.</translation>
     </message>
@@ -2022,6 +2491,38 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
     <message>
         <source>The wheel that drew generation %1, %2 positions wide. </source>
         <translation>Das Rad, das Generation %1 zog, %2 Positionen breit. </translation>
+    </message>
+    <message>
+        <source>A member&apos;s share of the wheel is its fitness less the generation&apos;s lowest fitness, plus one, times the fitness multiplier: the weakest gets one unit, and the multiplier changes no odds. Of the ten draws, the bar shows the copies a member may expect, the dot the copies it got.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>total %1 → shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lowest %1 → shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, scaled to fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fitness adds up to %1, below every member&apos;s, so each share is the fitness less %2, times the multiplier %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lowest fitness is %1, so each share is the fitness less %2, times the multiplier %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, then scaled down to fit one draw</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -20,13 +20,6 @@
             <numerusform>%L1 runs</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 · %2 varied · seeds %3 to %4 · %L5 generation(s) · target %6</source>
-        <translation>
-            <numerusform>%1 · %2 varied · seeds %3 to %4 · %L5 generation · target %6</numerusform>
-            <numerusform>%1 · %2 varied · seeds %3 to %4 · %L5 generations · target %6</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>HeatMapChart</name>
@@ -35,6 +28,16 @@
         <translation>
             <numerusform>%1: %L2 of %L3 run hit</numerusform>
             <numerusform>%1: %L2 of %L3 runs hit</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryChart</name>
+    <message numerus="yes">
+        <source>Generation %L1: best %2, mean %L3, worst %4, diversity %L5 of 9; %n mark(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
@@ -55,6 +58,99 @@
         <translation>
             <numerusform>%1: %L2 of %L3 run hit, %L4 % (95 % interval %L5 to %L6 %)</numerusform>
             <numerusform>%1: %L2 of %L3 runs hit, %L4 % (95 % interval %L5 to %L6 %)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LandscapeChart</name>
+    <message numerus="yes">
+        <source>genome %1 (bits %2), fitness %3: %n member(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>tied at %n genomes, the first %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LessonModel</name>
+    <message numerus="yes">
+        <source>The step&apos;s run stopped after %1 of its %n generation(s); run the step again to measure it.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LessonPanel</name>
+    <message numerus="yes">
+        <source>Introduction, then %n step(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;Run step&quot; runs %n generation(s) from here at the pace set.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;Run step&quot; makes an experiment on this landscape: %1 %2, %n seed(s) each, </source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n generation(s) a run.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Measured: after %n generation(s) the diversity is %1 of what it was at the start.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Measured: after %n generation(s) the best fitness is %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Measured: the best did not reach %1 within %n generation(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Measured: the best first reached %1 after %n generation(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Measured: after %n generation(s), %1 of the ten members match %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
