@@ -35,9 +35,9 @@
     <name>HistoryChart</name>
     <message numerus="yes">
         <source>Generation %L1: best %2, mean %L3, worst %4, diversity %L5 of 9; %n mark(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Generation %L1: best %2, mean %L3, worst %4, diversity %L5 of 9; %n mark.</numerusform>
+            <numerusform>Generation %L1: best %2, mean %L3, worst %4, diversity %L5 of 9; %n marks.</numerusform>
         </translation>
     </message>
 </context>
@@ -65,16 +65,16 @@
     <name>LandscapeChart</name>
     <message numerus="yes">
         <source>genome %1 (bits %2), fitness %3: %n member(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>genome %1 (bits %2), fitness %3: %n member</numerusform>
+            <numerusform>genome %1 (bits %2), fitness %3: %n members</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>tied at %n genomes, the first %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>tied at %n genome, the first %1</numerusform>
+            <numerusform>tied at %n genomes, the first %1</numerusform>
         </translation>
     </message>
 </context>
@@ -82,9 +82,9 @@
     <name>LessonModel</name>
     <message numerus="yes">
         <source>The step&apos;s run stopped after %1 of its %n generation(s); run the step again to measure it.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The step&apos;s run stopped after %1 of its %n generation; run the step again to measure it.</numerusform>
+            <numerusform>The step&apos;s run stopped after %1 of its %n generations; run the step again to measure it.</numerusform>
         </translation>
     </message>
 </context>
@@ -92,65 +92,65 @@
     <name>LessonPanel</name>
     <message numerus="yes">
         <source>Introduction, then %n step(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Introduction, then %n step</numerusform>
+            <numerusform>Introduction, then %n steps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&quot;Run step&quot; runs %n generation(s) from here at the pace set.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;Run step&quot; runs %n generation from here at the pace set.</numerusform>
+            <numerusform>&quot;Run step&quot; runs %n generations from here at the pace set.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&quot;Run step&quot; makes an experiment on this landscape: %1 %2, %n seed(s) each, </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;Run step&quot; makes an experiment on this landscape: %1 %2, %n seed each, </numerusform>
+            <numerusform>&quot;Run step&quot; makes an experiment on this landscape: %1 %2, %n seeds each, </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n generation(s) a run.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n generation a run.</numerusform>
+            <numerusform>%n generations a run.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: after %n generation(s) the diversity is %1 of what it was at the start.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Measured: after %n generation the diversity is %1 of what it was at the start.</numerusform>
+            <numerusform>Measured: after %n generations the diversity is %1 of what it was at the start.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: after %n generation(s) the best fitness is %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Measured: after %n generation the best fitness is %1.</numerusform>
+            <numerusform>Measured: after %n generations the best fitness is %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: the best did not reach %1 within %n generation(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Measured: the best did not reach %1 within %n generation.</numerusform>
+            <numerusform>Measured: the best did not reach %1 within %n generations.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: the best first reached %1 after %n generation(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Measured: the best first reached %1 after %n generation.</numerusform>
+            <numerusform>Measured: the best first reached %1 after %n generations.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: after %n generation(s), %1 of the ten members match %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Measured: after %n generation, %1 of the ten members match %2.</numerusform>
+            <numerusform>Measured: after %n generations, %1 of the ten members match %2.</numerusform>
         </translation>
     </message>
 </context>
