@@ -69,8 +69,18 @@ ExperimentResultsView::ExperimentResultsView(QWidget *parent)
     table->setSortingEnabled(true);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + RowPadding);
 
+    // On screen, not in the saved image: how to watch a run.
+    QLabel *hint = new QLabel(tr("Double-click a run in the table or a cell of the heat map, or press Enter on it, "
+                                 "to watch that run in the main window."));
+    hint->setWordWrap(true);
+    QWidget *tablePage = new QWidget;
+    QVBoxLayout *tableLayout = new QVBoxLayout(tablePage);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->addWidget(hint);
+    tableLayout->addWidget(table);
+
     addWidget(chartArea);
-    addWidget(table);
+    addWidget(tablePage);
     setStretchFactor(0, ChartsStretch);
     setStretchFactor(1, TableStretch);
     setChildrenCollapsible(false);

@@ -77,7 +77,7 @@ void HeatMapChart::choose(int combination)
 
 void HeatMapChart::paint(QPainter &painter)
 {
-    if (!paintFrame(painter, tr("Hit rate, % (double-click a cell to watch its first run)")))
+    if (!paintFrame(painter, tr("Hit rate, %")))
         return;
     const QRectF cells = grid();
     const double cellWidth = cells.width() / columns();
