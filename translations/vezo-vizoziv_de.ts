@@ -214,27 +214,27 @@
     </message>
     <message>
         <source>The parameter whose values the runs take in turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Parameter, dessen Werte die Läufe der Reihe nach annehmen</translation>
     </message>
     <message>
         <source>A second parameter, for a heat map of every pair of values</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein zweiter Parameter, für eine Heatmap jedes Wertepaars</translation>
     </message>
     <message>
         <source>What the experiment will run, or why it cannot</source>
-        <translation type="unfinished"></translation>
+        <translation>Was das Experiment ausführen wird, oder warum es das nicht kann</translation>
     </message>
     <message>
         <source>The seed of each value&apos;s first run; the next runs take the seeds after it</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Seed des ersten Laufs jedes Werts; die nächsten Läufe nehmen die Seeds danach</translation>
     </message>
     <message>
         <source>How many runs, each with its own seed, every value or pair of values gets</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Läufe, jeder mit eigenem Seed, jeder Wert oder jedes Wertepaar bekommt</translation>
     </message>
     <message>
         <source>How many generations every run computes</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Generationen jeder Lauf berechnet</translation>
     </message>
 </context>
 <context>
@@ -249,23 +249,23 @@
     </message>
     <message>
         <source>No results yet: plan an experiment and press Start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Ergebnisse: planen Sie ein Experiment und drücken Sie Start.</translation>
     </message>
     <message>
         <source>%1 · %2 varied · %3 · seeds %4 to %5 · %L6 generations · target %7</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 variiert · %3 · Seeds %4 bis %5 · %L6 Generationen · Ziel %7</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished">nichts</translation>
+        <translation>nichts</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"> und </translation>
+        <translation> und </translation>
     </message>
     <message>
         <source>nothing fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts fest</translation>
     </message>
 </context>
 <context>
@@ -505,11 +505,11 @@
     </message>
     <message>
         <source>Double-click a cell, or choose it with the arrow keys and press Enter, to watch its first run in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken Sie auf eine Zelle, oder wählen Sie sie mit den Pfeiltasten und drücken Sie die Eingabetaste, um ihren ersten Lauf im Hauptfenster zu verfolgen.</translation>
     </message>
     <message>
         <source>Chosen cell, Enter watches its first run: %1: %2 of %3 runs hit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Zelle, Eingabetaste zeigt ihren ersten Lauf: %1: %2 von %3 Läufen treffen</translation>
     </message>
 </context>
 <context>
@@ -552,58 +552,58 @@
     </message>
     <message>
         <source>landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Landschaft</translation>
     </message>
     <message>
         <source>genomes</source>
-        <translation type="unfinished"></translation>
+        <translation>Genome</translation>
     </message>
     <message>
         <source>parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter</translation>
     </message>
     <message>
         <source>restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Neustart</translation>
     </message>
     <message numerus="yes">
         <source>Generation %L1: best %2, mean %L3, worst %4, diversity %L5 of 9; %n mark(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Generation %L1: beste %2, Mittel %L3, schlechteste %4, Diversität %L5 von 9; %n Marke.</numerusform>
+            <numerusform>Generation %L1: beste %2, Mittel %L3, schlechteste %4, Diversität %L5 von 9; %n Marken.</numerusform>
         </translation>
     </message>
     <message>
         <source>Drift alone since generation %L1: theory expects diversity %L2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Drift seit Generation %L1: die Theorie erwartet Diversität %L2.</translation>
     </message>
     <message>
         <source>%1 The latest first: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Die neuesten zuerst: %2.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished">; </translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Mark %1 of %2: %3. %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Marke %1 von %2: %3. %4</translation>
     </message>
     <message>
         <source>generation %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Generation %1, %2: %3</translation>
     </message>
     <message>
         <source>the strip above: the share of members with each bit set (darker: more)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Streifen oben: je Bit der Anteil der Mitglieder, bei denen es gesetzt ist (dunkler: mehr)</translation>
     </message>
     <message>
         <source>drift theory</source>
-        <translation type="unfinished"></translation>
+        <translation>Drift-Theorie</translation>
     </message>
     <message>
         <source>drift theory D₀·0.9ᵗ from generation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Drift-Theorie D₀·0.9ᵗ ab Generation %1</translation>
     </message>
 </context>
 <context>
@@ -643,7 +643,7 @@
     </message>
     <message>
         <source>%1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2</translation>
     </message>
 </context>
 <context>
@@ -662,41 +662,41 @@
     </message>
     <message numerus="yes">
         <source>genome %1 (bits %2), fitness %3: %n member(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Genom %1 (Bits %2), Fitness %3: %n Mitglied</numerusform>
+            <numerusform>Genom %1 (Bits %2), Fitness %3: %n Mitglieder</numerusform>
         </translation>
     </message>
     <message>
         <source>at genome %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bei Genom %1</translation>
     </message>
     <message>
         <source>tied at genomes %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gleichauf bei den Genomen %1</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>tied at %n genomes, the first %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>gleichauf bei %n Genom, das erste %1</numerusform>
+            <numerusform>gleichauf bei %n Genomen, die ersten %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Chosen: %1. </source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählt: %1. </translation>
     </message>
     <message>
         <source>Landscape %1, values %2 to %3, highest %4. Members: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Landschaft %1, Werte %2 bis %3, höchster Wert %4. Mitglieder: %5.</translation>
     </message>
     <message>
         <source>genome %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Genom %1: %2</translation>
     </message>
 </context>
 <context>
@@ -809,7 +809,7 @@
     </message>
     <message>
         <source>start-up %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Start-%1</translation>
     </message>
 </context>
 <context>
@@ -900,7 +900,7 @@
     </message>
     <message>
         <source>Drag on the landscape to draw it; hold Shift for a straight line. With the keys on the chart: Left and Right choose a genome, Up and Down change its value</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Landschaft ziehen, um sie zu zeichnen; Umschalt halten für eine gerade Linie. Mit den Tasten im Diagramm: Links und Rechts wählen ein Genom, Hoch und Runter ändern seinen Wert</translation>
     </message>
 </context>
 <context>
@@ -1029,207 +1029,207 @@
     </message>
     <message>
         <source>Reloaded: back to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu geladen: zurück zu %1</translation>
     </message>
 </context>
 <context>
     <name>LessonModel</name>
     <message>
         <source>This page has nothing to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite hat nichts auszuführen.</translation>
     </message>
     <message>
         <source>A step is being measured already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird schon ein Schritt gemessen.</translation>
     </message>
     <message>
         <source>Stop the run first: the step starts from the generation shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten Sie zuerst den Lauf an: der Schritt beginnt mit der gezeigten Generation.</translation>
     </message>
     <message>
         <source>This page makes no experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite macht kein Experiment.</translation>
     </message>
     <message numerus="yes">
         <source>The step&apos;s run stopped after %1 of its %n generation(s); run the step again to measure it.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Lauf des Schritts hielt nach %1 von %n Generation an; führen Sie den Schritt erneut aus, um ihn zu messen.</numerusform>
+            <numerusform>Der Lauf des Schritts hielt nach %1 von %n Generationen an; führen Sie den Schritt erneut aus, um ihn zu messen.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2: %3 % hit %4 in %5 runs (95 % interval %6 to %7 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: %3 % treffen %4 in %5 Läufen (95-%-Intervall %6 bis %7 %)</translation>
     </message>
 </context>
 <context>
     <name>LessonPanel</name>
     <message>
         <source>Title of the lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel der Lektion</translation>
     </message>
     <message>
         <source>Language of the lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Lektion</translation>
     </message>
     <message>
         <source>The language the notes are shown and edited in</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache, in der die Notizen gezeigt und bearbeitet werden</translation>
     </message>
     <message>
         <source>Edit notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen bearbeiten</translation>
     </message>
     <message>
         <source>Write the title and this page&apos;s notes in Markdown; &quot;Save snapshot…&quot; keeps them</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Titel und die Notizen dieser Seite in Markdown schreiben; „Schnappschuss speichern…“ behält sie</translation>
     </message>
     <message>
         <source>Lesson notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen der Lektion</translation>
     </message>
     <message>
         <source>Your prediction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Vorhersage</translation>
     </message>
     <message>
         <source>Run step</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt ausführen</translation>
     </message>
     <message>
         <source>Do what this step says and measure the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tun, was dieser Schritt sagt, und die Antwort messen</translation>
     </message>
     <message>
         <source>Show in the experiment window</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Experimentfenster zeigen</translation>
     </message>
     <message>
         <source>Make this step&apos;s experiment in the experiment window, with its charts and table of runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Experiment dieses Schritts im Experimentfenster machen, mit seinen Diagrammen und der Tabelle der Läufe</translation>
     </message>
     <message>
         <source>Measured answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemessene Antwort</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>The page before</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vorige Seite</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>The next page</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nächste Seite</translation>
     </message>
     <message>
         <source>Notes in Markdown, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen in Markdown, %1</translation>
     </message>
     <message>
         <source>No lesson goes with this run. Open one with &quot;Open snapshot…&quot; (the lessons folder holds six), or press &quot;Edit notes&quot; to write one for this run and keep it with &quot;Save snapshot…&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu diesem Lauf gehört keine Lektion. Öffnen Sie eine mit „Schnappschuss öffnen…“ (der Ordner lessons enthält sechs), oder drücken Sie „Notizen bearbeiten“, um eine für diesen Lauf zu schreiben, und behalten Sie sie mit „Schnappschuss speichern…“.</translation>
     </message>
     <message numerus="yes">
         <source>Introduction, then %n step(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Einführung, dann %n Schritt</numerusform>
+            <numerusform>Einführung, dann %n Schritte</numerusform>
         </translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt %1 von %2</translation>
     </message>
     <message numerus="yes">
         <source>&quot;Run step&quot; runs %n generation(s) from here at the pace set.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>„Schritt ausführen“ lässt von hier aus %n Generation im eingestellten Tempo laufen.</numerusform>
+            <numerusform>„Schritt ausführen“ lässt von hier aus %n Generationen im eingestellten Tempo laufen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&quot;Run step&quot; makes an experiment on this landscape: %1 %2, %n seed(s) each, </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>„Schritt ausführen“ macht ein Experiment auf dieser Landschaft: %1 %2, je %n Seed, </numerusform>
+            <numerusform>„Schritt ausführen“ macht ein Experiment auf dieser Landschaft: %1 %2, je %n Seeds, </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n generation(s) a run.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Generation je Lauf.</numerusform>
+            <numerusform>%n Generationen je Lauf.</numerusform>
         </translation>
     </message>
     <message>
         <source>Measuring…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gemessen…</translation>
     </message>
     <message>
         <source>Choose your prediction, then press &quot;Run step&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Ihre Vorhersage, dann drücken Sie „Schritt ausführen“.</translation>
     </message>
     <message>
         <source>The members were all alike at the start: there is no diversity to compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mitglieder waren zu Beginn alle gleich: es gibt keine Diversität zum Vergleichen.</translation>
     </message>
     <message numerus="yes">
         <source>Measured: after %n generation(s) the diversity is %1 of what it was at the start.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gemessen: nach %n Generation ist die Diversität das %1-Fache der anfänglichen.</numerusform>
+            <numerusform>Gemessen: nach %n Generationen ist die Diversität das %1-Fache der anfänglichen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: after %n generation(s) the best fitness is %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gemessen: nach %n Generation ist die beste Fitness %1.</numerusform>
+            <numerusform>Gemessen: nach %n Generationen ist die beste Fitness %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: the best did not reach %1 within %n generation(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gemessen: der Beste erreichte %1 nicht innerhalb von %n Generation.</numerusform>
+            <numerusform>Gemessen: der Beste erreichte %1 nicht innerhalb von %n Generationen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: the best first reached %1 after %n generation(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gemessen: der Beste erreichte %1 erstmals nach %n Generation.</numerusform>
+            <numerusform>Gemessen: der Beste erreichte %1 erstmals nach %n Generationen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: after %n generation(s), %1 of the ten members match %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gemessen: nach %n Generation passen %1 der zehn Mitglieder zu %2.</numerusform>
+            <numerusform>Gemessen: nach %n Generationen passen %1 der zehn Mitglieder zu %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Measured: the hit rates lie %1 percentage points apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemessen: die Trefferquoten liegen %1 Prozentpunkte auseinander.</translation>
     </message>
     <message>
         <source>That is &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist „%1“.</translation>
     </message>
     <message>
         <source>The class predicted just that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klasse hat genau das vorhergesagt.</translation>
     </message>
     <message>
         <source>The class predicted &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klasse hat „%1“ vorhergesagt.</translation>
     </message>
 </context>
 <context>
@@ -1378,91 +1378,91 @@ Bereich %1 bis %2:</translation>
     </message>
     <message>
         <source>Landscape view</source>
-        <translation type="unfinished"></translation>
+        <translation>Landschaftsansicht</translation>
     </message>
     <message>
         <source>The fitness of each of the 512 genomes as a point, genome 0 on the left; the ten members as marks on their genomes. The observatory (F2) tells the values and the members in words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fitness jedes der 512 Genome als Punkt, Genom 0 links; die zehn Mitglieder als Markierungen auf ihren Genomen. Das Observatorium (F2) nennt die Werte und die Mitglieder in Worten.</translation>
     </message>
     <message>
         <source>Landscape file</source>
-        <translation type="unfinished"></translation>
+        <translation>Landschaftsdatei</translation>
     </message>
     <message>
         <source>The landscape file that &quot;Load File:&quot; loads, by name from the start folder or by full path</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Landschaftsdatei, die „Datei laden:“ lädt, per Name aus dem Startordner oder per vollem Pfad</translation>
     </message>
     <message>
         <source>Generations</source>
-        <translation type="unfinished"></translation>
+        <translation>Generationen</translation>
     </message>
     <message>
         <source>Each member&apos;s share of the roulette wheel is (fitness − lowest) × this: it changes how long the wheel is, not who is drawn how often</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anteil jedes Mitglieds am Rouletterad ist (Fitness − niedrigste) × dieser Wert: er ändert, wie lang das Rad ist, nicht, wer wie oft gezogen wird</translation>
     </message>
     <message>
         <source>p: each child mutates with probability 1/(100 − p); 0: never</source>
-        <translation type="unfinished">p: jedes Kind mutiert mit Wahrscheinlichkeit 1/(100 − p); 0: nie</translation>
+        <translation>p: jedes Kind mutiert mit Wahrscheinlichkeit 1/(100 − p); 0: nie</translation>
     </message>
     <message>
         <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
-        <translation type="unfinished"></translation>
+        <translation>0: jedes Bit kippt gleich wahrscheinlich; 1 bis 10, alle gleich: je niedriger das Bit, desto wahrscheinlicher, (9 − Bit)² von 285</translation>
     </message>
     <message>
         <source>Parameter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter %1</translation>
     </message>
     <message>
         <source>An additional parameter, %1 to %2, shown but not used by the algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein weiterer Parameter, %1 bis %2, angezeigt, aber vom Algorithmus nicht verwendet</translation>
     </message>
     <message>
         <source>Ends the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet das Programm</translation>
     </message>
     <message>
         <source>Loads the landscape file named beside it (stopped only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lädt die daneben genannte Landschaftsdatei (nur angehalten)</translation>
     </message>
     <message>
         <source>Stops the run</source>
-        <translation type="unfinished"></translation>
+        <translation>Hält den Lauf an</translation>
     </message>
     <message>
         <source>Computes generation after generation until Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnet Generation um Generation bis Stopp</translation>
     </message>
     <message>
         <source>Computes one generation</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnet eine Generation</translation>
     </message>
     <message>
         <source>Restores the reference landscape: the start-up tent, or what an opened snapshot brought</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellt die Referenzlandschaft wieder her: das Start-Zelt, oder was ein geöffneter Schnappschuss mitbrachte</translation>
     </message>
     <message>
         <source>Repaints the view; there is no history to clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichnet die Ansicht neu; es gibt keinen Verlauf zu löschen</translation>
     </message>
     <message>
         <source>Rotates the landscape one place left; repeats while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreht die Landschaft um eine Stelle nach links; wiederholt, solange gehalten</translation>
     </message>
     <message>
         <source>Rotates the landscape one place right; repeats while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreht die Landschaft um eine Stelle nach rechts; wiederholt, solange gehalten</translation>
     </message>
     <message>
         <source>Raises every value by one; repeats while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhöht jeden Wert um eins; wiederholt, solange gehalten</translation>
     </message>
     <message>
         <source>Lowers every value by one, not below 1; repeats while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkt jeden Wert um eins, nicht unter 1; wiederholt, solange gehalten</translation>
     </message>
     <message>
         <source>Draws ten new random genomes (stopped only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zieht zehn neue zufällige Genome (nur angehalten)</translation>
     </message>
 </context>
 <context>
@@ -1723,31 +1723,31 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
     </message>
     <message>
         <source>Fitness, diversity and bits over the generations, with marks where something happened</source>
-        <translation type="unfinished"></translation>
+        <translation>Fitness, Diversität und Bits über die Generationen, mit Marken, wo etwas geschah</translation>
     </message>
     <message>
         <source>What the latest generation drew: the wheel, the pairs, mutation and the selection check</source>
-        <translation type="unfinished"></translation>
+        <translation>Was die letzte Generation gezogen hat: das Rad, die Paare, Mutation und die Selektionsprüfung</translation>
     </message>
     <message>
         <source>Patterns of genomes followed against the schema theorem&apos;s bound</source>
-        <translation type="unfinished"></translation>
+        <translation>Muster von Genomen, verfolgt gegen die Schranke des Schema-Theorems</translation>
     </message>
     <message>
         <source>Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion</translation>
     </message>
     <message>
         <source>Re&amp;load: back to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu &amp;laden: zurück zu %1</translation>
     </message>
     <message>
         <source>&amp;Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lektion</translation>
     </message>
     <message>
         <source>The experiment window is busy: cancel its experiment first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Experimentfenster ist beschäftigt: brechen Sie zuerst sein Experiment ab.</translation>
     </message>
 </context>
 <context>
@@ -1873,11 +1873,11 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
     </message>
     <message>
         <source>The share of children that mutate</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anteil der Kinder, die mutieren</translation>
     </message>
     <message>
         <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
-        <translation type="unfinished"></translation>
+        <translation>0: jedes Bit kippt gleich wahrscheinlich; 1 bis 10, alle gleich: je niedriger das Bit, desto wahrscheinlicher, (9 − Bit)² von 285</translation>
     </message>
 </context>
 <context>
@@ -1900,38 +1900,38 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
     </message>
     <message>
         <source>The fitness multiplier changes how long the wheel is, not who is drawn how often: expect no difference beyond chance, within the hit rates&apos; intervals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fitness-Multiplikator ändert, wie lang das Rad ist, nicht, wer wie oft gezogen wird: erwarten Sie keinen Unterschied über den Zufall hinaus, innerhalb der Intervalle der Trefferquoten.</translation>
     </message>
 </context>
 <context>
     <name>Reader</name>
     <message>
         <source>in &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in „%1“: %2</translation>
     </message>
     <message>
         <source>the field &quot;%1&quot; is missing</source>
-        <translation type="unfinished">das Feld „%1“ fehlt</translation>
+        <translation>das Feld „%1“ fehlt</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be an object of texts by language, such as {&quot;en&quot;: &quot;…&quot;}</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ muss ein Objekt mit Texten je Sprache sein, etwa {&quot;en&quot;: &quot;…&quot;}</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a language code, such as &quot;en&quot; or &quot;de&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Sprachcode wie „en“ oder „de“</translation>
     </message>
     <message>
         <source>the &quot;%1&quot; text of &quot;%2&quot; must be a string</source>
-        <translation type="unfinished"></translation>
+        <translation>der „%1“-Text von „%2“ muss eine Zeichenkette sein</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
-        <translation type="unfinished">„%1“ muss eine ganze Zahl von %2 bis %3 sein</translation>
+        <translation>„%1“ muss eine ganze Zahl von %2 bis %3 sein</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ muss eine Zahl sein</translation>
     </message>
 </context>
 <context>
@@ -2313,19 +2313,19 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
     </message>
     <message>
         <source>Follow the schema typed: its count and its bound in every generation</source>
-        <translation type="unfinished"></translation>
+        <translation>Das eingegebene Schema verfolgen: seine Anzahl und seine Schranke in jeder Generation</translation>
     </message>
     <message>
         <source>What became of the schema typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Was aus dem eingegebenen Schema wurde</translation>
     </message>
     <message>
         <source>The schemata followed, with order and defining length; the one chosen has its bound&apos;s factors told beside the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Die verfolgten Schemata, mit Ordnung und definierender Länge; für das gewählte stehen die Faktoren seiner Schranke neben dem Diagramm</translation>
     </message>
     <message>
         <source>How the schema theorem&apos;s bound for the latest generation comes about, factor by factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die Schranke des Schema-Theorems für die letzte Generation zustande kommt, Faktor für Faktor</translation>
     </message>
 </context>
 <context>
@@ -2494,35 +2494,35 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
     </message>
     <message>
         <source>A member&apos;s share of the wheel is its fitness less the generation&apos;s lowest fitness, plus one, times the fitness multiplier: the weakest gets one unit, and the multiplier changes no odds. Of the ten draws, the bar shows the copies a member may expect, the dot the copies it got.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anteil eines Mitglieds am Rad ist seine Fitness minus die niedrigste Fitness der Generation, plus eins, multipliziert mit dem Fitness-Multiplikator: das schwächste bekommt eine Einheit, und der Multiplikator ändert keine Chancen. Von den zehn Ziehungen zeigt der Balken die Kopien, die ein Mitglied erwarten kann, der Punkt die Kopien, die es bekam.</translation>
     </message>
     <message>
         <source>total %1 → shares</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe %1 → Anteile</translation>
     </message>
     <message>
         <source>lowest %1 → shares</source>
-        <translation type="unfinished"></translation>
+        <translation>niedrigste %1 → Anteile</translation>
     </message>
     <message>
         <source>%1 × %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2</translation>
     </message>
     <message>
         <source>%1, scaled to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, passend skaliert</translation>
     </message>
     <message>
         <source>The fitness adds up to %1, below every member&apos;s, so each share is the fitness less %2, times the multiplier %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fitness summiert sich auf %1, weniger als die jedes Mitglieds, also ist jeder Anteil die Fitness minus %2, multipliziert mit dem Multiplikator %3</translation>
     </message>
     <message>
         <source>The lowest fitness is %1, so each share is the fitness less %2, times the multiplier %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die niedrigste Fitness ist %1, also ist jeder Anteil die Fitness minus %2, multipliziert mit dem Multiplikator %3</translation>
     </message>
     <message>
         <source>, then scaled down to fit one draw</source>
-        <translation type="unfinished"></translation>
+        <translation>, dann herunterskaliert, um in eine Ziehung zu passen</translation>
     </message>
 </context>
 <context>

@@ -214,27 +214,27 @@
     </message>
     <message>
         <source>The parameter whose values the runs take in turn</source>
-        <translation type="unfinished"></translation>
+        <translation>El parámetro cuyos valores toman por turnos las ejecuciones</translation>
     </message>
     <message>
         <source>A second parameter, for a heat map of every pair of values</source>
-        <translation type="unfinished"></translation>
+        <translation>Un segundo parámetro, para un mapa de calor de cada par de valores</translation>
     </message>
     <message>
         <source>What the experiment will run, or why it cannot</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué ejecutará el experimento, o por qué no puede</translation>
     </message>
     <message>
         <source>The seed of each value&apos;s first run; the next runs take the seeds after it</source>
-        <translation type="unfinished"></translation>
+        <translation>La semilla de la primera ejecución de cada valor; las siguientes toman las semillas posteriores</translation>
     </message>
     <message>
         <source>How many runs, each with its own seed, every value or pair of values gets</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas ejecuciones, cada una con su propia semilla, recibe cada valor o par de valores</translation>
     </message>
     <message>
         <source>How many generations every run computes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas generaciones calcula cada ejecución</translation>
     </message>
 </context>
 <context>
@@ -249,23 +249,23 @@
     </message>
     <message>
         <source>No results yet: plan an experiment and press Start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay resultados: planee un experimento y pulse Iniciar.</translation>
     </message>
     <message>
         <source>%1 · %2 varied · %3 · seeds %4 to %5 · %L6 generations · target %7</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · variado: %2 · %3 · semillas %4 a %5 · %L6 generaciones · objetivo %7</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished">nada</translation>
+        <translation>nada</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"> y </translation>
+        <translation> y </translation>
     </message>
     <message>
         <source>nothing fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>nada fijo</translation>
     </message>
 </context>
 <context>
@@ -505,11 +505,11 @@
     </message>
     <message>
         <source>Double-click a cell, or choose it with the arrow keys and press Enter, to watch its first run in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic en una celda, o elíjala con las flechas y pulse Intro, para ver su primera ejecución en la ventana principal.</translation>
     </message>
     <message>
         <source>Chosen cell, Enter watches its first run: %1: %2 of %3 runs hit</source>
-        <translation type="unfinished"></translation>
+        <translation>Celda elegida, Intro muestra su primera ejecución: %1: %2 de %3 ejecuciones aciertan</translation>
     </message>
 </context>
 <context>
@@ -552,58 +552,58 @@
     </message>
     <message>
         <source>landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>paisaje</translation>
     </message>
     <message>
         <source>genomes</source>
-        <translation type="unfinished"></translation>
+        <translation>genomas</translation>
     </message>
     <message>
         <source>parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>parámetro</translation>
     </message>
     <message>
         <source>restart</source>
-        <translation type="unfinished"></translation>
+        <translation>reinicio</translation>
     </message>
     <message numerus="yes">
         <source>Generation %L1: best %2, mean %L3, worst %4, diversity %L5 of 9; %n mark(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Generación %L1: mejor %2, media %L3, peor %4, diversidad %L5 de 9; %n marca.</numerusform>
+            <numerusform>Generación %L1: mejor %2, media %L3, peor %4, diversidad %L5 de 9; %n marcas.</numerusform>
         </translation>
     </message>
     <message>
         <source>Drift alone since generation %L1: theory expects diversity %L2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo deriva desde la generación %L1: la teoría espera una diversidad de %L2.</translation>
     </message>
     <message>
         <source>%1 The latest first: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Primero la más reciente: %2.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished">; </translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Mark %1 of %2: %3. %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca %1 de %2: %3. %4</translation>
     </message>
     <message>
         <source>generation %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>generación %1, %2: %3</translation>
     </message>
     <message>
         <source>the strip above: the share of members with each bit set (darker: more)</source>
-        <translation type="unfinished"></translation>
+        <translation>la franja de arriba: la proporción de miembros con cada bit a 1 (más oscuro: más)</translation>
     </message>
     <message>
         <source>drift theory</source>
-        <translation type="unfinished"></translation>
+        <translation>teoría de la deriva</translation>
     </message>
     <message>
         <source>drift theory D₀·0.9ᵗ from generation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>teoría de la deriva D₀·0,9ᵗ desde la generación %1</translation>
     </message>
 </context>
 <context>
@@ -643,7 +643,7 @@
     </message>
     <message>
         <source>%1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2</translation>
     </message>
 </context>
 <context>
@@ -662,41 +662,41 @@
     </message>
     <message numerus="yes">
         <source>genome %1 (bits %2), fitness %3: %n member(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>genoma %1 (bits %2), aptitud %3: %n miembro</numerusform>
+            <numerusform>genoma %1 (bits %2), aptitud %3: %n miembros</numerusform>
         </translation>
     </message>
     <message>
         <source>at genome %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en el genoma %1</translation>
     </message>
     <message>
         <source>tied at genomes %1</source>
-        <translation type="unfinished"></translation>
+        <translation>empatado en los genomas %1</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>tied at %n genomes, the first %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>empatado en %n genoma, el primero %1</numerusform>
+            <numerusform>empatado en %n genomas, los primeros %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Chosen: %1. </source>
-        <translation type="unfinished"></translation>
+        <translation>Elegido: %1. </translation>
     </message>
     <message>
         <source>Landscape %1, values %2 to %3, highest %4. Members: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paisaje %1, valores de %2 a %3, el más alto %4. Miembros: %5.</translation>
     </message>
     <message>
         <source>genome %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>genoma %1: %2</translation>
     </message>
 </context>
 <context>
@@ -809,7 +809,7 @@
     </message>
     <message>
         <source>start-up %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 inicial</translation>
     </message>
 </context>
 <context>
@@ -900,7 +900,7 @@
     </message>
     <message>
         <source>Drag on the landscape to draw it; hold Shift for a straight line. With the keys on the chart: Left and Right choose a genome, Up and Down change its value</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre sobre el paisaje para dibujarlo; mantenga Mayús para una línea recta. Con las teclas en el gráfico: Izquierda y Derecha eligen un genoma, Arriba y Abajo cambian su valor</translation>
     </message>
 </context>
 <context>
@@ -1029,207 +1029,207 @@
     </message>
     <message>
         <source>Reloaded: back to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargado: vuelta a %1</translation>
     </message>
 </context>
 <context>
     <name>LessonModel</name>
     <message>
         <source>This page has nothing to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta página no tiene nada que ejecutar.</translation>
     </message>
     <message>
         <source>A step is being measured already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya se está midiendo un paso.</translation>
     </message>
     <message>
         <source>Stop the run first: the step starts from the generation shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pare primero la ejecución: el paso parte de la generación mostrada.</translation>
     </message>
     <message>
         <source>This page makes no experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta página no hace ningún experimento.</translation>
     </message>
     <message numerus="yes">
         <source>The step&apos;s run stopped after %1 of its %n generation(s); run the step again to measure it.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La ejecución del paso se detuvo tras %1 de su %n generación; ejecute el paso de nuevo para medirlo.</numerusform>
+            <numerusform>La ejecución del paso se detuvo tras %1 de sus %n generaciones; ejecute el paso de nuevo para medirlo.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2: %3 % hit %4 in %5 runs (95 % interval %6 to %7 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: %3 % alcanzan %4 en %5 ejecuciones (intervalo del 95 % de %6 a %7 %)</translation>
     </message>
 </context>
 <context>
     <name>LessonPanel</name>
     <message>
         <source>Title of the lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Título de la lección</translation>
     </message>
     <message>
         <source>Language of the lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de la lección</translation>
     </message>
     <message>
         <source>The language the notes are shown and edited in</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma en que se muestran y editan las notas</translation>
     </message>
     <message>
         <source>Edit notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar notas</translation>
     </message>
     <message>
         <source>Write the title and this page&apos;s notes in Markdown; &quot;Save snapshot…&quot; keeps them</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir el título y las notas de esta página en Markdown; «Guardar instantánea…» los guarda</translation>
     </message>
     <message>
         <source>Lesson notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas de la lección</translation>
     </message>
     <message>
         <source>Your prediction</source>
-        <translation type="unfinished"></translation>
+        <translation>Su predicción</translation>
     </message>
     <message>
         <source>Run step</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar paso</translation>
     </message>
     <message>
         <source>Do what this step says and measure the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer lo que dice este paso y medir la respuesta</translation>
     </message>
     <message>
         <source>Show in the experiment window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver en la ventana de experimentos</translation>
     </message>
     <message>
         <source>Make this step&apos;s experiment in the experiment window, with its charts and table of runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer el experimento de este paso en la ventana de experimentos, con sus gráficos y su tabla de ejecuciones</translation>
     </message>
     <message>
         <source>Measured answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta medida</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>The page before</source>
-        <translation type="unfinished"></translation>
+        <translation>La página anterior</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>The next page</source>
-        <translation type="unfinished"></translation>
+        <translation>La página siguiente</translation>
     </message>
     <message>
         <source>Notes in Markdown, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas en Markdown, %1</translation>
     </message>
     <message>
         <source>No lesson goes with this run. Open one with &quot;Open snapshot…&quot; (the lessons folder holds six), or press &quot;Edit notes&quot; to write one for this run and keep it with &quot;Save snapshot…&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna lección acompaña a esta ejecución. Abra una con «Abrir instantánea…» (la carpeta de lecciones contiene seis), o pulse «Editar notas» para escribir una para esta ejecución y guárdela con «Guardar instantánea…».</translation>
     </message>
     <message numerus="yes">
         <source>Introduction, then %n step(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Introducción, luego %n paso</numerusform>
+            <numerusform>Introducción, luego %n pasos</numerusform>
         </translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso %1 de %2</translation>
     </message>
     <message numerus="yes">
         <source>&quot;Run step&quot; runs %n generation(s) from here at the pace set.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>«Ejecutar paso» calcula %n generación desde aquí al ritmo fijado.</numerusform>
+            <numerusform>«Ejecutar paso» calcula %n generaciones desde aquí al ritmo fijado.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&quot;Run step&quot; makes an experiment on this landscape: %1 %2, %n seed(s) each, </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>«Ejecutar paso» hace un experimento en este paisaje: %1 %2, %n semilla cada uno, </numerusform>
+            <numerusform>«Ejecutar paso» hace un experimento en este paisaje: %1 %2, %n semillas cada uno, </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n generation(s) a run.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n generación por ejecución.</numerusform>
+            <numerusform>%n generaciones por ejecución.</numerusform>
         </translation>
     </message>
     <message>
         <source>Measuring…</source>
-        <translation type="unfinished"></translation>
+        <translation>Midiendo…</translation>
     </message>
     <message>
         <source>Choose your prediction, then press &quot;Run step&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija su predicción y luego pulse «Ejecutar paso».</translation>
     </message>
     <message>
         <source>The members were all alike at the start: there is no diversity to compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al principio todos los miembros eran iguales: no hay diversidad que comparar.</translation>
     </message>
     <message numerus="yes">
         <source>Measured: after %n generation(s) the diversity is %1 of what it was at the start.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Medido: tras %n generación, la diversidad es %1 de lo que era al principio.</numerusform>
+            <numerusform>Medido: tras %n generaciones, la diversidad es %1 de lo que era al principio.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: after %n generation(s) the best fitness is %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Medido: tras %n generación, la mejor aptitud es %1.</numerusform>
+            <numerusform>Medido: tras %n generaciones, la mejor aptitud es %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: the best did not reach %1 within %n generation(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Medido: el mejor no alcanzó %1 en %n generación.</numerusform>
+            <numerusform>Medido: el mejor no alcanzó %1 en %n generaciones.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: the best first reached %1 after %n generation(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Medido: el mejor alcanzó %1 por primera vez tras %n generación.</numerusform>
+            <numerusform>Medido: el mejor alcanzó %1 por primera vez tras %n generaciones.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: after %n generation(s), %1 of the ten members match %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Medido: tras %n generación, %1 de los diez miembros encajan en %2.</numerusform>
+            <numerusform>Medido: tras %n generaciones, %1 de los diez miembros encajan en %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Measured: the hit rates lie %1 percentage points apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Medido: las tasas de aciertos difieren en %1 puntos porcentuales.</translation>
     </message>
     <message>
         <source>That is &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eso es «%1».</translation>
     </message>
     <message>
         <source>The class predicted just that.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clase predijo justo eso.</translation>
     </message>
     <message>
         <source>The class predicted &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clase predijo «%1».</translation>
     </message>
 </context>
 <context>
@@ -1378,91 +1378,91 @@ Rango %1 a %2:</translation>
     </message>
     <message>
         <source>Landscape view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista del paisaje</translation>
     </message>
     <message>
         <source>The fitness of each of the 512 genomes as a point, genome 0 on the left; the ten members as marks on their genomes. The observatory (F2) tells the values and the members in words.</source>
-        <translation type="unfinished"></translation>
+        <translation>La aptitud de cada uno de los 512 genomas como un punto, el genoma 0 a la izquierda; los diez miembros como marcas sobre sus genomas. El observatorio (F2) describe con palabras los valores y los miembros.</translation>
     </message>
     <message>
         <source>Landscape file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de paisaje</translation>
     </message>
     <message>
         <source>The landscape file that &quot;Load File:&quot; loads, by name from the start folder or by full path</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de paisaje que carga «Cargar archivo:», por nombre desde la carpeta de inicio o por ruta completa</translation>
     </message>
     <message>
         <source>Generations</source>
-        <translation type="unfinished"></translation>
+        <translation>Generaciones</translation>
     </message>
     <message>
         <source>Each member&apos;s share of the roulette wheel is (fitness − lowest) × this: it changes how long the wheel is, not who is drawn how often</source>
-        <translation type="unfinished"></translation>
+        <translation>La parte de la ruleta de cada miembro es (aptitud − la más baja) × este valor: cambia lo larga que es la ruleta, no quién sale cuántas veces</translation>
     </message>
     <message>
         <source>p: each child mutates with probability 1/(100 − p); 0: never</source>
-        <translation type="unfinished">p: cada hijo muta con probabilidad 1/(100 − p); 0: nunca</translation>
+        <translation>p: cada hijo muta con probabilidad 1/(100 − p); 0: nunca</translation>
     </message>
     <message>
         <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
-        <translation type="unfinished"></translation>
+        <translation>0: cada bit tiene la misma probabilidad de invertirse; de 1 a 10, todos iguales: cuanto más bajo el bit, más probable, (9 − bit)² sobre 285</translation>
     </message>
     <message>
         <source>Parameter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetro %1</translation>
     </message>
     <message>
         <source>An additional parameter, %1 to %2, shown but not used by the algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Un parámetro adicional, de %1 a %2, mostrado pero no usado por el algoritmo</translation>
     </message>
     <message>
         <source>Ends the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina el programa</translation>
     </message>
     <message>
         <source>Loads the landscape file named beside it (stopped only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga el archivo de paisaje indicado al lado (solo detenido)</translation>
     </message>
     <message>
         <source>Stops the run</source>
-        <translation type="unfinished"></translation>
+        <translation>Detiene la ejecución</translation>
     </message>
     <message>
         <source>Computes generation after generation until Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcula generación tras generación hasta Parar</translation>
     </message>
     <message>
         <source>Computes one generation</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcula una generación</translation>
     </message>
     <message>
         <source>Restores the reference landscape: the start-up tent, or what an opened snapshot brought</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaura el paisaje de referencia: la tienda inicial, o lo que trajo una instantánea abierta</translation>
     </message>
     <message>
         <source>Repaints the view; there is no history to clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a dibujar la vista; no hay historial que borrar</translation>
     </message>
     <message>
         <source>Rotates the landscape one place left; repeats while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Rota el paisaje una posición a la izquierda; se repite al mantenerlo pulsado</translation>
     </message>
     <message>
         <source>Rotates the landscape one place right; repeats while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Rota el paisaje una posición a la derecha; se repite al mantenerlo pulsado</translation>
     </message>
     <message>
         <source>Raises every value by one; repeats while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Sube cada valor en uno; se repite al mantenerlo pulsado</translation>
     </message>
     <message>
         <source>Lowers every value by one, not below 1; repeats while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja cada valor en uno, no por debajo de 1; se repite al mantenerlo pulsado</translation>
     </message>
     <message>
         <source>Draws ten new random genomes (stopped only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortea diez genomas aleatorios nuevos (solo detenido)</translation>
     </message>
 </context>
 <context>
@@ -1723,31 +1723,31 @@ Espacio ejecuta y para, «.» avanza un paso, F2 muestra u oculta esta ventana, 
     </message>
     <message>
         <source>Fitness, diversity and bits over the generations, with marks where something happened</source>
-        <translation type="unfinished"></translation>
+        <translation>Aptitud, diversidad y bits a lo largo de las generaciones, con marcas donde pasó algo</translation>
     </message>
     <message>
         <source>What the latest generation drew: the wheel, the pairs, mutation and the selection check</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que sorteó la última generación: la ruleta, las parejas, la mutación y el control de la selección</translation>
     </message>
     <message>
         <source>Patterns of genomes followed against the schema theorem&apos;s bound</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrones de genomas seguidos frente a la cota del teorema de los esquemas</translation>
     </message>
     <message>
         <source>Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Lección</translation>
     </message>
     <message>
         <source>Re&amp;load: back to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;cargar: vuelta a %1</translation>
     </message>
     <message>
         <source>&amp;Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lección</translation>
     </message>
     <message>
         <source>The experiment window is busy: cancel its experiment first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana de experimentos está ocupada: cancele primero su experimento.</translation>
     </message>
 </context>
 <context>
@@ -1873,11 +1873,11 @@ Espacio ejecuta y para, «.» avanza un paso, F2 muestra u oculta esta ventana, 
     </message>
     <message>
         <source>The share of children that mutate</source>
-        <translation type="unfinished"></translation>
+        <translation>La proporción de hijos que mutan</translation>
     </message>
     <message>
         <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
-        <translation type="unfinished"></translation>
+        <translation>0: cada bit tiene la misma probabilidad de invertirse; de 1 a 10, todos iguales: cuanto más bajo el bit, más probable, (9 − bit)² sobre 285</translation>
     </message>
 </context>
 <context>
@@ -1900,38 +1900,38 @@ Espacio ejecuta y para, «.» avanza un paso, F2 muestra u oculta esta ventana, 
     </message>
     <message>
         <source>The fitness multiplier changes how long the wheel is, not who is drawn how often: expect no difference beyond chance, within the hit rates&apos; intervals.</source>
-        <translation type="unfinished"></translation>
+        <translation>El multiplicador de aptitud cambia lo larga que es la ruleta, no quién sale cuántas veces: no espere más diferencia que la del azar, dentro de los intervalos de las tasas de aciertos.</translation>
     </message>
 </context>
 <context>
     <name>Reader</name>
     <message>
         <source>in &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>en «%1»: %2</translation>
     </message>
     <message>
         <source>the field &quot;%1&quot; is missing</source>
-        <translation type="unfinished">falta el campo «%1»</translation>
+        <translation>falta el campo «%1»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be an object of texts by language, such as {&quot;en&quot;: &quot;…&quot;}</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe ser un objeto de textos por idioma, como {&quot;en&quot;: &quot;…&quot;}</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a language code, such as &quot;en&quot; or &quot;de&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un código de idioma, como «en» o «de»</translation>
     </message>
     <message>
         <source>the &quot;%1&quot; text of &quot;%2&quot; must be a string</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto «%1» de «%2» debe ser una cadena</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
-        <translation type="unfinished">«%1» debe ser un número entero de %2 a %3</translation>
+        <translation>«%1» debe ser un número entero de %2 a %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe ser un número</translation>
     </message>
 </context>
 <context>
@@ -2313,19 +2313,19 @@ Espacio ejecuta y para, «.» avanza un paso, F2 muestra u oculta esta ventana, 
     </message>
     <message>
         <source>Follow the schema typed: its count and its bound in every generation</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir el esquema escrito: su recuento y su cota en cada generación</translation>
     </message>
     <message>
         <source>What became of the schema typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué pasó con el esquema escrito</translation>
     </message>
     <message>
         <source>The schemata followed, with order and defining length; the one chosen has its bound&apos;s factors told beside the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Los esquemas seguidos, con orden y longitud de definición; el elegido tiene los factores de su cota explicados junto al gráfico</translation>
     </message>
     <message>
         <source>How the schema theorem&apos;s bound for the latest generation comes about, factor by factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se obtiene la cota del teorema de los esquemas para la última generación, factor a factor</translation>
     </message>
 </context>
 <context>
@@ -2494,35 +2494,35 @@ Espacio ejecuta y para, «.» avanza un paso, F2 muestra u oculta esta ventana, 
     </message>
     <message>
         <source>A member&apos;s share of the wheel is its fitness less the generation&apos;s lowest fitness, plus one, times the fitness multiplier: the weakest gets one unit, and the multiplier changes no odds. Of the ten draws, the bar shows the copies a member may expect, the dot the copies it got.</source>
-        <translation type="unfinished"></translation>
+        <translation>La parte de la ruleta de un miembro es su aptitud menos la aptitud más baja de la generación, más uno, por el multiplicador de aptitud: el más débil recibe una unidad, y el multiplicador no cambia ninguna probabilidad. De los diez sorteos, la barra muestra las copias que un miembro puede esperar; el punto, las copias que obtuvo.</translation>
     </message>
     <message>
         <source>total %1 → shares</source>
-        <translation type="unfinished"></translation>
+        <translation>total %1 → partes</translation>
     </message>
     <message>
         <source>lowest %1 → shares</source>
-        <translation type="unfinished"></translation>
+        <translation>mínima %1 → partes</translation>
     </message>
     <message>
         <source>%1 × %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2</translation>
     </message>
     <message>
         <source>%1, scaled to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, escaladas para caber</translation>
     </message>
     <message>
         <source>The fitness adds up to %1, below every member&apos;s, so each share is the fitness less %2, times the multiplier %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La aptitud suma %1, menos que la de cada miembro, así que cada parte es la aptitud menos %2, por el multiplicador %3</translation>
     </message>
     <message>
         <source>The lowest fitness is %1, so each share is the fitness less %2, times the multiplier %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La aptitud más baja es %1, así que cada parte es la aptitud menos %2, por el multiplicador %3</translation>
     </message>
     <message>
         <source>, then scaled down to fit one draw</source>
-        <translation type="unfinished"></translation>
+        <translation>, luego reducida a escala para caber en un sorteo</translation>
     </message>
 </context>
 <context>

@@ -214,27 +214,27 @@
     </message>
     <message>
         <source>The parameter whose values the runs take in turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Le paramètre dont les essais prennent tour à tour les valeurs</translation>
     </message>
     <message>
         <source>A second parameter, for a heat map of every pair of values</source>
-        <translation type="unfinished"></translation>
+        <translation>Un second paramètre, pour une carte de chaleur de chaque paire de valeurs</translation>
     </message>
     <message>
         <source>What the experiment will run, or why it cannot</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que l&apos;expérience va exécuter, ou pourquoi elle ne le peut pas</translation>
     </message>
     <message>
         <source>The seed of each value&apos;s first run; the next runs take the seeds after it</source>
-        <translation type="unfinished"></translation>
+        <translation>La graine du premier essai de chaque valeur ; les essais suivants prennent les graines d&apos;après</translation>
     </message>
     <message>
         <source>How many runs, each with its own seed, every value or pair of values gets</source>
-        <translation type="unfinished"></translation>
+        <translation>Combien d&apos;essais, chacun avec sa propre graine, reçoit chaque valeur ou paire de valeurs</translation>
     </message>
     <message>
         <source>How many generations every run computes</source>
-        <translation type="unfinished"></translation>
+        <translation>Combien de générations calcule chaque essai</translation>
     </message>
 </context>
 <context>
@@ -249,23 +249,23 @@
     </message>
     <message>
         <source>No results yet: plan an experiment and press Start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de résultats : préparez une expérience et appuyez sur Lancer.</translation>
     </message>
     <message>
         <source>%1 · %2 varied · %3 · seeds %4 to %5 · %L6 generations · target %7</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · variés : %2 · %3 · graines %4 à %5 · %L6 générations · but %7</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished">rien</translation>
+        <translation>rien</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"> et </translation>
+        <translation> et </translation>
     </message>
     <message>
         <source>nothing fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>rien de fixé</translation>
     </message>
 </context>
 <context>
@@ -505,11 +505,11 @@
     </message>
     <message>
         <source>Double-click a cell, or choose it with the arrow keys and press Enter, to watch its first run in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur une case, ou choisissez-la avec les flèches et appuyez sur Entrée, pour suivre son premier essai dans la fenêtre principale.</translation>
     </message>
     <message>
         <source>Chosen cell, Enter watches its first run: %1: %2 of %3 runs hit</source>
-        <translation type="unfinished"></translation>
+        <translation>Case choisie, Entrée suit son premier essai : %1 : %2 essais sur %3 atteignent le but</translation>
     </message>
 </context>
 <context>
@@ -552,58 +552,58 @@
     </message>
     <message>
         <source>landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>paysage</translation>
     </message>
     <message>
         <source>genomes</source>
-        <translation type="unfinished"></translation>
+        <translation>génomes</translation>
     </message>
     <message>
         <source>parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>paramètre</translation>
     </message>
     <message>
         <source>restart</source>
-        <translation type="unfinished"></translation>
+        <translation>redémarrage</translation>
     </message>
     <message numerus="yes">
         <source>Generation %L1: best %2, mean %L3, worst %4, diversity %L5 of 9; %n mark(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Génération %L1 : meilleure %2, moyenne %L3, pire %4, diversité %L5 sur 9 ; %n repère.</numerusform>
+            <numerusform>Génération %L1 : meilleure %2, moyenne %L3, pire %4, diversité %L5 sur 9 ; %n repères.</numerusform>
         </translation>
     </message>
     <message>
         <source>Drift alone since generation %L1: theory expects diversity %L2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dérive seule depuis la génération %L1 : la théorie attend une diversité de %L2.</translation>
     </message>
     <message>
         <source>%1 The latest first: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Les plus récents d&apos;abord : %2.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"> ; </translation>
+        <translation> ; </translation>
     </message>
     <message>
         <source>Mark %1 of %2: %3. %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Repère %1 sur %2 : %3. %4</translation>
     </message>
     <message>
         <source>generation %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>génération %1, %2 : %3</translation>
     </message>
     <message>
         <source>the strip above: the share of members with each bit set (darker: more)</source>
-        <translation type="unfinished"></translation>
+        <translation>la bande ci-dessus : la part des membres ayant chaque bit à 1 (plus foncé : plus)</translation>
     </message>
     <message>
         <source>drift theory</source>
-        <translation type="unfinished"></translation>
+        <translation>théorie de la dérive</translation>
     </message>
     <message>
         <source>drift theory D₀·0.9ᵗ from generation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>théorie de la dérive D₀·0.9ᵗ dès la génération %1</translation>
     </message>
 </context>
 <context>
@@ -643,7 +643,7 @@
     </message>
     <message>
         <source>%1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2</translation>
     </message>
 </context>
 <context>
@@ -662,41 +662,41 @@
     </message>
     <message numerus="yes">
         <source>genome %1 (bits %2), fitness %3: %n member(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>génome %1 (bits %2), fitness %3 : %n membre</numerusform>
+            <numerusform>génome %1 (bits %2), fitness %3 : %n membres</numerusform>
         </translation>
     </message>
     <message>
         <source>at genome %1</source>
-        <translation type="unfinished"></translation>
+        <translation>au génome %1</translation>
     </message>
     <message>
         <source>tied at genomes %1</source>
-        <translation type="unfinished"></translation>
+        <translation>à égalité aux génomes %1</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>tied at %n genomes, the first %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>à égalité sur %n génome, le premier %1</numerusform>
+            <numerusform>à égalité sur %n génomes, les premiers %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Chosen: %1. </source>
-        <translation type="unfinished"></translation>
+        <translation>Choisi : %1. </translation>
     </message>
     <message>
         <source>Landscape %1, values %2 to %3, highest %4. Members: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paysage %1, valeurs de %2 à %3, la plus haute %4. Membres : %5.</translation>
     </message>
     <message>
         <source>genome %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>génome %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -809,7 +809,7 @@
     </message>
     <message>
         <source>start-up %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 du démarrage</translation>
     </message>
 </context>
 <context>
@@ -900,7 +900,7 @@
     </message>
     <message>
         <source>Drag on the landscape to draw it; hold Shift for a straight line. With the keys on the chart: Left and Right choose a genome, Up and Down change its value</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser sur le paysage pour le dessiner ; maintenez Maj pour une ligne droite. Avec les touches sur le graphique : Gauche et Droite choisissent un génome, Haut et Bas changent sa valeur</translation>
     </message>
 </context>
 <context>
@@ -1029,207 +1029,207 @@
     </message>
     <message>
         <source>Reloaded: back to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechargé : retour à %1</translation>
     </message>
 </context>
 <context>
     <name>LessonModel</name>
     <message>
         <source>This page has nothing to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette page n&apos;a rien à exécuter.</translation>
     </message>
     <message>
         <source>A step is being measured already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une étape est déjà en cours de mesure.</translation>
     </message>
     <message>
         <source>Stop the run first: the step starts from the generation shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêtez d&apos;abord l&apos;exécution : l&apos;étape part de la génération affichée.</translation>
     </message>
     <message>
         <source>This page makes no experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette page ne fait pas d&apos;expérience.</translation>
     </message>
     <message numerus="yes">
         <source>The step&apos;s run stopped after %1 of its %n generation(s); run the step again to measure it.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;exécution de l&apos;étape s&apos;est arrêtée après %1 sur %n génération ; relancez l&apos;étape pour la mesurer.</numerusform>
+            <numerusform>L&apos;exécution de l&apos;étape s&apos;est arrêtée après %1 sur %n générations ; relancez l&apos;étape pour la mesurer.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2: %3 % hit %4 in %5 runs (95 % interval %6 to %7 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 : %3 % des %5 essais atteignent %4 (intervalle à 95 % de %6 à %7 %)</translation>
     </message>
 </context>
 <context>
     <name>LessonPanel</name>
     <message>
         <source>Title of the lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre de la leçon</translation>
     </message>
     <message>
         <source>Language of the lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue de la leçon</translation>
     </message>
     <message>
         <source>The language the notes are shown and edited in</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue dans laquelle les notes sont affichées et modifiées</translation>
     </message>
     <message>
         <source>Edit notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les notes</translation>
     </message>
     <message>
         <source>Write the title and this page&apos;s notes in Markdown; &quot;Save snapshot…&quot; keeps them</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire le titre et les notes de cette page en Markdown ; « Enregistrer l&apos;instantané… » les garde</translation>
     </message>
     <message>
         <source>Lesson notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes de la leçon</translation>
     </message>
     <message>
         <source>Your prediction</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre prédiction</translation>
     </message>
     <message>
         <source>Run step</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer l&apos;étape</translation>
     </message>
     <message>
         <source>Do what this step says and measure the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire ce que dit cette étape et mesurer la réponse</translation>
     </message>
     <message>
         <source>Show in the experiment window</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir dans la fenêtre des expériences</translation>
     </message>
     <message>
         <source>Make this step&apos;s experiment in the experiment window, with its charts and table of runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire l&apos;expérience de cette étape dans la fenêtre des expériences, avec ses graphiques et son tableau d&apos;essais</translation>
     </message>
     <message>
         <source>Measured answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse mesurée</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>The page before</source>
-        <translation type="unfinished"></translation>
+        <translation>La page précédente</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>The next page</source>
-        <translation type="unfinished"></translation>
+        <translation>La page suivante</translation>
     </message>
     <message>
         <source>Notes in Markdown, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes en Markdown, %1</translation>
     </message>
     <message>
         <source>No lesson goes with this run. Open one with &quot;Open snapshot…&quot; (the lessons folder holds six), or press &quot;Edit notes&quot; to write one for this run and keep it with &quot;Save snapshot…&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune leçon ne va avec cette exécution. Ouvrez-en une avec « Ouvrir un instantané… » (le dossier des leçons en contient six), ou appuyez sur « Modifier les notes » pour en écrire une pour cette exécution et la garder avec « Enregistrer l&apos;instantané… ».</translation>
     </message>
     <message numerus="yes">
         <source>Introduction, then %n step(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Introduction, puis %n étape</numerusform>
+            <numerusform>Introduction, puis %n étapes</numerusform>
         </translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape %1 sur %2</translation>
     </message>
     <message numerus="yes">
         <source>&quot;Run step&quot; runs %n generation(s) from here at the pace set.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>« Lancer l&apos;étape » calcule %n génération à partir d&apos;ici, au rythme réglé.</numerusform>
+            <numerusform>« Lancer l&apos;étape » calcule %n générations à partir d&apos;ici, au rythme réglé.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&quot;Run step&quot; makes an experiment on this landscape: %1 %2, %n seed(s) each, </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>« Lancer l&apos;étape » fait une expérience sur ce paysage : %1 %2, %n graine chacune, </numerusform>
+            <numerusform>« Lancer l&apos;étape » fait une expérience sur ce paysage : %1 %2, %n graines chacune, </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n generation(s) a run.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n génération par essai.</numerusform>
+            <numerusform>%n générations par essai.</numerusform>
         </translation>
     </message>
     <message>
         <source>Measuring…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesure en cours…</translation>
     </message>
     <message>
         <source>Choose your prediction, then press &quot;Run step&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez votre prédiction, puis appuyez sur « Lancer l&apos;étape ».</translation>
     </message>
     <message>
         <source>The members were all alike at the start: there is no diversity to compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les membres étaient tous identiques au départ : il n&apos;y a pas de diversité à comparer.</translation>
     </message>
     <message numerus="yes">
         <source>Measured: after %n generation(s) the diversity is %1 of what it was at the start.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mesuré : après %n génération, la diversité vaut %1 fois celle du départ.</numerusform>
+            <numerusform>Mesuré : après %n générations, la diversité vaut %1 fois celle du départ.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: after %n generation(s) the best fitness is %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mesuré : après %n génération, la meilleure fitness est %1.</numerusform>
+            <numerusform>Mesuré : après %n générations, la meilleure fitness est %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: the best did not reach %1 within %n generation(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mesuré : le meilleur n&apos;a pas atteint %1 en %n génération.</numerusform>
+            <numerusform>Mesuré : le meilleur n&apos;a pas atteint %1 en %n générations.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: the best first reached %1 after %n generation(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mesuré : le meilleur a atteint %1 pour la première fois après %n génération.</numerusform>
+            <numerusform>Mesuré : le meilleur a atteint %1 pour la première fois après %n générations.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Measured: after %n generation(s), %1 of the ten members match %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mesuré : après %n génération, %1 des dix membres correspondent à %2.</numerusform>
+            <numerusform>Mesuré : après %n générations, %1 des dix membres correspondent à %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Measured: the hit rates lie %1 percentage points apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesuré : les taux de réussite s&apos;écartent de %1 points de pourcentage.</translation>
     </message>
     <message>
         <source>That is &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est « %1 ».</translation>
     </message>
     <message>
         <source>The class predicted just that.</source>
-        <translation type="unfinished"></translation>
+        <translation>La classe avait prédit exactement cela.</translation>
     </message>
     <message>
         <source>The class predicted &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La classe avait prédit « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -1378,91 +1378,91 @@ De %1 à %2 :</translation>
     </message>
     <message>
         <source>Landscape view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue du paysage</translation>
     </message>
     <message>
         <source>The fitness of each of the 512 genomes as a point, genome 0 on the left; the ten members as marks on their genomes. The observatory (F2) tells the values and the members in words.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fitness de chacun des 512 génomes comme un point, le génome 0 à gauche ; les dix membres comme des marques sur leurs génomes. L&apos;observatoire (F2) dit en mots les valeurs et les membres.</translation>
     </message>
     <message>
         <source>Landscape file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de paysage</translation>
     </message>
     <message>
         <source>The landscape file that &quot;Load File:&quot; loads, by name from the start folder or by full path</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paysage que charge « Charger : », par son nom depuis le dossier de départ ou par son chemin complet</translation>
     </message>
     <message>
         <source>Generations</source>
-        <translation type="unfinished"></translation>
+        <translation>Générations</translation>
     </message>
     <message>
         <source>Each member&apos;s share of the roulette wheel is (fitness − lowest) × this: it changes how long the wheel is, not who is drawn how often</source>
-        <translation type="unfinished"></translation>
+        <translation>La part de chaque membre sur la roulette est (fitness − la plus basse) × cette valeur : cela change la longueur de la roue, pas qui est tiré combien de fois</translation>
     </message>
     <message>
         <source>p: each child mutates with probability 1/(100 − p); 0: never</source>
-        <translation type="unfinished">p : chaque enfant mute avec la probabilité 1/(100 − p) ; 0 : jamais</translation>
+        <translation>p : chaque enfant mute avec la probabilité 1/(100 − p) ; 0 : jamais</translation>
     </message>
     <message>
         <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
-        <translation type="unfinished"></translation>
+        <translation>0 : chaque bit a autant de chances de s&apos;inverser ; 1 à 10, tous pareils : plus le bit est bas, plus c&apos;est probable, (9 − bit)² sur 285</translation>
     </message>
     <message>
         <source>Parameter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètre %1</translation>
     </message>
     <message>
         <source>An additional parameter, %1 to %2, shown but not used by the algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Un paramètre supplémentaire, de %1 à %2, affiché mais non utilisé par l&apos;algorithme</translation>
     </message>
     <message>
         <source>Ends the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Termine le programme</translation>
     </message>
     <message>
         <source>Loads the landscape file named beside it (stopped only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge le fichier de paysage nommé à côté (à l&apos;arrêt seulement)</translation>
     </message>
     <message>
         <source>Stops the run</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrête l&apos;exécution</translation>
     </message>
     <message>
         <source>Computes generation after generation until Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcule génération après génération jusqu&apos;à Arrêt</translation>
     </message>
     <message>
         <source>Computes one generation</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcule une génération</translation>
     </message>
     <message>
         <source>Restores the reference landscape: the start-up tent, or what an opened snapshot brought</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablit le paysage de référence : la tente du démarrage, ou celui qu&apos;a apporté un instantané ouvert</translation>
     </message>
     <message>
         <source>Repaints the view; there is no history to clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Redessine la vue ; il n&apos;y a pas d&apos;historique à vider</translation>
     </message>
     <message>
         <source>Rotates the landscape one place left; repeats while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait tourner le paysage d&apos;une place vers la gauche ; se répète tant qu&apos;on le maintient</translation>
     </message>
     <message>
         <source>Rotates the landscape one place right; repeats while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait tourner le paysage d&apos;une place vers la droite ; se répète tant qu&apos;on le maintient</translation>
     </message>
     <message>
         <source>Raises every value by one; repeats while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmente chaque valeur de un ; se répète tant qu&apos;on le maintient</translation>
     </message>
     <message>
         <source>Lowers every value by one, not below 1; repeats while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Baisse chaque valeur de un, pas en dessous de 1 ; se répète tant qu&apos;on le maintient</translation>
     </message>
     <message>
         <source>Draws ten new random genomes (stopped only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tire dix nouveaux génomes au hasard (à l&apos;arrêt seulement)</translation>
     </message>
 </context>
 <context>
@@ -1723,31 +1723,31 @@ Espace lance et arrête, « . » avance d&apos;un pas, F2 affiche ou masque cett
     </message>
     <message>
         <source>Fitness, diversity and bits over the generations, with marks where something happened</source>
-        <translation type="unfinished"></translation>
+        <translation>Fitness, diversité et bits au fil des générations, avec des repères là où il s&apos;est passé quelque chose</translation>
     </message>
     <message>
         <source>What the latest generation drew: the wheel, the pairs, mutation and the selection check</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que la dernière génération a tiré : la roue, les paires, la mutation et le contrôle de la sélection</translation>
     </message>
     <message>
         <source>Patterns of genomes followed against the schema theorem&apos;s bound</source>
-        <translation type="unfinished"></translation>
+        <translation>Des motifs de génomes suivis face à la borne du théorème des schémas</translation>
     </message>
     <message>
         <source>Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçon</translation>
     </message>
     <message>
         <source>Re&amp;load: back to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recharger : retour à %1</translation>
     </message>
     <message>
         <source>&amp;Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leçon</translation>
     </message>
     <message>
         <source>The experiment window is busy: cancel its experiment first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre des expériences est occupée : annulez d&apos;abord son expérience.</translation>
     </message>
 </context>
 <context>
@@ -1873,11 +1873,11 @@ Espace lance et arrête, « . » avance d&apos;un pas, F2 affiche ou masque cett
     </message>
     <message>
         <source>The share of children that mutate</source>
-        <translation type="unfinished"></translation>
+        <translation>La part des enfants qui mutent</translation>
     </message>
     <message>
         <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
-        <translation type="unfinished"></translation>
+        <translation>0 : chaque bit a autant de chances de s&apos;inverser ; 1 à 10, tous pareils : plus le bit est bas, plus c&apos;est probable, (9 − bit)² sur 285</translation>
     </message>
 </context>
 <context>
@@ -1900,38 +1900,38 @@ Espace lance et arrête, « . » avance d&apos;un pas, F2 affiche ou masque cett
     </message>
     <message>
         <source>The fitness multiplier changes how long the wheel is, not who is drawn how often: expect no difference beyond chance, within the hit rates&apos; intervals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le multiplicateur de fitness change la longueur de la roue, pas qui est tiré combien de fois : ne vous attendez à aucune différence au-delà du hasard, dans les intervalles des taux de réussite.</translation>
     </message>
 </context>
 <context>
     <name>Reader</name>
     <message>
         <source>in &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dans « %1 » : %2</translation>
     </message>
     <message>
         <source>the field &quot;%1&quot; is missing</source>
-        <translation type="unfinished">le champ « %1 » manque</translation>
+        <translation>le champ « %1 » manque</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be an object of texts by language, such as {&quot;en&quot;: &quot;…&quot;}</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » doit être un objet de textes par langue, tel que {&quot;en&quot;: &quot;…&quot;}</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a language code, such as &quot;en&quot; or &quot;de&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un code de langue, tel que « en » ou « de »</translation>
     </message>
     <message>
         <source>the &quot;%1&quot; text of &quot;%2&quot; must be a string</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte « %1 » de « %2 » doit être une chaîne</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
-        <translation type="unfinished">« %1 » doit être un nombre entier de %2 à %3</translation>
+        <translation>« %1 » doit être un nombre entier de %2 à %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » doit être un nombre</translation>
     </message>
 </context>
 <context>
@@ -2313,19 +2313,19 @@ Espace lance et arrête, « . » avance d&apos;un pas, F2 affiche ou masque cett
     </message>
     <message>
         <source>Follow the schema typed: its count and its bound in every generation</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivre le schéma tapé : son effectif et sa borne à chaque génération</translation>
     </message>
     <message>
         <source>What became of the schema typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qu&apos;est devenu le schéma tapé</translation>
     </message>
     <message>
         <source>The schemata followed, with order and defining length; the one chosen has its bound&apos;s factors told beside the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Les schémas suivis, avec ordre et longueur utile ; celui choisi a les facteurs de sa borne énoncés à côté du graphique</translation>
     </message>
     <message>
         <source>How the schema theorem&apos;s bound for the latest generation comes about, factor by factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment se forme la borne du théorème des schémas pour la dernière génération, facteur par facteur</translation>
     </message>
 </context>
 <context>
@@ -2494,35 +2494,35 @@ Espace lance et arrête, « . » avance d&apos;un pas, F2 affiche ou masque cett
     </message>
     <message>
         <source>A member&apos;s share of the wheel is its fitness less the generation&apos;s lowest fitness, plus one, times the fitness multiplier: the weakest gets one unit, and the multiplier changes no odds. Of the ten draws, the bar shows the copies a member may expect, the dot the copies it got.</source>
-        <translation type="unfinished"></translation>
+        <translation>La part d&apos;un membre sur la roue est sa fitness moins la plus basse fitness de la génération, plus un, fois le multiplicateur de fitness : le plus faible reçoit une unité, et le multiplicateur ne change aucune chance. Sur les dix tirages, la barre montre les copies qu&apos;un membre peut attendre, le point celles qu&apos;il a reçues.</translation>
     </message>
     <message>
         <source>total %1 → shares</source>
-        <translation type="unfinished"></translation>
+        <translation>total %1 → parts</translation>
     </message>
     <message>
         <source>lowest %1 → shares</source>
-        <translation type="unfinished"></translation>
+        <translation>plus basse %1 → parts</translation>
     </message>
     <message>
         <source>%1 × %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2</translation>
     </message>
     <message>
         <source>%1, scaled to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, réduites pour tenir</translation>
     </message>
     <message>
         <source>The fitness adds up to %1, below every member&apos;s, so each share is the fitness less %2, times the multiplier %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La somme des fitness vaut %1, moins que celle de chaque membre, donc chaque part est la fitness moins %2, fois le multiplicateur %3</translation>
     </message>
     <message>
         <source>The lowest fitness is %1, so each share is the fitness less %2, times the multiplier %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La plus basse fitness est %1, donc chaque part est la fitness moins %2, fois le multiplicateur %3</translation>
     </message>
     <message>
         <source>, then scaled down to fit one draw</source>
-        <translation type="unfinished"></translation>
+        <translation>, puis réduite pour tenir dans un seul tirage</translation>
     </message>
 </context>
 <context>
