@@ -267,6 +267,10 @@
         <source>nothing fixed</source>
         <translation>nichts fest</translation>
     </message>
+    <message>
+        <source>Double-click a run in the table or a cell of the heat map, or press Enter on it, to watch that run in the main window.</source>
+        <translation>Doppelklicken Sie auf einen Lauf in der Tabelle oder eine Zelle der Heatmap oder drücken Sie dort die Eingabetaste, um diesen Lauf im Hauptfenster zu verfolgen.</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentWindow</name>
@@ -483,10 +487,6 @@
         <translation>Heatmap der Trefferquote</translation>
     </message>
     <message>
-        <source>Hit rate, % (double-click a cell to watch its first run)</source>
-        <translation>Trefferquote, % (Doppelklick auf eine Zelle zeigt ihren ersten Lauf)</translation>
-    </message>
-    <message>
         <source>%L1 %
 %L2 of %L3</source>
         <translation>%L1 %
@@ -510,6 +510,10 @@
     <message>
         <source>Chosen cell, Enter watches its first run: %1: %2 of %3 runs hit</source>
         <translation>Gewählte Zelle, Eingabetaste zeigt ihren ersten Lauf: %1: %2 von %3 Läufen treffen</translation>
+    </message>
+    <message>
+        <source>Hit rate, %</source>
+        <translation>Treffer, %</translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1034,85 @@
     <message>
         <source>Reloaded: back to %1</source>
         <translation>Neu geladen: zurück zu %1</translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>in &quot;%1&quot;: %2</source>
+        <translation>in „%1“: %2</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is missing</source>
+        <translation>das Feld „%1“ fehlt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be an object of texts by language, such as {&quot;en&quot;: &quot;…&quot;}</source>
+        <translation>„%1“ muss ein Objekt mit Texten je Sprache sein, etwa {&quot;en&quot;: &quot;…&quot;}</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code, such as &quot;en&quot; or &quot;de&quot;</source>
+        <translation>„%1“ ist kein Sprachcode wie „en“ oder „de“</translation>
+    </message>
+    <message>
+        <source>the &quot;%1&quot; text of &quot;%2&quot; must be a string</source>
+        <translation>der „%1“-Text von „%2“ muss eine Zeichenkette sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
+        <translation>„%1“ muss eine ganze Zahl von %2 bis %3 sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number</source>
+        <translation>„%1“ muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>a step has either &quot;run&quot; or &quot;experiment&quot;, not both</source>
+        <translation>ein Schritt hat entweder „run“ oder „experiment“, nicht beides</translation>
+    </message>
+    <message>
+        <source>&quot;measure&quot; must be one of diversity-share, best, first-reach, schema-count</source>
+        <translation>„measure“ muss eines von diversity-share, best, first-reach, schema-count sein</translation>
+    </message>
+    <message>
+        <source>&quot;schema&quot; must be nine characters of 0, 1 and *, bit 8 first</source>
+        <translation>„schema“ muss aus neun Zeichen 0, 1 und * bestehen, Bit 8 zuerst</translation>
+    </message>
+    <message>
+        <source>&quot;vary&quot;: %1</source>
+        <translation>„vary“: %1</translation>
+    </message>
+    <message>
+        <source>seeds × generations × values must stay within %1</source>
+        <translation>Seeds × Generationen × Werte dürfen %1 nicht überschreiten</translation>
+    </message>
+    <message>
+        <source>&quot;choices&quot; need a &quot;question&quot;</source>
+        <translation>„choices“ brauchen eine „question“</translation>
+    </message>
+    <message>
+        <source>a question needs a &quot;run&quot; or an &quot;experiment&quot; that answers it</source>
+        <translation>eine Frage braucht ein „run“ oder ein „experiment“, das sie beantwortet</translation>
+    </message>
+    <message>
+        <source>a question needs from 2 to %1 &quot;choices&quot;</source>
+        <translation>eine Frage braucht 2 bis %1 „choices“</translation>
+    </message>
+    <message>
+        <source>&quot;from&quot; must be below &quot;to&quot;</source>
+        <translation>„from“ muss kleiner als „to“ sein</translation>
+    </message>
+    <message>
+        <source>&quot;lesson&quot; must be an object</source>
+        <translation>„lesson“ muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>&quot;steps&quot; must be a list of at most %1 steps</source>
+        <translation>„steps“ muss eine Liste von höchstens %1 Schritten sein</translation>
+    </message>
+    <message>
+        <source>a step must be an object</source>
+        <translation>ein Schritt muss ein Objekt sein</translation>
     </message>
 </context>
 <context>
@@ -1901,37 +1984,6 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
     <message>
         <source>The fitness multiplier changes how long the wheel is, not who is drawn how often: expect no difference beyond chance, within the hit rates&apos; intervals.</source>
         <translation>Der Fitness-Multiplikator ändert, wie lang das Rad ist, nicht, wer wie oft gezogen wird: erwarten Sie keinen Unterschied über den Zufall hinaus, innerhalb der Intervalle der Trefferquoten.</translation>
-    </message>
-</context>
-<context>
-    <name>Reader</name>
-    <message>
-        <source>in &quot;%1&quot;: %2</source>
-        <translation>in „%1“: %2</translation>
-    </message>
-    <message>
-        <source>the field &quot;%1&quot; is missing</source>
-        <translation>das Feld „%1“ fehlt</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be an object of texts by language, such as {&quot;en&quot;: &quot;…&quot;}</source>
-        <translation>„%1“ muss ein Objekt mit Texten je Sprache sein, etwa {&quot;en&quot;: &quot;…&quot;}</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a language code, such as &quot;en&quot; or &quot;de&quot;</source>
-        <translation>„%1“ ist kein Sprachcode wie „en“ oder „de“</translation>
-    </message>
-    <message>
-        <source>the &quot;%1&quot; text of &quot;%2&quot; must be a string</source>
-        <translation>der „%1“-Text von „%2“ muss eine Zeichenkette sein</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
-        <translation>„%1“ muss eine ganze Zahl von %2 bis %3 sein</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be a number</source>
-        <translation>„%1“ muss eine Zahl sein</translation>
     </message>
 </context>
 <context>

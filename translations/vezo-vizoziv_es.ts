@@ -267,6 +267,10 @@
         <source>nothing fixed</source>
         <translation>nada fijo</translation>
     </message>
+    <message>
+        <source>Double-click a run in the table or a cell of the heat map, or press Enter on it, to watch that run in the main window.</source>
+        <translation>Haga doble clic en una ejecución de la tabla o en una celda del mapa de calor, o pulse Intro sobre ella, para ver esa ejecución en la ventana principal.</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentWindow</name>
@@ -483,10 +487,6 @@
         <translation>Mapa de calor de la tasa de aciertos</translation>
     </message>
     <message>
-        <source>Hit rate, % (double-click a cell to watch its first run)</source>
-        <translation>Tasa de aciertos, % (doble clic en una celda: su primera ejecución)</translation>
-    </message>
-    <message>
         <source>%L1 %
 %L2 of %L3</source>
         <translation>%L1 %
@@ -510,6 +510,10 @@
     <message>
         <source>Chosen cell, Enter watches its first run: %1: %2 of %3 runs hit</source>
         <translation>Celda elegida, Intro muestra su primera ejecución: %1: %2 de %3 ejecuciones aciertan</translation>
+    </message>
+    <message>
+        <source>Hit rate, %</source>
+        <translation>Aciertos, %</translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1034,85 @@
     <message>
         <source>Reloaded: back to %1</source>
         <translation>Recargado: vuelta a %1</translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>in &quot;%1&quot;: %2</source>
+        <translation>en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is missing</source>
+        <translation>falta el campo «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be an object of texts by language, such as {&quot;en&quot;: &quot;…&quot;}</source>
+        <translation>«%1» debe ser un objeto de textos por idioma, como {&quot;en&quot;: &quot;…&quot;}</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code, such as &quot;en&quot; or &quot;de&quot;</source>
+        <translation>«%1» no es un código de idioma, como «en» o «de»</translation>
+    </message>
+    <message>
+        <source>the &quot;%1&quot; text of &quot;%2&quot; must be a string</source>
+        <translation>el texto «%1» de «%2» debe ser una cadena</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
+        <translation>«%1» debe ser un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number</source>
+        <translation>«%1» debe ser un número</translation>
+    </message>
+    <message>
+        <source>a step has either &quot;run&quot; or &quot;experiment&quot;, not both</source>
+        <translation>un paso tiene «run» o «experiment», no ambos</translation>
+    </message>
+    <message>
+        <source>&quot;measure&quot; must be one of diversity-share, best, first-reach, schema-count</source>
+        <translation>«measure» debe ser uno de diversity-share, best, first-reach, schema-count</translation>
+    </message>
+    <message>
+        <source>&quot;schema&quot; must be nine characters of 0, 1 and *, bit 8 first</source>
+        <translation>«schema» debe tener nueve caracteres de 0, 1 y *, el bit 8 primero</translation>
+    </message>
+    <message>
+        <source>&quot;vary&quot;: %1</source>
+        <translation>«vary»: %1</translation>
+    </message>
+    <message>
+        <source>seeds × generations × values must stay within %1</source>
+        <translation>semillas × generaciones × valores no deben pasar de %1</translation>
+    </message>
+    <message>
+        <source>&quot;choices&quot; need a &quot;question&quot;</source>
+        <translation>«choices» necesita una «question»</translation>
+    </message>
+    <message>
+        <source>a question needs a &quot;run&quot; or an &quot;experiment&quot; that answers it</source>
+        <translation>una pregunta necesita un «run» o un «experiment» que la responda</translation>
+    </message>
+    <message>
+        <source>a question needs from 2 to %1 &quot;choices&quot;</source>
+        <translation>una pregunta necesita de 2 a %1 «choices»</translation>
+    </message>
+    <message>
+        <source>&quot;from&quot; must be below &quot;to&quot;</source>
+        <translation>«from» debe ser menor que «to»</translation>
+    </message>
+    <message>
+        <source>&quot;lesson&quot; must be an object</source>
+        <translation>«lesson» debe ser un objeto</translation>
+    </message>
+    <message>
+        <source>&quot;steps&quot; must be a list of at most %1 steps</source>
+        <translation>«steps» debe ser una lista de como mucho %1 pasos</translation>
+    </message>
+    <message>
+        <source>a step must be an object</source>
+        <translation>un paso debe ser un objeto</translation>
     </message>
 </context>
 <context>
@@ -1901,37 +1984,6 @@ Espacio ejecuta y para, «.» avanza un paso, F2 muestra u oculta esta ventana, 
     <message>
         <source>The fitness multiplier changes how long the wheel is, not who is drawn how often: expect no difference beyond chance, within the hit rates&apos; intervals.</source>
         <translation>El multiplicador de aptitud cambia lo larga que es la ruleta, no quién sale cuántas veces: no espere más diferencia que la del azar, dentro de los intervalos de las tasas de aciertos.</translation>
-    </message>
-</context>
-<context>
-    <name>Reader</name>
-    <message>
-        <source>in &quot;%1&quot;: %2</source>
-        <translation>en «%1»: %2</translation>
-    </message>
-    <message>
-        <source>the field &quot;%1&quot; is missing</source>
-        <translation>falta el campo «%1»</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be an object of texts by language, such as {&quot;en&quot;: &quot;…&quot;}</source>
-        <translation>«%1» debe ser un objeto de textos por idioma, como {&quot;en&quot;: &quot;…&quot;}</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a language code, such as &quot;en&quot; or &quot;de&quot;</source>
-        <translation>«%1» no es un código de idioma, como «en» o «de»</translation>
-    </message>
-    <message>
-        <source>the &quot;%1&quot; text of &quot;%2&quot; must be a string</source>
-        <translation>el texto «%1» de «%2» debe ser una cadena</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
-        <translation>«%1» debe ser un número entero de %2 a %3</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be a number</source>
-        <translation>«%1» debe ser un número</translation>
     </message>
 </context>
 <context>

@@ -267,6 +267,10 @@
         <source>nothing fixed</source>
         <translation>rien de fixé</translation>
     </message>
+    <message>
+        <source>Double-click a run in the table or a cell of the heat map, or press Enter on it, to watch that run in the main window.</source>
+        <translation>Double-cliquez sur un essai du tableau ou une case de la carte de chaleur, ou appuyez sur Entrée dessus, pour suivre cet essai dans la fenêtre principale.</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentWindow</name>
@@ -483,10 +487,6 @@
         <translation>Carte de chaleur du taux de réussite</translation>
     </message>
     <message>
-        <source>Hit rate, % (double-click a cell to watch its first run)</source>
-        <translation>Taux de réussite, % (double-clic sur une case : son premier essai)</translation>
-    </message>
-    <message>
         <source>%L1 %
 %L2 of %L3</source>
         <translation>%L1 %
@@ -510,6 +510,10 @@
     <message>
         <source>Chosen cell, Enter watches its first run: %1: %2 of %3 runs hit</source>
         <translation>Case choisie, Entrée suit son premier essai : %1 : %2 essais sur %3 atteignent le but</translation>
+    </message>
+    <message>
+        <source>Hit rate, %</source>
+        <translation>Réussite, %</translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1034,85 @@
     <message>
         <source>Reloaded: back to %1</source>
         <translation>Rechargé : retour à %1</translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>in &quot;%1&quot;: %2</source>
+        <translation>dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is missing</source>
+        <translation>le champ « %1 » manque</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be an object of texts by language, such as {&quot;en&quot;: &quot;…&quot;}</source>
+        <translation>« %1 » doit être un objet de textes par langue, tel que {&quot;en&quot;: &quot;…&quot;}</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code, such as &quot;en&quot; or &quot;de&quot;</source>
+        <translation>« %1 » n&apos;est pas un code de langue, tel que « en » ou « de »</translation>
+    </message>
+    <message>
+        <source>the &quot;%1&quot; text of &quot;%2&quot; must be a string</source>
+        <translation>le texte « %1 » de « %2 » doit être une chaîne</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
+        <translation>« %1 » doit être un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number</source>
+        <translation>« %1 » doit être un nombre</translation>
+    </message>
+    <message>
+        <source>a step has either &quot;run&quot; or &quot;experiment&quot;, not both</source>
+        <translation>une étape a soit « run » soit « experiment », pas les deux</translation>
+    </message>
+    <message>
+        <source>&quot;measure&quot; must be one of diversity-share, best, first-reach, schema-count</source>
+        <translation>« measure » doit être l&apos;un de diversity-share, best, first-reach, schema-count</translation>
+    </message>
+    <message>
+        <source>&quot;schema&quot; must be nine characters of 0, 1 and *, bit 8 first</source>
+        <translation>« schema » doit compter neuf caractères parmi 0, 1 et *, bit 8 en premier</translation>
+    </message>
+    <message>
+        <source>&quot;vary&quot;: %1</source>
+        <translation>« vary » : %1</translation>
+    </message>
+    <message>
+        <source>seeds × generations × values must stay within %1</source>
+        <translation>graines × générations × valeurs ne doivent pas dépasser %1</translation>
+    </message>
+    <message>
+        <source>&quot;choices&quot; need a &quot;question&quot;</source>
+        <translation>« choices » demande une « question »</translation>
+    </message>
+    <message>
+        <source>a question needs a &quot;run&quot; or an &quot;experiment&quot; that answers it</source>
+        <translation>une question demande un « run » ou un « experiment » qui y réponde</translation>
+    </message>
+    <message>
+        <source>a question needs from 2 to %1 &quot;choices&quot;</source>
+        <translation>une question demande de 2 à %1 « choices »</translation>
+    </message>
+    <message>
+        <source>&quot;from&quot; must be below &quot;to&quot;</source>
+        <translation>« from » doit être inférieur à « to »</translation>
+    </message>
+    <message>
+        <source>&quot;lesson&quot; must be an object</source>
+        <translation>« lesson » doit être un objet</translation>
+    </message>
+    <message>
+        <source>&quot;steps&quot; must be a list of at most %1 steps</source>
+        <translation>« steps » doit être une liste d&apos;au plus %1 étapes</translation>
+    </message>
+    <message>
+        <source>a step must be an object</source>
+        <translation>une étape doit être un objet</translation>
     </message>
 </context>
 <context>
@@ -1901,37 +1984,6 @@ Espace lance et arrête, « . » avance d&apos;un pas, F2 affiche ou masque cett
     <message>
         <source>The fitness multiplier changes how long the wheel is, not who is drawn how often: expect no difference beyond chance, within the hit rates&apos; intervals.</source>
         <translation>Le multiplicateur de fitness change la longueur de la roue, pas qui est tiré combien de fois : ne vous attendez à aucune différence au-delà du hasard, dans les intervalles des taux de réussite.</translation>
-    </message>
-</context>
-<context>
-    <name>Reader</name>
-    <message>
-        <source>in &quot;%1&quot;: %2</source>
-        <translation>dans « %1 » : %2</translation>
-    </message>
-    <message>
-        <source>the field &quot;%1&quot; is missing</source>
-        <translation>le champ « %1 » manque</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be an object of texts by language, such as {&quot;en&quot;: &quot;…&quot;}</source>
-        <translation>« %1 » doit être un objet de textes par langue, tel que {&quot;en&quot;: &quot;…&quot;}</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a language code, such as &quot;en&quot; or &quot;de&quot;</source>
-        <translation>« %1 » n&apos;est pas un code de langue, tel que « en » ou « de »</translation>
-    </message>
-    <message>
-        <source>the &quot;%1&quot; text of &quot;%2&quot; must be a string</source>
-        <translation>le texte « %1 » de « %2 » doit être une chaîne</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
-        <translation>« %1 » doit être un nombre entier de %2 à %3</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be a number</source>
-        <translation>« %1 » doit être un nombre</translation>
     </message>
 </context>
 <context>

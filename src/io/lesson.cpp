@@ -10,10 +10,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The refusals' words, translated in the context "Lesson".
+struct Texts
 {
-    return QCoreApplication::translate("Lesson", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Lesson)
+};
 
 struct QuantityName
 {
@@ -96,7 +97,7 @@ public:
     void fail(const QString &where, const QString &reason)
     {
         if (!failed())
-            error = tr("in \"%1\": %2").arg(where, reason);
+            error = Texts::tr("in \"%1\": %2").arg(where, reason);
     }
 
     LessonText text(const QJsonObject &object, const char *key, const QString &where, bool required)
@@ -105,20 +106,20 @@ public:
         const QJsonValue value = object.value(QLatin1String(key));
         if (value.isUndefined()) {
             if (required)
-                fail(where, tr("the field \"%1\" is missing").arg(key));
+                fail(where, Texts::tr("the field \"%1\" is missing").arg(key));
             return text;
         }
         static const QRegularExpression code(QStringLiteral("^[a-z]{2,3}(-[A-Za-z0-9]{2,8})*$"));
         const QJsonObject languages = value.toObject();
         if (!value.isObject()) {
-            fail(where, tr("\"%1\" must be an object of texts by language, such as {\"en\": \"…\"}").arg(key));
+            fail(where, Texts::tr("\"%1\" must be an object of texts by language, such as {\"en\": \"…\"}").arg(key));
             return text;
         }
         for (auto entry = languages.begin(); entry != languages.end(); ++entry) {
             if (!code.match(entry.key()).hasMatch())
-                fail(where, tr("\"%1\" is not a language code, such as \"en\" or \"de\"").arg(entry.key()));
+                fail(where, Texts::tr("\"%1\" is not a language code, such as \"en\" or \"de\"").arg(entry.key()));
             else if (!entry.value().isString())
-                fail(where, tr("the \"%1\" text of \"%2\" must be a string").arg(entry.key(), key));
+                fail(where, Texts::tr("the \"%1\" text of \"%2\" must be a string").arg(entry.key(), key));
             text.insert(entry.key(), entry.value().toString());
         }
         return text;
@@ -129,9 +130,9 @@ public:
         const QJsonValue value = object.value(QLatin1String(key));
         const qint64 number = value.toInteger(low - 1);
         if (value.isUndefined())
-            fail(where, tr("the field \"%1\" is missing").arg(key));
+            fail(where, Texts::tr("the field \"%1\" is missing").arg(key));
         else if (!value.isDouble() || number < low || number > high)
-            fail(where, tr("\"%1\" must be a whole number from %2 to %3").arg(key).arg(low).arg(high));
+            fail(where, Texts::tr("\"%1\" must be a whole number from %2 to %3").arg(key).arg(low).arg(high));
         return number;
     }
 
@@ -141,7 +142,7 @@ public:
         if (value.isUndefined())
             return std::nullopt;
         if (!value.isDouble() || !std::isfinite(value.toDouble()))
-            fail(where, tr("\"%1\" must be a number").arg(key));
+            fail(where, Texts::tr("\"%1\" must be a number").arg(key));
         return value.toDouble();
     }
 
@@ -154,7 +155,7 @@ LessonStep readStep(const QJsonObject &object, const QString &where, Reader &rea
     step.notes = reader.text(object, "notes", where, true);
     step.question = reader.text(object, "question", where, false);
     if (object.contains("run") && object.contains("experiment"))
-        reader.fail(where, tr("a step has either \"run\" or \"experiment\", not both"));
+        reader.fail(where, Texts::tr("a step has either \"run\" or \"experiment\", not both"));
 
     if (object.contains("run")) {
         const QJsonObject run = object.value("run").toObject();
@@ -170,13 +171,13 @@ LessonStep readStep(const QJsonObject &object, const QString &where, Reader &rea
             }
         }
         if (!known)
-            reader.fail(at, tr("\"measure\" must be one of diversity-share, best, first-reach, schema-count"));
+            reader.fail(at, Texts::tr("\"measure\" must be one of diversity-share, best, first-reach, schema-count"));
         if (known && step.measure.quantity == Quantity::FirstReach)
             step.measure.target = int(reader.whole(run, "target", at, INT_MIN, INT_MAX));
         if (known && step.measure.quantity == Quantity::SchemaCount) {
             const SchemaParse parsed = parseSchema(run.value("schema").toString().toStdString());
             if (!run.value("schema").isString() || parsed.error != SchemaError::None)
-                reader.fail(at, tr("\"schema\" must be nine characters of 0, 1 and *, bit 8 first"));
+                reader.fail(at, Texts::tr("\"schema\" must be nine characters of 0, 1 and *, bit 8 first"));
             step.measure.schema = parsed.schema;
         }
     } else if (object.contains("experiment")) {
@@ -186,7 +187,7 @@ LessonStep readStep(const QJsonObject &object, const QString &where, Reader &rea
         step.measure.quantity = Quantity::HitRateSpread;
         std::string reason;
         if (!parseVariation(experiment.value("vary").toString().toStdString(), step.experiment.variation, reason))
-            reader.fail(at, tr("\"vary\": %1").arg(QString::fromStdString(reason)));
+            reader.fail(at, Texts::tr("\"vary\": %1").arg(QString::fromStdString(reason)));
         step.experiment.seeds = reader.whole(experiment, "seeds", at, 1, LessonLimits::MostExperimentSeeds);
         step.measure.generations = reader.whole(experiment, "generations", at, 1, LessonLimits::MostExperimentGenerations);
         if (experiment.contains("target"))
@@ -194,19 +195,19 @@ LessonStep readStep(const QJsonObject &object, const QString &where, Reader &rea
         if (!reader.failed()
             && step.experiment.seeds * step.measure.generations * qint64(step.experiment.variation.values.size())
                    > LessonLimits::MostExperimentWork)
-            reader.fail(at, tr("seeds × generations × values must stay within %1").arg(LessonLimits::MostExperimentWork));
+            reader.fail(at, Texts::tr("seeds × generations × values must stay within %1").arg(LessonLimits::MostExperimentWork));
     }
 
     if (step.question.isEmpty()) {
         if (object.contains("choices"))
-            reader.fail(where, tr("\"choices\" need a \"question\""));
+            reader.fail(where, Texts::tr("\"choices\" need a \"question\""));
         return step;
     }
     if (step.action == LessonStep::NoAction)
-        reader.fail(where, tr("a question needs a \"run\" or an \"experiment\" that answers it"));
+        reader.fail(where, Texts::tr("a question needs a \"run\" or an \"experiment\" that answers it"));
     const QJsonArray choices = object.value("choices").toArray();
     if (choices.size() < 2 || choices.size() > LessonLimits::MostChoices)
-        reader.fail(where, tr("a question needs from 2 to %1 \"choices\"").arg(LessonLimits::MostChoices));
+        reader.fail(where, Texts::tr("a question needs from 2 to %1 \"choices\"").arg(LessonLimits::MostChoices));
     for (int index = 0; index < choices.size(); ++index) {
         const QString at = where + QStringLiteral(".choices[%1]").arg(index);
         const QJsonObject entry = choices.at(index).toObject();
@@ -215,7 +216,7 @@ LessonStep readStep(const QJsonObject &object, const QString &where, Reader &rea
         choice.from = reader.number(entry, "from", at);
         choice.to = reader.number(entry, "to", at);
         if (choice.from && choice.to && *choice.from >= *choice.to)
-            reader.fail(at, tr("\"from\" must be below \"to\""));
+            reader.fail(at, Texts::tr("\"from\" must be below \"to\""));
         step.choices.append(choice);
     }
     if (object.contains("chosen"))
@@ -261,7 +262,7 @@ QJsonObject lessonJson(const Lesson &lesson)
 bool parseLesson(const QJsonValue &value, Lesson &lesson, QString &error)
 {
     if (!value.isObject()) {
-        error = tr("\"lesson\" must be an object");
+        error = Texts::tr("\"lesson\" must be an object");
         return false;
     }
     const QJsonObject object = value.toObject();
@@ -273,12 +274,12 @@ bool parseLesson(const QJsonValue &value, Lesson &lesson, QString &error)
         read.pace = int(reader.whole(object, "pace", "lesson", 1, 1000));
     const QJsonValue steps = object.value("steps");
     if (!steps.isUndefined() && (!steps.isArray() || steps.toArray().size() > LessonLimits::MostSteps))
-        reader.fail("lesson", tr("\"steps\" must be a list of at most %1 steps").arg(LessonLimits::MostSteps));
+        reader.fail("lesson", Texts::tr("\"steps\" must be a list of at most %1 steps").arg(LessonLimits::MostSteps));
     const QJsonArray list = steps.toArray();
     for (int index = 0; index < list.size() && !reader.failed(); ++index) {
         const QString where = QStringLiteral("lesson.steps[%1]").arg(index);
         if (!list.at(index).isObject())
-            reader.fail(where, tr("a step must be an object"));
+            reader.fail(where, Texts::tr("a step must be an object"));
         read.steps.append(readStep(list.at(index).toObject(), where, reader));
     }
     if (reader.failed()) {
