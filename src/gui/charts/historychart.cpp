@@ -211,13 +211,15 @@ HistoryChart::Areas HistoryChart::areas(const Range &range) const
     const double plotWidth = width() - left - right;
     const double besideTitle = plotWidth - metrics.horizontalAdvance(title() + QStringLiteral("  "));
     const bool oneLine = legend(true).width(metrics) <= besideTitle;
+    // Under the title, in two rows where one is too narrow: the theory line's on its own.
+    const int rows = oneLine || legend(true).width(metrics) <= left + plotWidth - px(TextGap) ? 1 : 2;
     const double gap = metrics.height() + px(TextGap);
-    const double top = oneLine ? gap : metrics.height() + gap;
+    const double top = oneLine ? gap : metrics.height() + rows * gap;
     const double usable = height() - top - 2 * gap;
     const double stripHeight = std::min(GenomeLength * (metrics.height() + px(StripRowPadding)), usable * MostStripShare);
     const QRectF chart(left, top, plotWidth, usable - stripHeight);
     const QRectF legendLine = oneLine ? QRectF(chart.left() + plotWidth - besideTitle, 0, besideTitle, gap)
-                                      : QRectF(px(TextGap), metrics.height(), chart.right() - px(TextGap), gap);
+                                      : QRectF(px(TextGap), metrics.height(), chart.right() - px(TextGap), rows * gap);
     return {chart, QRectF(chart.left(), chart.bottom() + gap, chart.width(), stripHeight), legendLine};
 }
 
@@ -250,8 +252,17 @@ void HistoryChart::paint(QPainter &painter)
     paintTitle(painter, QRectF(chart.left(), 0, chart.width(), metrics.height() + px(TextGap)),
                mark < 0 ? QString() : markText(markers->at(mark)));
     // The longer legend where it fits.
-    const ChartLegend full = legend(false);
-    (full.width(metrics) <= current.legend.width() ? full : legend(true)).paint(painter, current.legend, Qt::AlignRight);
+    const double gap = metrics.height() + px(TextGap);
+    if (current.legend.height() > gap) {
+        const QRectF row(current.legend.topLeft(), QSizeF(current.legend.width(), gap));
+        legend(true, WithoutTheory).paint(painter, row, Qt::AlignRight);
+        const ChartLegend theory = legend(false, TheoryAlone);
+        (theory.width(metrics) <= row.width() ? theory : legend(true, TheoryAlone))
+            .paint(painter, row.translated(0, gap), Qt::AlignRight);
+    } else {
+        const ChartLegend full = legend(false);
+        (full.width(metrics) <= current.legend.width() ? full : legend(true)).paint(painter, current.legend, Qt::AlignRight);
+    }
     painter.setPen(QPen(colours.text, zoom()));
     painter.drawRect(chart);
     painter.drawRect(current.strip);
@@ -335,17 +346,20 @@ void HistoryChart::paintDrift(QPainter &painter, const QRectF &area, const std::
     painter.drawPolyline(line);
 }
 
-// The lines with their names; shortened, the diversity's without "(right axis)".
-ChartLegend HistoryChart::legend(bool shortened) const
+// The lines with their names, shortened: the diversity's without "(right axis)", the
+// theory's without its formula; the theory line alone, or none of it.
+ChartLegend HistoryChart::legend(bool shortened, TheoryEntry theory) const
 {
     const Chart::Colours colours = this->colours();
     const auto pen = [&](const QColor &hue, Qt::PenStyle dashes) { return QPen(colours.line(hue), px(LineWidth), dashes); };
     ChartLegend legend(zoom(), colours);
-    legend.addLine(tr("best"), pen(BestColour, BestDashes));
-    legend.addLine(tr("mean"), pen(MeanColour, MeanDashes));
-    legend.addLine(tr("worst"), pen(WorstColour, WorstDashes));
-    legend.addLine(shortened ? tr("diversity") : tr("diversity (right axis)"), pen(DiversityColour, DiversityDashes));
-    if (drift) {
+    if (theory != TheoryAlone) {
+        legend.addLine(tr("best"), pen(BestColour, BestDashes));
+        legend.addLine(tr("mean"), pen(MeanColour, MeanDashes));
+        legend.addLine(tr("worst"), pen(WorstColour, WorstDashes));
+        legend.addLine(shortened ? tr("diversity") : tr("diversity (right axis)"), pen(DiversityColour, DiversityDashes));
+    }
+    if (drift && theory != WithoutTheory) {
         legend.addLine(shortened ? tr("drift theory")
                                  : tr("drift theory D₀·0.9ᵗ from generation %1").arg(drift->generation),
                        QPen(colours.text, px(LineWidth), DriftDashes));

@@ -63,7 +63,8 @@ private:
     static Range fitnessRange(const std::vector<HistoryBucket> &buckets);
     Areas areas(const Range &range) const;
     double markerX(const QRectF &area, const std::vector<HistoryBucket> &buckets, long long generation) const;
-    ChartLegend legend(bool shortened) const;
+    enum TheoryEntry { WithTheory, WithoutTheory, TheoryAlone };
+    ChartLegend legend(bool shortened, TheoryEntry theory = WithTheory) const;
     void paintFitness(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets,
                       const Range &range);
     void paintDrift(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets,
