@@ -282,7 +282,7 @@ void tst_Lesson::experimentStepMeasuresWhatTheExperimentGives()
     QCOMPARE(summary.combinations().at(0).hits(), 333LL);
     QCOMPARE(summary.combinations().at(2).hits(), 326LL);
     QCOMPARE(model->measuredChoice(), 0);
-    QVERIFY(model->experimentLines().contains("fitness 99: 65.2 %"));
+    QVERIFY(model->experimentLines().contains("Fitness multiplier 99: 65.2 %"));
 
     // Made again in the experiment window, with its charts and runs.
     button(*observatory.lessonPanel(), "Show in the experiment window")->click();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lessonmodel.h"
+#include "parametercaption.h"
 #include "mainwindow.h"
 
 #include <QLocale>
@@ -193,13 +194,13 @@ LessonModel::ExperimentOutcome LessonModel::makeExperiment(const ExperimentPlan 
     for (const CombinationSummary &combination : summary.combinations()) {
         const RateInterval interval = combination.interval();
         outcome.lines += tr("%1 %2: %3 % hit %4 in %5 runs (95 % interval %6 to %7 %)")
-                             .arg(QString::fromLatin1(varied.name))
+                             .arg(parameterCaption(varied))
                              .arg(combination.settings.value(varied))
-                             .arg(100.0 * combination.hitRate(), 0, 'f', 1)
+                             .arg(QLocale().toString(100.0 * combination.hitRate(), 'f', 1))
                              .arg(plan.targetValue())
                              .arg(combination.runs)
-                             .arg(100.0 * interval.low, 0, 'f', 1)
-                             .arg(100.0 * interval.high, 0, 'f', 1)
+                             .arg(QLocale().toString(100.0 * interval.low, 'f', 1))
+                             .arg(QLocale().toString(100.0 * interval.high, 'f', 1))
                          + '\n';
     }
     return outcome;

@@ -289,10 +289,10 @@ QString LessonPanel::measuredText() const
     case Quantity::DiversityShare:
         found = std::isnan(*value) ? tr("The members were all alike at the start: there is no diversity to compare.")
                                    : tr("Measured: after %n generation(s) the diversity is %1 of what it was at the start.",
-                                        nullptr, generations).arg(*value, 0, 'f', 3);
+                                        nullptr, generations).arg(QLocale().toString(*value, 'f', 3));
         break;
     case Quantity::Best:
-        found = tr("Measured: after %n generation(s) the best fitness is %1.", nullptr, generations).arg(*value);
+        found = tr("Measured: after %n generation(s) the best fitness is %1.", nullptr, generations).arg(QLocale().toString(*value));
         break;
     case Quantity::FirstReach:
         found = std::isinf(*value)
@@ -306,7 +306,7 @@ QString LessonPanel::measuredText() const
         break;
     case Quantity::HitRateSpread:
         found = model->experimentLines() + '\n'
-                + tr("Measured: the hit rates lie %1 percentage points apart.").arg(*value, 0, 'f', 1);
+                + tr("Measured: the hit rates lie %1 percentage points apart.").arg(QLocale().toString(*value, 'f', 1));
         break;
     }
     const int fits = model->measuredChoice();
