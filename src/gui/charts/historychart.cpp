@@ -31,7 +31,7 @@ const double Headroom = 0.05; // of the fitness range, above the best
 const double LabelSpacing = 1.5; // label heights from one diversity label to the next, at least
 const double MarkerTip = 4.0;   // the triangle atop a mark
 const double MarkerReach = 5.0; // how near the pointer must be for a mark's tooltip
-const double LineWidth = 1.5;
+const double LineWidth = 1.0; // one pixel at 100 %: the rasterizer's fast path, dashes too
 const double LinePad = 3.0;     // between the frame and a line at the lowest or highest value
 const double LegiblePlot = 5.0; // lines of text the fitness plot needs for three labels on each axis
 const int LongGeneration = 99999; // as wide as most runs' generations
@@ -372,6 +372,7 @@ ChartLegend HistoryChart::legend(bool shortened, TheoryEntry theory) const
 void HistoryChart::paintBits(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets)
 {
     const Chart::Colours colours = this->colours();
+    const QColor bitSet = colours.line(BitSetColour);
     const double rowHeight = area.height() / GenomeLength;
     const int labelEvery = std::max(1, static_cast<int>(std::ceil(painter.fontMetrics().height() / rowHeight)));
     for (int bit = 0; bit < GenomeLength; ++bit) {
@@ -389,7 +390,7 @@ void HistoryChart::paintBits(QPainter &painter, const QRectF &area, const std::v
                                      ? (bucketX(area, buckets, buckets[index]) + bucketX(area, buckets, buckets[index + 1])) / 2
                                      : area.right();
             painter.fillRect(QRectF(left, y, std::max(right - left, 1.0), rowHeight),
-                             colours.ramp(colours.line(BitSetColour), buckets[index].bitShare(bit)));
+                             colours.ramp(bitSet, buckets[index].bitShare(bit)));
             left = right;
         }
     }
