@@ -115,7 +115,10 @@ void tst_Charts::percentKeepsItsDigits()
 
 void tst_Charts::axisTicksAreRound()
 {
-    QCOMPARE(axisTicks(0, 10.5, 6), QList<double>({0, 5, 10}));
+    QCOMPARE(axisTicks(0, 10.5, 6), QList<double>({0, 2, 4, 6, 8, 10}));
+    // The finest round step that fits, not the first above an even split: four labels, not two.
+    QCOMPARE(axisTicks(0, 360, 4), QList<double>({0, 100, 200, 300}));
+    QCOMPARE(axisTicks(0, 380, 3), QList<double>({0, 150, 300})); // three labels where round steps give two
     QCOMPARE(axisTicks(-0.3, 0.3, 4), QList<double>({-0.2, 0, 0.2}));
     QVERIFY(axisTicks(5, 5, 6).isEmpty());
     ChartAxis sideways(ChartAxis::Left, 0, 10);

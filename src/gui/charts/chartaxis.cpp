@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 const double LabelGap = 6;      // between a label and the plot, and beyond it
@@ -156,17 +157,28 @@ QList<double> axisTicks(double low, double high, int most, bool whole)
     QList<double> ticks;
     if (!(high > low) || most < 2)
         return ticks;
-    const double rough = (high - low) / (most - 1);
-    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
-    double step = magnitude;
-    for (double factor : {1.0, 2.0, 5.0, 10.0}) {
-        step = factor * magnitude;
-        if (step >= rough)
-            break;
+    // The finest step of the factors given times a power of ten that gives at most
+    // so many ticks between low and high.
+    const auto count = [&](double step) { return std::floor(high / step + 1e-9) - std::ceil(low / step - 1e-9) + 1; };
+    const double start = std::pow(10.0, std::floor(std::log10((high - low) / (most - 1))) - 1);
+    const auto finest = [&](std::initializer_list<double> factors) {
+        for (double magnitude = start;; magnitude *= 10) {
+            for (double factor : factors) {
+                if (count(factor * magnitude) <= most)
+                    return factor * magnitude;
+            }
+        }
+    };
+    double step = finest({1.0, 2.0, 5.0});
+    // Where round steps leave fewer than three labels, half-round ones (150, 250) may give three.
+    if (count(step) < 3 && most >= 3) {
+        const double half = finest({1.5, 2.5});
+        if (count(half) >= 3)
+            step = half;
     }
     if (whole)
         step = std::max(step, 1.0);
-    for (double tick = std::ceil(low / step) * step; tick <= high + step * 1e-9; tick += step)
+    for (double tick = std::ceil(low / step - 1e-9) * step; tick <= high + step * 1e-9; tick += step)
         ticks << (std::abs(tick) < step * 1e-9 ? 0.0 : tick);
     return ticks;
 }
