@@ -199,6 +199,13 @@ void tst_CommandLine::snapshotGoesOnWithTheRun()
     QCOMPARE(first->exitCode() + rest->exitCode(), 0);
     const QList<QByteArray> rows = whole->readAllStandardOutput().split('\n');
     QCOMPARE(rest->readAllStandardOutput(), rows.mid(0, 1).join('\n') + '\n' + rows.mid(9).join('\n'));
+    // A lesson goes on with the run it came with.
+    const QString lesson = folder.filePath("drift.vezo");
+    QScopedPointer<QProcess> onward(program({"--headless", "--generations", "3", "--csv", "/dev/null", "--snapshot",
+                                             VEZO_SOURCE "/lessons/drift.vezo", "--save-snapshot", lesson}));
+    QCOMPARE(onward->exitCode(), 0);
+    QFile saved(lesson);
+    QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains("\"lesson\""));
 }
 
 void tst_CommandLine::experimentRefusesBadInput_data()

@@ -194,6 +194,8 @@ void tst_Lesson::languageFollowsTheDesktopWithEnglishAsFallback_data()
     QTest::newRow("region kept where the lesson has it") << QStringList{"en", "pt", "pt-BR"} << QStringList{"pt-BR"} << "pt-BR";
     QTest::newRow("no English: the first") << QStringList{"de", "fr"} << QStringList{"ja"} << "de";
     QTest::newRow("nothing written yet: the desktop's") << QStringList() << QStringList{"de-CH", "en"} << "de";
+    // Under LANG=C a new text must still be kept under a code the file can be read back with.
+    QTest::newRow("nothing written, C locale: English") << QStringList() << QStringList{"C"} << "en";
 }
 
 void tst_Lesson::languageFollowsTheDesktopWithEnglishAsFallback()

@@ -28,8 +28,9 @@ int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, 
     fillStartLandscape(start.landscape);
     std::copy(start.landscape, start.landscape + LandscapeSize, start.reference);
     start.name = presetInfo(Preset::Tent).name;
+    Lesson lesson; // goes on with the run, so that a saved snapshot keeps it
     QString reason;
-    if (!files.snapshot.isEmpty() && !readSnapshot(files.snapshot, start, reason)) {
+    if (!files.snapshot.isEmpty() && !readSnapshot(files.snapshot, start, lesson, reason)) {
         say(errors, QCoreApplication::translate("main", "cannot open snapshot '%1': %2")
                         .arg(QFile::decodeName(files.snapshot), reason));
         return 1;
@@ -84,7 +85,7 @@ int recordToFile(const RecorderSettings &settings, const RecordingFiles &files, 
     RunState end = run.state();
     end.name = start.name;
     end.pace = start.pace;
-    if (!writeSnapshot(files.saveSnapshot, end, reason)) {
+    if (!writeSnapshot(files.saveSnapshot, end, reason, lesson)) {
         say(errors, QCoreApplication::translate("main", "cannot write snapshot '%1': %2")
                         .arg(QFile::decodeName(files.saveSnapshot), reason));
         return 1;

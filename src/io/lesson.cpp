@@ -109,14 +109,13 @@ public:
                 fail(where, Texts::tr("the field \"%1\" is missing").arg(key));
             return text;
         }
-        static const QRegularExpression code(QStringLiteral("^[a-z]{2,3}(-[A-Za-z0-9]{2,8})*$"));
         const QJsonObject languages = value.toObject();
         if (!value.isObject()) {
             fail(where, Texts::tr("\"%1\" must be an object of texts by language, such as {\"en\": \"…\"}").arg(key));
             return text;
         }
         for (auto entry = languages.begin(); entry != languages.end(); ++entry) {
-            if (!code.match(entry.key()).hasMatch())
+            if (!isLanguageCode(entry.key()))
                 fail(where, Texts::tr("\"%1\" is not a language code, such as \"en\" or \"de\"").arg(entry.key()));
             else if (!entry.value().isString())
                 fail(where, Texts::tr("the \"%1\" text of \"%2\" must be a string").arg(entry.key(), key));
@@ -290,6 +289,12 @@ bool parseLesson(const QJsonValue &value, Lesson &lesson, QString &error)
     return true;
 }
 
+bool isLanguageCode(const QString &code)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[a-z]{2,3}(-[A-Za-z0-9]{2,8})*$"));
+    return pattern.match(code).hasMatch();
+}
+
 QString chooseLanguage(const QStringList &available, const QStringList &wanted)
 {
     for (const QString &language : wanted) {
@@ -301,8 +306,12 @@ QString chooseLanguage(const QStringList &available, const QStringList &wanted)
         if (available.contains(base))
             return base;
     }
-    if (available.isEmpty() && !wanted.isEmpty())
-        return QString(wanted.first()).replace('_', '-').section('-', 0, 0).toLower();
+    // A language with no lesson text yet: the desktop's, where it names one ("C" does not).
+    for (const QString &language : wanted) {
+        const QString base = QString(language).replace('_', '-').section('-', 0, 0).toLower();
+        if (available.isEmpty() && isLanguageCode(base))
+            return base;
+    }
     if (available.contains(QStringLiteral("en")) || available.isEmpty())
         return QStringLiteral("en");
     return available.first();

@@ -80,8 +80,10 @@ bool parseLesson(const QJsonValue &value, Lesson &lesson, QString &error);
 // The first of the desktop's languages (QLocale::uiLanguages(), most wanted
 // first) that the lesson has, as a whole code or by its language alone; else
 // English; else the first there is. A lesson without texts is written in the
-// desktop's first language.
+// desktop's first language that is a language code, else in English.
 QString chooseLanguage(const QStringList &available, const QStringList &wanted);
+// A code a lesson's texts may be kept under: "en", "de", "pt-BR"; not "C".
+bool isLanguageCode(const QString &code);
 // The text in language, else in English, else in its first language.
 QString shownText(const LessonText &text, const QString &language);
 

@@ -37,7 +37,7 @@ const double LegiblePlot = 5.0; // lines of text the fitness plot needs for thre
 const int LongGeneration = 99999; // as wide as most runs' generations
 // Told apart by their dashes as well as their colours.
 const int DriftPoints = 200;    // along the theory line, at most
-const Qt::PenStyle DriftDashes = Qt::DotLine;
+const Qt::PenStyle DriftDashes = Qt::DashDotDotLine;
 const QColor BestColour = Chart::Green;
 const Qt::PenStyle BestDashes = Qt::SolidLine;
 const QColor MeanColour = Chart::Blue;

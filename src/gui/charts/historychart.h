@@ -17,8 +17,8 @@ class ChartLegend;
 // The run so far: best, mean and worst fitness and the diversity over the
 // generations, and beneath them for each bit the share of members that have it
 // set. Thin marks across both show where something happened to the run; their
-// tooltips say what. While drift alone moves the members, a dotted line shows
-// the diversity that theory expects from where it began.
+// tooltips say what. While drift alone moves the members, a dash-dot-dot line
+// in the text colour shows the diversity that theory expects from where it began.
 class HistoryChart : public ChartWidget
 {
     Q_OBJECT

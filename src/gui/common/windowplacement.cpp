@@ -31,7 +31,7 @@ void WindowPlacement::show(const QByteArray &remembered)
             // A screen since made smaller or taken away leaves it where it cannot be seen.
             const QMargins frame = frameMargins();
             const QScreen *screen = QGuiApplication::screenAt(window->geometry().center());
-            const QRect room = (screen ? screen : beside->screen())->availableGeometry();
+            const QRect room = (screen ? screen : window->screen())->availableGeometry();
             window->setGeometry(fitted(window->geometry() + frame, room) - frame);
             frameRoom = room;
         }
@@ -105,6 +105,8 @@ void WindowPlacement::centre(QWidget *window, const QWidget *over)
 // with a frame brings the whole of it into the room it was given.
 void WindowPlacement::placeBeside()
 {
+    if (!beside)
+        return;
     const QRect main = beside->frameGeometry();
     const QRect room = beside->screen()->availableGeometry();
     const QMargins frame(beside->geometry().left() - main.left(), beside->geometry().top() - main.top(),

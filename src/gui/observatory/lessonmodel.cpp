@@ -38,8 +38,7 @@ void LessonModel::setLesson(const Lesson &lesson)
 QStringList LessonModel::languages() const
 {
     QStringList all = current.languages();
-    const QStringList wanted = QLocale::system().uiLanguages();
-    const QString desktop = wanted.isEmpty() ? QString() : wanted.first().section('-', 0, 0).toLower();
+    const QString desktop = chooseLanguage({}, QLocale::system().uiLanguages());
     for (const QString &language : {desktop, shown})
         if (!language.isEmpty() && !all.contains(language))
             all.append(language);

@@ -3,6 +3,7 @@
 #include "chartstyle.h"
 #include "lessonmodel.h"
 #include "panelbutton.h"
+#include "parametercaption.h"
 
 #include <QButtonGroup>
 #include <QApplication>
@@ -268,7 +269,7 @@ QString LessonPanel::actionText() const
         values << QString::number(value);
     return tr("\"Run step\" makes an experiment on this landscape: %1 %2, %n seed(s) each, ", nullptr,
               int(step->experiment.seeds))
-               .arg(QString::fromLatin1(step->experiment.variation.parameter->name), values.join(QStringLiteral(", ")))
+               .arg(parameterCaption(*step->experiment.variation.parameter), values.join(QStringLiteral(", ")))
            + tr("%n generation(s) a run.", nullptr, generations);
 }
 
