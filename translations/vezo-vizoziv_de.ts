@@ -1576,7 +1576,7 @@ Bereich %1 bis %2:</translation>
     </message>
     <message>
         <source>The bit that flips at bias %1, in %2ths:</source>
-        <translation>Das Bit, das bei Bias %1 kippt, in %2steln:</translation>
+        <translation>Das Bit, das bei Bias %1 kippt, in Anteilen von %2:</translation>
     </message>
     <message>
         <source>Bias 1 to 10 instead all give the same chances, (9&#xa0;−&#xa0;bit)²/⁠285: bit 0 the most.</source>
@@ -2545,10 +2545,6 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
         <translation>Das Rad, das Generation %1 zog, %2 Positionen breit. </translation>
     </message>
     <message>
-        <source>A member&apos;s share of the wheel is its fitness less the generation&apos;s lowest fitness, plus one, times the fitness multiplier: the weakest gets one unit, and the multiplier changes no odds. Of the ten draws, the bar shows the copies a member may expect, the dot the copies it got.</source>
-        <translation>Der Anteil eines Mitglieds am Rad ist seine Fitness minus die niedrigste Fitness der Generation, plus eins, multipliziert mit dem Fitness-Multiplikator: das schwächste bekommt eine Einheit, und der Multiplikator ändert keine Chancen. Von den zehn Ziehungen zeigt der Balken die Kopien, die ein Mitglied erwarten kann, der Punkt die Kopien, die es bekam.</translation>
-    </message>
-    <message>
         <source>total %1 → shares</source>
         <translation>Summe %1 → Anteile</translation>
     </message>
@@ -2575,6 +2571,10 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
     <message>
         <source>, then scaled down to fit one draw</source>
         <translation>, dann herunterskaliert, um in eine Ziehung zu passen</translation>
+    </message>
+    <message>
+        <source>A member&apos;s share of the wheel is (fitness − lowest) × the fitness multiplier, where lowest is one less than the generation&apos;s lowest fitness, or than the ten&apos;s sum where that is lower; the multiplier changes no odds, but for rounding where a very wide wheel is scaled down. Of the ten draws, the bar shows the copies a member may expect, the dot the copies it got.</source>
+        <translation>Der Anteil eines Mitglieds am Rad ist (Fitness − Tiefstwert) × Fitness-Multiplikator, wobei der Tiefstwert um eins unter der niedrigsten Fitness der Generation liegt, oder unter der Summe der zehn, wo diese niedriger ist; der Multiplikator ändert keine Chancen, bis auf Rundung, wo ein sehr breites Rad verkleinert wird. Von den zehn Ziehungen zeigt der Balken die Kopien, die ein Mitglied erwarten kann, der Punkt die Kopien, die es bekam.</translation>
     </message>
 </context>
 <context>

@@ -1576,7 +1576,7 @@ Rango %1 a %2:</translation>
     </message>
     <message>
         <source>The bit that flips at bias %1, in %2ths:</source>
-        <translation>El bit que se invierte con sesgo %1, en %2avos:</translation>
+        <translation>El bit que se invierte con sesgo %1, en partes de %2:</translation>
     </message>
     <message>
         <source>Bias 1 to 10 instead all give the same chances, (9&#xa0;−&#xa0;bit)²/⁠285: bit 0 the most.</source>
@@ -2545,10 +2545,6 @@ Espacio ejecuta y para, «.» avanza un paso, F2 muestra u oculta esta ventana, 
         <translation>La ruleta que sorteó la generación %1, de %2 posiciones. </translation>
     </message>
     <message>
-        <source>A member&apos;s share of the wheel is its fitness less the generation&apos;s lowest fitness, plus one, times the fitness multiplier: the weakest gets one unit, and the multiplier changes no odds. Of the ten draws, the bar shows the copies a member may expect, the dot the copies it got.</source>
-        <translation>La parte de la ruleta de un miembro es su aptitud menos la aptitud más baja de la generación, más uno, por el multiplicador de aptitud: el más débil recibe una unidad, y el multiplicador no cambia ninguna probabilidad. De los diez sorteos, la barra muestra las copias que un miembro puede esperar; el punto, las copias que obtuvo.</translation>
-    </message>
-    <message>
         <source>total %1 → shares</source>
         <translation>total %1 → partes</translation>
     </message>
@@ -2575,6 +2571,10 @@ Espacio ejecuta y para, «.» avanza un paso, F2 muestra u oculta esta ventana, 
     <message>
         <source>, then scaled down to fit one draw</source>
         <translation>, luego reducida a escala para caber en un sorteo</translation>
+    </message>
+    <message>
+        <source>A member&apos;s share of the wheel is (fitness − lowest) × the fitness multiplier, where lowest is one less than the generation&apos;s lowest fitness, or than the ten&apos;s sum where that is lower; the multiplier changes no odds, but for rounding where a very wide wheel is scaled down. Of the ten draws, the bar shows the copies a member may expect, the dot the copies it got.</source>
+        <translation>La parte de un miembro en la ruleta es (aptitud − mínimo) × el multiplicador de aptitud, donde el mínimo es uno menos que la aptitud más baja de la generación, o que la suma de los diez cuando es menor; el multiplicador no cambia ninguna probabilidad, salvo por el redondeo cuando una ruleta muy ancha se reduce. De los diez sorteos, la barra muestra las copias que un miembro puede esperar, el punto las que obtuvo.</translation>
     </message>
 </context>
 <context>

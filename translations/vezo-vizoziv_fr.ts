@@ -1576,7 +1576,7 @@ De %1 à %2 :</translation>
     </message>
     <message>
         <source>The bit that flips at bias %1, in %2ths:</source>
-        <translation>Le bit qui s&apos;inverse au biais %1, en %2es :</translation>
+        <translation>Le bit qui s&apos;inverse au biais %1, en parts de %2 :</translation>
     </message>
     <message>
         <source>Bias 1 to 10 instead all give the same chances, (9&#xa0;−&#xa0;bit)²/⁠285: bit 0 the most.</source>
@@ -2545,10 +2545,6 @@ Espace lance et arrête, « . » avance d&apos;un pas, F2 affiche ou masque cett
         <translation>La roue qui a tiré la génération %1, large de %2 positions. </translation>
     </message>
     <message>
-        <source>A member&apos;s share of the wheel is its fitness less the generation&apos;s lowest fitness, plus one, times the fitness multiplier: the weakest gets one unit, and the multiplier changes no odds. Of the ten draws, the bar shows the copies a member may expect, the dot the copies it got.</source>
-        <translation>La part d&apos;un membre sur la roue est sa fitness moins la plus basse fitness de la génération, plus un, fois le multiplicateur de fitness : le plus faible reçoit une unité, et le multiplicateur ne change aucune chance. Sur les dix tirages, la barre montre les copies qu&apos;un membre peut attendre, le point celles qu&apos;il a reçues.</translation>
-    </message>
-    <message>
         <source>total %1 → shares</source>
         <translation>total %1 → parts</translation>
     </message>
@@ -2575,6 +2571,10 @@ Espace lance et arrête, « . » avance d&apos;un pas, F2 affiche ou masque cett
     <message>
         <source>, then scaled down to fit one draw</source>
         <translation>, puis réduite pour tenir dans un seul tirage</translation>
+    </message>
+    <message>
+        <source>A member&apos;s share of the wheel is (fitness − lowest) × the fitness multiplier, where lowest is one less than the generation&apos;s lowest fitness, or than the ten&apos;s sum where that is lower; the multiplier changes no odds, but for rounding where a very wide wheel is scaled down. Of the ten draws, the bar shows the copies a member may expect, the dot the copies it got.</source>
+        <translation>La part d&apos;un membre sur la roulette est (fitness − plancher) × le multiplicateur de fitness, où le plancher vaut un de moins que la fitness la plus basse de la génération, ou que la somme des dix quand elle est plus basse ; le multiplicateur ne change aucune chance, à l&apos;arrondi près quand une roulette très large est réduite. Sur les dix tirages, la barre montre les copies qu&apos;un membre peut attendre, le point celles qu&apos;il a obtenues.</translation>
     </message>
 </context>
 <context>

@@ -48,8 +48,9 @@ WheelChart::WheelChart(QWidget *parent)
 {
     setTitle(tr("The wheel"));
     setAccessibleName(tr("Roulette wheel"));
-    setToolTip(tr("A member's share of the wheel is its fitness less the generation's lowest fitness, plus one, "
-                  "times the fitness multiplier: the weakest gets one unit, and the multiplier changes no odds. "
+    setToolTip(tr("A member's share of the wheel is (fitness − lowest) × the fitness multiplier, where lowest is one "
+                  "less than the generation's lowest fitness, or than the ten's sum where that is lower; the multiplier "
+                  "changes no odds, but for rounding where a very wide wheel is scaled down. "
                   "Of the ten draws, the bar shows the copies a member may expect, the dot the copies it got."));
     changed();
 }
