@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -68,7 +69,9 @@ private slots:
     void driftLineHoldsWhileFlatAndWithoutMutation();
 
 private:
-    QString path(const QString &name) const { return QDir(QDir::tempPath()).filePath("tst_lesson-" + name); }
+    QString path(const QString &name) const { return scratch.filePath(name); }
+
+    QTemporaryDir scratch;
 };
 
 void tst_Lesson::initTestCase()
@@ -334,7 +337,9 @@ void tst_Lesson::choicesAndEditedNotesAreSavedWithTheSnapshot()
     model->setPage(1);
     model->choose(2);
     QCOMPARE(edits.count(), 1);
+    QVERIFY(model->isModified());
     QVERIFY2(observatory.landscapePanel()->saveSnapshot(path("saved.vezo"), error), qPrintable(error));
+    QVERIFY(!model->isModified()); // nothing left to lose
 
     RunState state;
     Lesson saved;

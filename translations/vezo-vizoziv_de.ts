@@ -906,6 +906,18 @@
         <source>Drag on the landscape to draw it; hold Shift for a straight line. With the keys on the chart: Left and Right choose a genome, Up and Down change its value</source>
         <translation>Auf der Landschaft ziehen, um sie zu zeichnen; Umschalt halten für eine gerade Linie. Mit den Tasten im Diagramm: Links und Rechts wählen ein Genom, Hoch und Runter ändern seinen Wert</translation>
     </message>
+    <message>
+        <source>Lesson changed</source>
+        <translation>Lektion geändert</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s notes or the class&apos;s answers changed since the snapshot was saved.</source>
+        <translation>Die Notizen der Lektion oder die Antworten der Klasse haben sich seit dem Speichern des Schnappschusses geändert.</translation>
+    </message>
+    <message>
+        <source>Save the snapshot first to keep them.</source>
+        <translation>Speichern Sie zuerst den Schnappschuss, um sie zu behalten.</translation>
+    </message>
 </context>
 <context>
     <name>LandscapePresets</name>

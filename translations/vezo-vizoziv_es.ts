@@ -906,6 +906,18 @@
         <source>Drag on the landscape to draw it; hold Shift for a straight line. With the keys on the chart: Left and Right choose a genome, Up and Down change its value</source>
         <translation>Arrastre sobre el paisaje para dibujarlo; mantenga Mayús para una línea recta. Con las teclas en el gráfico: Izquierda y Derecha eligen un genoma, Arriba y Abajo cambian su valor</translation>
     </message>
+    <message>
+        <source>Lesson changed</source>
+        <translation>Lección modificada</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s notes or the class&apos;s answers changed since the snapshot was saved.</source>
+        <translation>Las notas de la lección o las respuestas de la clase han cambiado desde que se guardó la instantánea.</translation>
+    </message>
+    <message>
+        <source>Save the snapshot first to keep them.</source>
+        <translation>Guarde primero la instantánea para conservarlas.</translation>
+    </message>
 </context>
 <context>
     <name>LandscapePresets</name>

@@ -906,6 +906,18 @@
         <source>Drag on the landscape to draw it; hold Shift for a straight line. With the keys on the chart: Left and Right choose a genome, Up and Down change its value</source>
         <translation>Faites glisser sur le paysage pour le dessiner ; maintenez Maj pour une ligne droite. Avec les touches sur le graphique : Gauche et Droite choisissent un génome, Haut et Bas changent sa valeur</translation>
     </message>
+    <message>
+        <source>Lesson changed</source>
+        <translation>Leçon modifiée</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s notes or the class&apos;s answers changed since the snapshot was saved.</source>
+        <translation>Les notes de la leçon ou les réponses de la classe ont changé depuis l&apos;enregistrement de l&apos;instantané.</translation>
+    </message>
+    <message>
+        <source>Save the snapshot first to keep them.</source>
+        <translation>Enregistrez d&apos;abord l&apos;instantané pour les garder.</translation>
+    </message>
 </context>
 <context>
     <name>LandscapePresets</name>

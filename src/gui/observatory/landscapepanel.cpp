@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QMessageBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -177,7 +178,23 @@ bool LandscapePanel::openSnapshot(const QByteArray &path, QString &error)
 
 bool LandscapePanel::saveSnapshot(const QString &path, QString &error) const
 {
-    return writeSnapshot(QFile::encodeName(path), state(), error, lessons ? lessons->lesson() : Lesson());
+    if (!writeSnapshot(QFile::encodeName(path), state(), error, lessons ? lessons->lesson() : Lesson()))
+        return false;
+    if (lessons)
+        lessons->markSaved();
+    return true;
+}
+
+bool LandscapePanel::mayLeaveLesson()
+{
+    if (!lessons || !lessons->isModified())
+        return true;
+    QMessageBox ask(QMessageBox::Warning, tr("Lesson changed"),
+                    tr("The lesson's notes or the class's answers changed since the snapshot was saved."),
+                    QMessageBox::Discard | QMessageBox::Cancel, this);
+    ask.setInformativeText(tr("Save the snapshot first to keep them."));
+    ask.setDefaultButton(QMessageBox::Cancel);
+    return ask.exec() == QMessageBox::Discard;
 }
 
 void LandscapePanel::saveLandscapeAs()
@@ -205,6 +222,8 @@ void LandscapePanel::saveSnapshotAs()
 // The first time from the installed lessons where there are any.
 void LandscapePanel::openSnapshotFile()
 {
+    if (!mayLeaveLesson())
+        return;
     const QString lessons = QStandardPaths::locate(QStandardPaths::GenericDataLocation, LessonsFolder,
                                                    QStandardPaths::LocateDirectory);
     const QString path = FileActions::chooseOpenFile(

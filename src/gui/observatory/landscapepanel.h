@@ -51,6 +51,8 @@ public:
     void saveLandscapeAs();
     void saveSnapshotAs();
     void openSnapshotFile();
+    // True when no lesson edits would be lost, or the user chose to let them go.
+    bool mayLeaveLesson();
 
     QList<QWidget *> tabOrder() const;
 

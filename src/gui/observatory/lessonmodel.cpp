@@ -26,6 +26,7 @@ void LessonModel::setLesson(const Lesson &lesson)
     measurement.reset();
     ++lessonCount;
     current = lesson;
+    modified = false;
     at = 0;
     answers.clear();
     experimentText.clear();
@@ -74,6 +75,7 @@ const LessonStep *LessonModel::step() const
 void LessonModel::setTitle(const QString &title)
 {
     current.title.insert(shown, title);
+    modified = true;
     emit textsEdited();
 }
 
@@ -85,6 +87,7 @@ LessonText &LessonModel::pageText()
 void LessonModel::setPageNotes(const QString &notes)
 {
     pageText().insert(shown, notes);
+    modified = true;
     emit textsEdited();
 }
 
@@ -98,6 +101,7 @@ void LessonModel::choose(int choice)
     if (!step() || choice < -1 || choice >= step()->choices.size() || step()->chosen == choice)
         return;
     current.steps[at - 1].chosen = choice;
+    modified = true;
     emit answerChanged();
 }
 

@@ -50,6 +50,9 @@ public:
     QString pageNotes() const;
 
     void choose(int choice);
+    // Whether texts or the class's choices changed since the lesson was opened or saved.
+    bool isModified() const { return modified; }
+    void markSaved() { modified = false; }
     // Runs the step's action; false with the reason when it cannot start now.
     bool runStep(QString &why);
     // The experiment of the page's step on the window's landscape and parameters;
@@ -97,6 +100,7 @@ private:
     int lessonCount = 0;      // lessons set so far
     int experimentLesson = 0; // the lesson the experiment under way belongs to
     QFutureWatcher<ExperimentOutcome> experimentWatcher;
+    bool modified = false;
 };
 
 #endif

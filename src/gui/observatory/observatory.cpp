@@ -234,7 +234,10 @@ void Observatory::createMenus()
     add(file, tr("E&xperiment…"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { openExperiment(); });
     file->addSeparator();
     add(file, tr("&Close"), QKeySequence::keyBindings(QKeySequence::Close), [this] { hide(); });
-    add(file, tr("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit), [] { QCoreApplication::quit(); });
+    add(file, tr("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit), [this] {
+        if (landscapeEditor->mayLeaveLesson())
+            QCoreApplication::quit();
+    });
 
     QMenu *run = menuBar()->addMenu(tr("&Run"));
     add(run, tr("&Run or stop") + "\t" + tr("Space"), {}, [this] { runControls->toggleRun(); });
