@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fileactions.h"
-#include "chartaxis.h"
 #include "preferences.h"
 #include "timings.h"
 #include "safefile.h"
@@ -92,11 +91,11 @@ QImage FileActions::captioned(const QStringList &lines, const QFont &font, const
     const qreal ratio = pictures.isEmpty() ? 1.0 : pictures.constFirst().devicePixelRatio();
     QImage image(QSize(width, captionHeight + height) * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    const Chart::Colours colours = Chart::Colours::of(QPalette());
-    image.fill(colours.background);
+    const QPalette palette; // the charts' background and text, as on screen
+    image.fill(palette.color(QPalette::Base));
     QPainter painter(&image);
     painter.setFont(font);
-    painter.setPen(colours.text);
+    painter.setPen(palette.color(QPalette::Text));
     painter.drawText(QRect(PictureMargin, PictureMargin, width - 2 * PictureMargin, captionHeight - 2 * PictureMargin),
                      Qt::AlignLeft | Qt::AlignVCenter, lines.join('\n'));
     int top = captionHeight;
