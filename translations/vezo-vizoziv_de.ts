@@ -1492,18 +1492,6 @@ Bereich %1 bis %2:</translation>
         <translation>Generationen</translation>
     </message>
     <message>
-        <source>Each member&apos;s share of the roulette wheel is (fitness − lowest) × this: it changes how long the wheel is, not who is drawn how often</source>
-        <translation>Der Anteil jedes Mitglieds am Rouletterad ist (Fitness − niedrigste) × dieser Wert: er ändert, wie lang das Rad ist, nicht, wer wie oft gezogen wird</translation>
-    </message>
-    <message>
-        <source>p: each child mutates with probability 1/(100 − p); 0: never</source>
-        <translation>p: jedes Kind mutiert mit Wahrscheinlichkeit 1/(100 − p); 0: nie</translation>
-    </message>
-    <message>
-        <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
-        <translation>0: jedes Bit kippt gleich wahrscheinlich; 1 bis 10, alle gleich: je niedriger das Bit, desto wahrscheinlicher, (9 − Bit)² von 285</translation>
-    </message>
-    <message>
         <source>Parameter %1</source>
         <translation>Parameter %1</translation>
     </message>
@@ -1943,16 +1931,8 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
         <translation>Parameter</translation>
     </message>
     <message>
-        <source>Each member&apos;s share of the wheel is (fitness − lowest) × this: it changes how long the wheel is, not who is drawn how often</source>
-        <translation>Der Anteil jedes Mitglieds am Rad ist (Fitness − niedrigste) × dieser Wert: er ändert, wie lang das Rad ist, nicht, wer wie oft gezogen wird</translation>
-    </message>
-    <message>
         <source>→ %1</source>
         <translation>→ %1</translation>
-    </message>
-    <message>
-        <source>p: each child mutates with probability 1/(100 − p); 0: never</source>
-        <translation>p: jedes Kind mutiert mit Wahrscheinlichkeit 1/(100 − p); 0: nie</translation>
     </message>
     <message>
         <source>none</source>
@@ -1969,10 +1949,6 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
     <message>
         <source>The share of children that mutate</source>
         <translation>Der Anteil der Kinder, die mutieren</translation>
-    </message>
-    <message>
-        <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
-        <translation>0: jedes Bit kippt gleich wahrscheinlich; 1 bis 10, alle gleich: je niedriger das Bit, desto wahrscheinlicher, (9 − Bit)² von 285</translation>
     </message>
 </context>
 <context>
@@ -1996,6 +1972,18 @@ Die Leertaste startet und hält an, „.“ macht einen Schritt, F2 zeigt oder v
     <message>
         <source>The fitness multiplier changes how long the wheel is, not who is drawn how often: expect no difference beyond chance, within the hit rates&apos; intervals.</source>
         <translation>Der Fitness-Multiplikator ändert, wie lang das Rad ist, nicht, wer wie oft gezogen wird: erwarten Sie keinen Unterschied über den Zufall hinaus, innerhalb der Intervalle der Trefferquoten.</translation>
+    </message>
+    <message>
+        <source>Each member&apos;s share of the wheel is (fitness − lowest) × this: it changes how long the wheel is, not who is drawn how often</source>
+        <translation>Der Anteil jedes Mitglieds am Rad ist (Fitness − niedrigste) × dieser Wert: er ändert, wie lang das Rad ist, nicht, wer wie oft gezogen wird</translation>
+    </message>
+    <message>
+        <source>p: each child mutates with probability 1/(100 − p); 0: never</source>
+        <translation>p: jedes Kind mutiert mit Wahrscheinlichkeit 1/(100 − p); 0: nie</translation>
+    </message>
+    <message>
+        <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
+        <translation>0: jedes Bit kippt gleich wahrscheinlich; 1 bis 10, alle gleich: je niedriger das Bit, desto wahrscheinlicher, (9 − Bit)² von 285</translation>
     </message>
 </context>
 <context>

@@ -1492,18 +1492,6 @@ Rango %1 a %2:</translation>
         <translation>Generaciones</translation>
     </message>
     <message>
-        <source>Each member&apos;s share of the roulette wheel is (fitness − lowest) × this: it changes how long the wheel is, not who is drawn how often</source>
-        <translation>La parte de la ruleta de cada miembro es (aptitud − la más baja) × este valor: cambia lo larga que es la ruleta, no quién sale cuántas veces</translation>
-    </message>
-    <message>
-        <source>p: each child mutates with probability 1/(100 − p); 0: never</source>
-        <translation>p: cada hijo muta con probabilidad 1/(100 − p); 0: nunca</translation>
-    </message>
-    <message>
-        <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
-        <translation>0: cada bit tiene la misma probabilidad de invertirse; de 1 a 10, todos iguales: cuanto más bajo el bit, más probable, (9 − bit)² sobre 285</translation>
-    </message>
-    <message>
         <source>Parameter %1</source>
         <translation>Parámetro %1</translation>
     </message>
@@ -1943,16 +1931,8 @@ Espacio ejecuta y para, «.» avanza un paso, F2 muestra u oculta esta ventana, 
         <translation>Parámetros</translation>
     </message>
     <message>
-        <source>Each member&apos;s share of the wheel is (fitness − lowest) × this: it changes how long the wheel is, not who is drawn how often</source>
-        <translation>La parte de la ruleta de cada miembro es (aptitud − la más baja) × este valor: cambia lo larga que es la ruleta, no quién sale cuántas veces</translation>
-    </message>
-    <message>
         <source>→ %1</source>
         <translation>→ %1</translation>
-    </message>
-    <message>
-        <source>p: each child mutates with probability 1/(100 − p); 0: never</source>
-        <translation>p: cada hijo muta con probabilidad 1/(100 − p); 0: nunca</translation>
     </message>
     <message>
         <source>none</source>
@@ -1969,10 +1949,6 @@ Espacio ejecuta y para, «.» avanza un paso, F2 muestra u oculta esta ventana, 
     <message>
         <source>The share of children that mutate</source>
         <translation>La proporción de hijos que mutan</translation>
-    </message>
-    <message>
-        <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
-        <translation>0: cada bit tiene la misma probabilidad de invertirse; de 1 a 10, todos iguales: cuanto más bajo el bit, más probable, (9 − bit)² sobre 285</translation>
     </message>
 </context>
 <context>
@@ -1996,6 +1972,18 @@ Espacio ejecuta y para, «.» avanza un paso, F2 muestra u oculta esta ventana, 
     <message>
         <source>The fitness multiplier changes how long the wheel is, not who is drawn how often: expect no difference beyond chance, within the hit rates&apos; intervals.</source>
         <translation>El multiplicador de aptitud cambia lo larga que es la ruleta, no quién sale cuántas veces: no espere más diferencia que la del azar, dentro de los intervalos de las tasas de aciertos.</translation>
+    </message>
+    <message>
+        <source>Each member&apos;s share of the wheel is (fitness − lowest) × this: it changes how long the wheel is, not who is drawn how often</source>
+        <translation>La parte de la ruleta de cada miembro es (aptitud − la más baja) × este valor: cambia lo larga que es la ruleta, no quién sale cuántas veces</translation>
+    </message>
+    <message>
+        <source>p: each child mutates with probability 1/(100 − p); 0: never</source>
+        <translation>p: cada hijo muta con probabilidad 1/(100 − p); 0: nunca</translation>
+    </message>
+    <message>
+        <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
+        <translation>0: cada bit tiene la misma probabilidad de invertirse; de 1 a 10, todos iguales: cuanto más bajo el bit, más probable, (9 − bit)² sobre 285</translation>
     </message>
 </context>
 <context>

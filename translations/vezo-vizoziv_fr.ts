@@ -1492,18 +1492,6 @@ De %1 à %2 :</translation>
         <translation>Générations</translation>
     </message>
     <message>
-        <source>Each member&apos;s share of the roulette wheel is (fitness − lowest) × this: it changes how long the wheel is, not who is drawn how often</source>
-        <translation>La part de chaque membre sur la roulette est (fitness − la plus basse) × cette valeur : cela change la longueur de la roue, pas qui est tiré combien de fois</translation>
-    </message>
-    <message>
-        <source>p: each child mutates with probability 1/(100 − p); 0: never</source>
-        <translation>p : chaque enfant mute avec la probabilité 1/(100 − p) ; 0 : jamais</translation>
-    </message>
-    <message>
-        <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
-        <translation>0 : chaque bit a autant de chances de s&apos;inverser ; 1 à 10, tous pareils : plus le bit est bas, plus c&apos;est probable, (9 − bit)² sur 285</translation>
-    </message>
-    <message>
         <source>Parameter %1</source>
         <translation>Paramètre %1</translation>
     </message>
@@ -1943,16 +1931,8 @@ Espace lance et arrête, « . » avance d&apos;un pas, F2 affiche ou masque cett
         <translation>Paramètres</translation>
     </message>
     <message>
-        <source>Each member&apos;s share of the wheel is (fitness − lowest) × this: it changes how long the wheel is, not who is drawn how often</source>
-        <translation>La part de chaque membre sur la roue est (fitness − la plus basse) × cette valeur : cela change la longueur de la roue, pas qui est tiré combien de fois</translation>
-    </message>
-    <message>
         <source>→ %1</source>
         <translation>→ %1</translation>
-    </message>
-    <message>
-        <source>p: each child mutates with probability 1/(100 − p); 0: never</source>
-        <translation>p : chaque enfant mute avec la probabilité 1/(100 − p) ; 0 : jamais</translation>
     </message>
     <message>
         <source>none</source>
@@ -1969,10 +1949,6 @@ Espace lance et arrête, « . » avance d&apos;un pas, F2 affiche ou masque cett
     <message>
         <source>The share of children that mutate</source>
         <translation>La part des enfants qui mutent</translation>
-    </message>
-    <message>
-        <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
-        <translation>0 : chaque bit a autant de chances de s&apos;inverser ; 1 à 10, tous pareils : plus le bit est bas, plus c&apos;est probable, (9 − bit)² sur 285</translation>
     </message>
 </context>
 <context>
@@ -1996,6 +1972,18 @@ Espace lance et arrête, « . » avance d&apos;un pas, F2 affiche ou masque cett
     <message>
         <source>The fitness multiplier changes how long the wheel is, not who is drawn how often: expect no difference beyond chance, within the hit rates&apos; intervals.</source>
         <translation>Le multiplicateur de fitness change la longueur de la roue, pas qui est tiré combien de fois : ne vous attendez à aucune différence au-delà du hasard, dans les intervalles des taux de réussite.</translation>
+    </message>
+    <message>
+        <source>Each member&apos;s share of the wheel is (fitness − lowest) × this: it changes how long the wheel is, not who is drawn how often</source>
+        <translation>La part de chaque membre sur la roue est (fitness − la plus basse) × cette valeur : cela change la longueur de la roue, pas qui est tiré combien de fois</translation>
+    </message>
+    <message>
+        <source>p: each child mutates with probability 1/(100 − p); 0: never</source>
+        <translation>p : chaque enfant mute avec la probabilité 1/(100 − p) ; 0 : jamais</translation>
+    </message>
+    <message>
+        <source>0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, (9 − bit)² in 285</source>
+        <translation>0 : chaque bit a autant de chances de s&apos;inverser ; 1 à 10, tous pareils : plus le bit est bas, plus c&apos;est probable, (9 − bit)² sur 285</translation>
     </message>
 </context>
 <context>

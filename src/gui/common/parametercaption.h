@@ -25,6 +25,18 @@ inline QString combinationCaption(const std::vector<Variation> &variations, cons
     return parts.isEmpty() ? QCoreApplication::translate("Parameters", "all runs") : parts.join(", ");
 }
 
+// What a parameter does to the run, for its tooltip and for screen readers.
+inline QString parameterMeaning(const Parameter &parameter)
+{
+    if (&parameter == &Parameters::Fitness)
+        return QCoreApplication::translate("Parameters", "Each member's share of the wheel is (fitness − lowest) × this: it "
+                                                         "changes how long the wheel is, not who is drawn how often");
+    if (&parameter == &Parameters::Mutation)
+        return QCoreApplication::translate("Parameters", "p: each child mutates with probability 1/(100 − p); 0: never");
+    return QCoreApplication::translate("Parameters", "0: every bit is as likely to flip; 1 to 10, all alike: the lower the "
+                                                     "bit, the likelier, (9 − bit)² in 285");
+}
+
 // The parameters an experiment keeps fixed, with their values: "Fitness multiplier 20, Mutation bias 1".
 inline QString fixedCaption(const std::vector<Variation> &variations, const Settings &settings)
 {

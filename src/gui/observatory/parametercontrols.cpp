@@ -21,8 +21,7 @@ ParameterControls::ParameterControls(MainWindow *window, QWidget *parent)
     using namespace Parameters;
     setLayout(new QFormLayout);
     fitnessBox = addParameter(Fitness, window->fitnessMultiplier());
-    fitnessBox->setToolTip(tr("Each member's share of the wheel is (fitness − lowest) × this: it changes how long "
-                              "the wheel is, not who is drawn how often"));
+    fitnessBox->setToolTip(parameterMeaning(Fitness));
 
     mutationMeaning = new QLabel(tr("→ %1").arg(mutationShare(window->mutationProbability())));
     QWidget *mutationField = new QWidget;
@@ -31,13 +30,12 @@ ParameterControls::ParameterControls(MainWindow *window, QWidget *parent)
     mutationLayout->setContentsMargins(QMargins());
     mutationLayout->addWidget(mutationBox);
     mutationLayout->addWidget(mutationMeaning, 1);
-    mutationBox->setToolTip(tr("p: each child mutates with probability 1/(100 − p); 0: never"));
+    mutationBox->setToolTip(parameterMeaning(Mutation));
     // Named by its words, which screen readers are told of as they change.
     mutationMeaning->setAccessibleDescription(tr("The share of children that mutate"));
 
     biasBox = addParameter(Bias, window->mutationBias());
-    biasBox->setToolTip(tr("0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the likelier, "
-                           "(9 − bit)² in 285"));
+    biasBox->setToolTip(parameterMeaning(Bias));
     for (QSpinBox *box : {fitnessBox, mutationBox, biasBox})
         box->setAccessibleDescription(box->toolTip());
 

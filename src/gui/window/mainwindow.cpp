@@ -11,6 +11,7 @@
 #include "timings.h"
 #include "landscapearea.h"
 #include "lcdrange.h"
+#include "parametercaption.h"
 #include "vezo.h"
 
 #include <QAbstractItemView>
@@ -193,11 +194,9 @@ MainWindow::MainWindow(QWidget *parent)
     mutebiasBOX->setValue(Bias.start);
 
     // For screen readers, what the step does with each value, as the tooltips do not all say.
-    fitnessBOX->setDescription(tr("Each member's share of the roulette wheel is (fitness − lowest) × this: it "
-                                  "changes how long the wheel is, not who is drawn how often"));
-    muteprobBOX->setDescription(tr("p: each child mutates with probability 1/(100 − p); 0: never"));
-    mutebiasBOX->setDescription(tr("0: every bit is as likely to flip; 1 to 10, all alike: the lower the bit, the "
-                                   "likelier, (9 − bit)² in 285"));
+    fitnessBOX->setDescription(parameterMeaning(Fitness));
+    muteprobBOX->setDescription(parameterMeaning(Mutation));
+    mutebiasBOX->setDescription(parameterMeaning(Bias));
 
     QLabel *ParamLabel = new QLabel(tr("Additional Parameters\nRange %1 to %2:").arg(-ParameterLimit).arg(ParameterLimit));
     integerLabelParam0_ptr = new QLabel(tr("Parameter 0:"));
