@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QJsonDocument>
+#include <QLabel>
 #include <QJsonObject>
 #include <QRadioButton>
 #include <QSettings>
@@ -368,6 +369,11 @@ void tst_Lesson::panelIsReadByAScreenReader()
     const QList<QRadioButton *> choices = panel->findChildren<QRadioButton *>();
     QCOMPARE(choices.size(), 4);
     QCOMPARE(QAccessible::queryAccessibleInterface(choices.at(2))->text(QAccessible::Name), QString("About a third"));
+    // The words wrap beside their button, and a click on them chooses as the button does.
+    const QList<QLabel *> labels = panel->findChildren<QLabel *>();
+    QTest::mouseClick(*std::find_if(labels.begin(), labels.end(), [](QLabel *l) { return l->text() == "About a third"; }),
+                      Qt::LeftButton);
+    QCOMPARE(observatory.lessons()->step()->chosen, 2);
     QVERIFY(panel->runStepButton()->isVisible());
     observatory.setZoom(200);
     QVERIFY(notes->font().pointSizeF() > QApplication::font().pointSizeF() * 1.5);

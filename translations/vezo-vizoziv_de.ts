@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>drift theory D₀·0.9ᵗ from generation %1</source>
-        <translation>Drift-Theorie D₀·0.9ᵗ ab Generation %1</translation>
+        <translation>Drift-Theorie D₀·0,9ᵗ ab Generation %1</translation>
     </message>
 </context>
 <context>

@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>drift theory D₀·0.9ᵗ from generation %1</source>
-        <translation>théorie de la dérive D₀·0.9ᵗ dès la génération %1</translation>
+        <translation>théorie de la dérive D₀·0,9ᵗ dès la génération %1</translation>
     </message>
 </context>
 <context>

@@ -210,9 +210,9 @@ HistoryChart::Areas HistoryChart::areas(const Range &range) const
     const double right = std::max(double(RightMargin), metrics.horizontalAdvance(QString::number(GenomeLength)) * 2);
     const double plotWidth = width() - left - right;
     const double besideTitle = plotWidth - metrics.horizontalAdvance(title() + QStringLiteral("  "));
-    const bool oneLine = legend(true).width(metrics) <= besideTitle;
-    // Under the title, in two rows where one is too narrow: the theory line's on its own.
-    const int rows = oneLine || legend(true).width(metrics) <= left + plotWidth - px(TextGap) ? 1 : 2;
+    // Beside the title where it fits in one row, else under it in as many as it needs.
+    const bool oneLine = legendRows(besideTitle, metrics).size() == 1;
+    const int rows = oneLine ? 1 : int(legendRows(left + plotWidth - px(TextGap), metrics).size());
     const double gap = metrics.height() + px(TextGap);
     const double top = oneLine ? gap : metrics.height() + rows * gap;
     const double usable = height() - top - 2 * gap;
@@ -251,18 +251,11 @@ void HistoryChart::paint(QPainter &painter)
     const int mark = hasFocus() ? chosenMark() : -1;
     paintTitle(painter, QRectF(chart.left(), 0, chart.width(), metrics.height() + px(TextGap)),
                mark < 0 ? QString() : markText(markers->at(mark)));
-    // The longer legend where it fits.
     const double gap = metrics.height() + px(TextGap);
-    if (current.legend.height() > gap) {
-        const QRectF row(current.legend.topLeft(), QSizeF(current.legend.width(), gap));
-        legend(true, WithoutTheory).paint(painter, row, Qt::AlignRight);
-        const ChartLegend theory = legend(false, TheoryAlone);
-        (theory.width(metrics) <= row.width() ? theory : legend(true, TheoryAlone))
-            .paint(painter, row.translated(0, gap), Qt::AlignRight);
-    } else {
-        const ChartLegend full = legend(false);
-        (full.width(metrics) <= current.legend.width() ? full : legend(true)).paint(painter, current.legend, Qt::AlignRight);
-    }
+    const QList<ChartLegend> rows = legendRows(current.legend.width(), metrics);
+    for (qsizetype index = 0; index < rows.size(); ++index)
+        rows[index].paint(painter, QRectF(current.legend.left(), current.legend.top() + index * gap, current.legend.width(), gap),
+                          Qt::AlignRight);
     painter.setPen(QPen(colours.text, zoom()));
     painter.drawRect(chart);
     painter.drawRect(current.strip);
@@ -346,25 +339,46 @@ void HistoryChart::paintDrift(QPainter &painter, const QRectF &area, const std::
     painter.drawPolyline(line);
 }
 
-// The lines with their names, shortened: the diversity's without "(right axis)", the
-// theory's without its formula; the theory line alone, or none of it.
-ChartLegend HistoryChart::legend(bool shortened, TheoryEntry theory) const
+// The lines with their names; shortened, the diversity's without "(right axis)" and
+// the theory's without its formula.
+QList<HistoryChart::LegendEntry> HistoryChart::legendEntries(bool shortened) const
 {
     const Chart::Colours colours = this->colours();
     const auto pen = [&](const QColor &hue, Qt::PenStyle dashes) { return QPen(colours.line(hue), px(LineWidth), dashes); };
-    ChartLegend legend(zoom(), colours);
-    if (theory != TheoryAlone) {
-        legend.addLine(tr("best"), pen(BestColour, BestDashes));
-        legend.addLine(tr("mean"), pen(MeanColour, MeanDashes));
-        legend.addLine(tr("worst"), pen(WorstColour, WorstDashes));
-        legend.addLine(shortened ? tr("diversity") : tr("diversity (right axis)"), pen(DiversityColour, DiversityDashes));
+    QList<LegendEntry> entries{{tr("best"), pen(BestColour, BestDashes)},
+                               {tr("mean"), pen(MeanColour, MeanDashes)},
+                               {tr("worst"), pen(WorstColour, WorstDashes)},
+                               {shortened ? tr("diversity") : tr("diversity (right axis)"), pen(DiversityColour, DiversityDashes)}};
+    if (drift) {
+        entries.append({shortened ? tr("drift theory") : tr("drift theory D₀·0.9ᵗ from generation %1").arg(drift->generation),
+                        QPen(colours.text, px(LineWidth), DriftDashes)});
     }
-    if (drift && theory != WithoutTheory) {
-        legend.addLine(shortened ? tr("drift theory")
-                                 : tr("drift theory D₀·0.9ᵗ from generation %1").arg(drift->generation),
-                       QPen(colours.text, px(LineWidth), DriftDashes));
+    return entries;
+}
+
+// The whole legend in one row where it fits the width, else the short names in as
+// many rows as they need.
+QList<ChartLegend> HistoryChart::legendRows(double width, const QFontMetricsF &metrics) const
+{
+    const auto row = [this](const QList<LegendEntry> &entries) {
+        ChartLegend legend(zoom(), colours());
+        for (const LegendEntry &entry : entries)
+            legend.addLine(entry.name, entry.pen);
+        return legend;
+    };
+    const ChartLegend whole = row(legendEntries(false));
+    if (whole.width(metrics) <= width)
+        return {whole};
+    QList<ChartLegend> rows;
+    QList<LegendEntry> current;
+    for (const LegendEntry &entry : legendEntries(true)) {
+        if (!current.isEmpty() && row(current + QList<LegendEntry>{entry}).width(metrics) > width) {
+            rows << row(current);
+            current.clear();
+        }
+        current << entry;
     }
-    return legend;
+    return rows << row(current);
 }
 
 // Bit 8 on top; the darker a cell, the more members have the bit set. Rows too

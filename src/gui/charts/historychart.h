@@ -4,6 +4,8 @@
 
 #include "chartwidget.h"
 
+#include <QPen>
+
 #include <optional>
 #include <vector>
 
@@ -63,8 +65,13 @@ private:
     static Range fitnessRange(const std::vector<HistoryBucket> &buckets);
     Areas areas(const Range &range) const;
     double markerX(const QRectF &area, const std::vector<HistoryBucket> &buckets, long long generation) const;
-    enum TheoryEntry { WithTheory, WithoutTheory, TheoryAlone };
-    ChartLegend legend(bool shortened, TheoryEntry theory = WithTheory) const;
+    struct LegendEntry
+    {
+        QString name;
+        QPen pen;
+    };
+    QList<LegendEntry> legendEntries(bool shortened) const;
+    QList<ChartLegend> legendRows(double width, const QFontMetricsF &metrics) const;
     void paintFitness(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets,
                       const Range &range);
     void paintDrift(QPainter &painter, const QRectF &area, const std::vector<HistoryBucket> &buckets,

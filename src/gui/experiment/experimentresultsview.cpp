@@ -41,6 +41,7 @@ ExperimentResultsView::ExperimentResultsView(QWidget *parent)
     shownLabel = new QLabel;
     shownLabel->setWordWrap(true);
     shownLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    shownLabel->setMargin(shownLabel->fontMetrics().height() / 2); // also in the saved image
     shownLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     shownLabel->setText(caption());
     pageLayout->addWidget(shownLabel);
@@ -65,6 +66,7 @@ ExperimentResultsView::ExperimentResultsView(QWidget *parent)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false); // Tab leaves the table; the arrows walk it
     table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table->setSortingEnabled(true);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + RowPadding);

@@ -203,18 +203,31 @@ void LessonPanel::showPage()
     }
 
     const LessonStep *step = model->step();
-    for (QAbstractButton *button : choices->buttons()) {
+    for (QAbstractButton *button : choices->buttons())
         choices->removeButton(button);
-        delete button;
-    }
+    qDeleteAll(choiceRows);
+    choiceRows.clear();
     const bool asks = step && !step->question.isEmpty();
     questionBox->setVisible(asks);
     if (asks) {
         question->setText(model->text(step->question));
         for (int index = 0; index < step->choices.size(); ++index) {
-            QRadioButton *choice = new QRadioButton(model->text(step->choices.at(index).text));
+            // The words beside the button wrap, so a long choice never widens the panel.
+            const QString text = model->text(step->choices.at(index).text);
+            QRadioButton *choice = new QRadioButton;
+            choice->setAccessibleName(text);
+            QLabel *words = new QLabel(text);
+            words->setWordWrap(true);
+            words->setBuddy(choice);
+            words->installEventFilter(this);
+            QWidget *row = new QWidget;
+            QHBoxLayout *rowLayout = new QHBoxLayout(row);
+            rowLayout->setContentsMargins(QMargins());
+            rowLayout->addWidget(choice, 0, Qt::AlignTop);
+            rowLayout->addWidget(words, 1);
             choices->addButton(choice, index);
-            choiceLayout->addWidget(choice);
+            choiceLayout->addWidget(row);
+            choiceRows << row;
         }
         QWidget *previous = notesEditor;
         for (QAbstractButton *choice : choices->buttons()) {
@@ -233,6 +246,14 @@ void LessonPanel::showPage()
     pageLabel->setText(model->page() == 0 ? tr("Introduction, then %n step(s)", nullptr, model->pageCount() - 1)
                                           : tr("Step %1 of %2").arg(model->page()).arg(model->pageCount() - 1));
     showAnswer();
+}
+
+bool LessonPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    QLabel *words = qobject_cast<QLabel *>(watched);
+    if (event->type() == QEvent::MouseButtonRelease && words && words->buddy() && words->buddy()->isEnabled())
+        static_cast<QAbstractButton *>(words->buddy())->click();
+    return QWidget::eventFilter(watched, event);
 }
 
 void LessonPanel::showAnswer()

@@ -43,6 +43,10 @@ signals:
     // The step's experiment, to be made again in the experiment window.
     void experimentRequested();
 
+protected:
+    // A click on a choice's words chooses it, as on its button.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void showLesson();
     void showPage();
@@ -63,6 +67,7 @@ private:
     QLabel *question;
     QVBoxLayout *choiceLayout;
     QButtonGroup *choices;
+    QList<QWidget *> choiceRows; // a button and its words, which wrap
     QLabel *action;
     QPushButton *runButton;
     QPushButton *experimentButton;

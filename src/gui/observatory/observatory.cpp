@@ -205,7 +205,8 @@ void Observatory::buildLayout()
 
     lessonDock = new QDockWidget(tr("Lesson"));
     lessonDock->setObjectName(QStringLiteral("lesson"));
-    lessonDock->setWidget(lessonView);
+    // Zoomed in on a small screen the panel scrolls rather than widening the window past it.
+    lessonDock->setWidget(scrolling(lessonView));
     lessonDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     addDockWidget(Qt::RightDockWidgetArea, lessonDock);
     lessonDock->hide();
