@@ -350,6 +350,8 @@ void Observatory::setZoom(int percent)
     if (!isVisible() || windowState() != Qt::WindowNoState)
         return;
     if (zoomPercent == ZoomSteps::Smallest && unzoomed.isValid()) {
+        // The smaller minimum sizes first, or the old ones would hold the window wide.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         setGeometry(unzoomed);
         unzoomed = QRect();
     } else if (zoomPercent > before) {
