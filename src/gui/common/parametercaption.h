@@ -38,12 +38,11 @@ inline QString parameterMeaning(const Parameter &parameter)
 }
 
 // The parameters an experiment keeps fixed, with their values: "Fitness multiplier 20, Mutation bias 1".
-inline QString fixedCaption(const std::vector<Variation> &variations, const Settings &settings)
+inline QString fixedCaption(const QList<const Parameter *> &varied, const Settings &settings)
 {
     QStringList parts;
     for (const Parameter *parameter : Parameters::All) {
-        if (std::none_of(variations.begin(), variations.end(),
-                         [parameter](const Variation &variation) { return variation.parameter == parameter; }))
+        if (!varied.contains(parameter))
             parts << QString("%1 %2").arg(parameterCaption(*parameter)).arg(settings.value(*parameter));
     }
     return parts.join(", ");

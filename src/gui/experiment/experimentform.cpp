@@ -260,13 +260,12 @@ void ExperimentForm::validate()
         QAccessible::updateAccessibility(&alert);
     }
     messageLabel->setText(message);
-    QStringList fixed;
-    for (int index = 0; index < int(std::size(Parameters::All)); ++index) {
-        const Parameter &parameter = *Parameters::All[index];
-        if (index != firstParameter->currentIndex() && index != secondParameter->currentIndex() - 1)
-            fixed << QString("%1 %2").arg(parameterCaption(parameter)).arg(base.value(parameter));
-    }
-    fixedLabel->setText(fixed.isEmpty() ? tr("none") : tr("%1, as in the main window").arg(fixed.join(", ")));
+    // The parameters chosen, even while their values are refused.
+    QList<const Parameter *> varied{Parameters::All[firstParameter->currentIndex()]};
+    if (secondParameter->currentIndex() > 0)
+        varied << Parameters::All[secondParameter->currentIndex() - 1];
+    const QString fixed = fixedCaption(varied, base);
+    fixedLabel->setText(fixed.isEmpty() ? tr("none") : tr("%1, as in the main window").arg(fixed));
     emit planChanged(planValid);
 }
 

@@ -115,9 +115,12 @@ QString ExperimentResultsView::caption() const
         return tr("No results yet: plan an experiment and press Start.");
     const ExperimentPlan &plan = results->plan;
     QStringList varied;
-    for (const Variation &variation : plan.variations)
+    QList<const Parameter *> parameters;
+    for (const Variation &variation : plan.variations) {
         varied << parameterCaption(*variation.parameter);
-    const QString fixed = fixedCaption(plan.variations, plan.base);
+        parameters << variation.parameter;
+    }
+    const QString fixed = fixedCaption(parameters, plan.base);
     QString line = tr("%1 · %2 varied · %3 · seeds %4 to %5 · %L6 generations · target %7")
                        .arg(results->landscapeName, varied.isEmpty() ? tr("nothing") : varied.join(tr(" and ")),
                             fixed.isEmpty() ? tr("nothing fixed") : fixed)
